@@ -1,0 +1,20 @@
+#pragma once
+// HTML pages of articles. Text is never escaped: markup in the input stays markup.
+
+#include <optional>
+#include <string>
+
+namespace sahdict {
+
+// "<font color=#Color[ size=Size]>Str</font>", wrapped in <b></b> when Bold is
+// nonzero. An empty Str gives "", a single space gives " ".
+std::u16string Dec(const std::u16string& Str, const std::u16string& Color, std::optional<int> Size, int Bold);
+
+// The translation as an HTML fragment: coloured words, remarks, example blocks.
+std::u16string RenderTranslation(const std::u16string& translation);
+
+// The whole article page: "<body bgcolor=#FAFAF5>" ... "</body>".
+std::u16string RenderArticle(const std::u16string& headWord, const std::u16string& note,
+                             const std::u16string& translation);
+
+}  // namespace sahdict

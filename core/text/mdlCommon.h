@@ -1,0 +1,47 @@
+#pragma once
+// Small text helpers shared by every module. Text is UTF-16, one code unit is
+// one character, positions are 1-based, comparisons are ordinal.
+
+#include <cstdint>
+#include <string>
+
+namespace sahdict {
+
+// The character at 1-based position `pos`, or "" when pos is outside 1..length.
+std::u16string GetChar(const std::u16string& text, int32_t pos);
+
+// Replaces the character at 1-based `pos` by `replacement` (which may be empty
+// or longer than one character). Positions outside 1..length change nothing.
+void SetChar(std::u16string& text, int32_t pos, const std::u16string& replacement);
+
+// The characters before the first space (U+0020), or the whole text without one.
+std::u16string FirstWord(const std::u16string& text);
+
+// Returns FirstWord(text) and removes it and the one space after it from `text`.
+// Further spaces stay at the head of `text`.
+std::u16string CutFirstWord(std::u16string& text);
+
+// True when `text` begins with `prefix`; an empty prefix always matches.
+bool StartsWith(const std::u16string& text, const std::u16string& prefix);
+
+// Puts whole copies of `pad` in front of `text` while it is shorter than `width`.
+// An empty pad returns the text unchanged.
+std::u16string PadLeft(const std::u16string& text, int32_t width, const std::u16string& pad);
+
+// Fixed-point text with "." as separator, independent of locale. The value is
+// scaled by 10 `decimals` times in single precision, then rounded to the nearest
+// 32-bit integer with ties to even (saturating). Negative decimals give "".
+// Negative values are written with a leading "-".
+std::u16string FormatFixed(float value, int16_t decimals);
+
+// Plain conversions at the edges of the core (UTF-8 for the command line).
+std::u16string FromUtf8(const std::string& utf8);
+std::string ToUtf8(const std::u16string& text);
+
+// Replaces every non-overlapping occurrence of `search` (scanning from the left).
+void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u16string& replacement);
+
+// `text` without leading and trailing spaces (U+0020 only).
+std::u16string TrimSpaces(const std::u16string& text);
+
+}  // namespace sahdict

@@ -1,0 +1,107 @@
+#include "core/text/mdlSah.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/text/Cp1251.h"
+#include "core/text/mdlCommon.h"
+
+namespace sahdict {
+namespace {
+
+using Step = std::pair<std::u16string_view, std::u16string_view>;
+
+// Order matters: each step sees what the steps before it produced.
+constexpr Step kCodeSteps[] = {
+    {u"ннь", u"77"}, {u"нь", u"7"}, {u"дь", u"3"}, {u"нг", u"4"}, {u"н'", u"4"}, {u"n", u"4"},
+    {u"ь", u"h"},    {u"8", u"O"},  {u"О", u"O"},  {u"У", u"Y"},  {u"ыа", u"1"}, {u"иэ", u"2"},
+    {u"уо", u"6"},   {u"YO", u"9"}, {u"я", u"йа"}, {u"ё", u"йо"}, {u"ю", u"йу"},
+};
+
+constexpr Step kExpandSteps[] = {
+    {u"77", u"ннь"}, {u"7", u"нь"}, {u"3", u"дь"}, {u"4", u"н'"},
+    {u"1", u"ыа"},   {u"2", u"иэ"}, {u"6", u"уо"}, {u"9", u"YO"},
+};
+
+template <size_t N>
+void ApplySteps(std::u16string& text, const Step (&steps)[N]) {
+  for (const auto& [search, replace] : steps)
+    ReplaceAll(text, std::u16string(search), std::u16string(replace));
+}
+
+bool InSakhaSet(char16_t c) {
+  switch (c) {
+    case u'+': case u'-': case u' ': case u'h': case u'О': case u'\'': case u'O': case u'У': case u'Y':
+      return true;
+    default:
+      break;
+  }
+  const uint8_t code = Cp1251Code(c);
+  return (code >= 48 && code <= 57) || code >= 224;
+}
+
+bool InRussianSet(char16_t c) {
+  switch (c) {
+    case u'+': case u'-': case u'Ё': case u'ё': case u' ':
+      return true;
+    default:
+      break;
+  }
+  return Cp1251Code(c) >= 192;
+}
+
+template <typename InSet>
+void Mark(std::u16string& text, InSet inSet) {
+  for (char16_t& c : text)
+    if (!inSet(c)) c = u'?';
+}
+
+void RemoveMarks(std::u16string& text) {
+  text.erase(std::remove(text.begin(), text.end(), u'?'), text.end());
+}
+
+}  // namespace
+
+std::u16string& ToCodeNotation(std::u16string& text) {
+  ApplySteps(text, kCodeSteps);
+  return text;
+}
+
+std::u16string& NormalizeSakha(std::u16string& text) {
+  ToCodeNotation(text);
+  ApplySteps(text, kExpandSteps);
+  return text;
+}
+
+void MarkNonSakha(std::u16string& text) { Mark(text, InSakhaSet); }
+
+void StripNonSakha(std::u16string& text) {
+  MarkNonSakha(text);
+  RemoveMarks(text);
+}
+
+void MarkNonRussian(std::u16string& text) { Mark(text, InRussianSet); }
+
+void StripNonRussian(std::u16string& text) {
+  MarkNonRussian(text);
+  RemoveMarks(text);
+}
+
+const std::u16string& NotationHelpText() {
+  static const std::u16string text =
+      u"Внутри проргаммы приняты следующие сокращения и обозначения для букв отсутствующих в русском языке,\r\n"
+      u"вы вольны выбрать любой из видов сокращений:\r\n"
+      u"5\r\n"
+      u"h - ь\r\n"
+      u"н' - нг - 4\r\n"
+      u"нь - 7\r\n"
+      u"дь - 3\r\n"
+      u"O - 8\r\n"
+      u"Y - У\r\n"
+      u"Все остальные цифры так же заняты под дифтонги\r\n"
+      u"Также подразумевается, что все слова вы будете вводить маленькими буквами.\r\n"
+      u"Первый из вариантов это тот, в котором слова будут выводиться";
+  return text;
+}
+
+}  // namespace sahdict

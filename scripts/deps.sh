@@ -1,0 +1,22 @@
+# Sourced by scripts/run and scripts/test: installs what the build needs from
+# Debian's packages, and skips apt entirely when everything is present.
+# Usage: sahdict_deps PACKAGE...
+sahdict_deps() {
+  local missing=()
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages and not root: run as root or install them: ${missing[*]}" >&2
+    return 1
+  fi
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
+SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev)
+SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core)

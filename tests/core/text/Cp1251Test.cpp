@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/text/Cp1251.h"
+
+namespace sahdict {
+namespace {
+
+TEST(Cp1251, EveryByteRoundTripsThroughADistinctCharacter) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  const std::u16string decoded = DecodeCp1251(all);
+  ASSERT_EQ(decoded.size(), 256u);
+  EXPECT_EQ(std::set<char16_t>(decoded.begin(), decoded.end()).size(), 256u);
+  EXPECT_EQ(EncodeCp1251(decoded), all);
+  for (int b = 0; b < 256; ++b) EXPECT_EQ(Cp1251Code(decoded[b]), b);
+}
+
+TEST(Cp1251, KnownLetters) {
+  EXPECT_EQ(DecodeCp1251("\xc0\xff\xa8\xb8\x98"), u"АяЁё\u0098");
+  EXPECT_EQ(Cp1251Code(u'а'), 224);
+  EXPECT_EQ(Cp1251Code(u'ё'), 184);
+  EXPECT_EQ(Cp1251Code(u'№'), 0xB9);
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(EncodeCp1251(u"ҥөһ😀"), "?????");  // the emoji is two code units
+  EXPECT_EQ(Cp1251Code(u'ү'), '?');
+  EXPECT_EQ(Cp1251Code(char16_t(0xDC00)), '?');
+}
+
+}  // namespace
+}  // namespace sahdict

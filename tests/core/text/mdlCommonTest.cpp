@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/text/mdlCommon.h"
+
+namespace sahdict {
+namespace {
+
+TEST(mdlCommon, GetCharAnswersOnlyInsideTheText) {
+  const std::u16string t = u"абв";
+  EXPECT_EQ(GetChar(t, 1), u"а");
+  EXPECT_EQ(GetChar(t, 3), u"в");
+  for (int32_t pos : {0, 4, -1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()})
+    EXPECT_EQ(GetChar(t, pos), u"") << pos;
+  EXPECT_EQ(GetChar(u"", 1), u"");
+}
+
+TEST(mdlCommon, SetCharReplacesDeletesOrGrows) {
+  struct Case {
+    int32_t pos;
+    std::u16string replacement, expected;
+  };
+  for (const Case& c : {Case{2, u"", u"ав"}, Case{2, u"xy", u"аxyв"}, Case{3, u"г", u"абг"}, Case{1, u"", u"бв"},
+                        Case{4, u"x", u"абв"}, Case{0, u"x", u"абв"}, Case{-5, u"x", u"абв"}}) {
+    std::u16string t = u"абв";
+    SetChar(t, c.pos, c.replacement);
+    EXPECT_EQ(t, c.expected) << c.pos;
+  }
+}
+
+TEST(mdlCommon, FirstWordAndCutFirstWordSplitAtTheFirstSpaceOnly) {
+  EXPECT_EQ(FirstWord(u"ат кус"), u"ат");
+  EXPECT_EQ(FirstWord(u"ат"), u"ат");
+  EXPECT_EQ(FirstWord(u" ат"), u"");
+  EXPECT_EQ(FirstWord(u"a\tb c"), u"a\tb");
+
+  struct Case {
+    std::u16string text, word, rest;
+  };
+  for (const Case& c : {Case{u"a  b", u"a", u" b"}, Case{u"abc", u"abc", u""}, Case{u"", u"", u""},
+                        Case{u" x", u"", u"x"}, Case{u"x ", u"x", u""}}) {
+    std::u16string t = c.text;
+    EXPECT_EQ(CutFirstWord(t), c.word);
+    EXPECT_EQ(t, c.rest);
+  }
+}
+
+TEST(mdlCommon, StartsWithIsExactAndCaseSensitive) {
+  EXPECT_TRUE(StartsWith(u"--#x", u"--#"));
+  EXPECT_FALSE(StartsWith(u"-", u"--"));
+  EXPECT_TRUE(StartsWith(u"anything", u""));
+  EXPECT_TRUE(StartsWith(u"", u""));
+  EXPECT_FALSE(StartsWith(u"Abc", u"a"));
+}
+
+TEST(mdlCommon, PadLeftAddsWholeCopiesInFront) {
+  EXPECT_EQ(PadLeft(u"4", 2, u"0"), u"04");
+  EXPECT_EQ(PadLeft(u"12", 2, u"0"), u"12");
+  EXPECT_EQ(PadLeft(u"5", 4, u"ab"), u"abab5");
+  EXPECT_EQ(PadLeft(u"5", 4, u""), u"5");  // never loops
+  EXPECT_EQ(PadLeft(u"5", -3, u"0"), u"5");
+}
+
+TEST(mdlCommon, FormatFixedRoundsInSinglePrecisionTiesToEven) {
+  struct Case {
+    float value;
+    int16_t decimals;
+    std::u16string expected;
+  };
+  for (const Case& c : {Case{0.05f, 2, u"0.05"}, Case{5.0f, 2, u"5.00"}, Case{12.345f, 1, u"12.3"},
+                        Case{66.666f, 1, u"66.7"}, Case{0.0f, 1, u"0.0"}, Case{100.0f, 1, u"100.0"},
+                        Case{0.25f, 1, u"0.2"}, Case{2.5f, 0, u"2"}, Case{3.5f, 0, u"4"}, Case{0.35f, 1, u"0.4"},
+                        Case{0.000123f, 5, u"0.00012"}, Case{1.0f, 5, u"1.00000"}, Case{7.0f, -1, u""},
+                        Case{-1.25f, 1, u"-1.2"}, Case{-0.04f, 1, u"0.0"}, Case{100.5f, 2, u"100.50"}}) {
+    EXPECT_EQ(FormatFixed(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
+  }
+}
+
+TEST(mdlCommon, FormatFixedSaturatesInsteadOfOverflowing) {
+  EXPECT_EQ(FormatFixed(1e30f, 2), u"21474836.47");
+  EXPECT_EQ(FormatFixed(-1e30f, 0), u"-2147483648");
+  EXPECT_EQ(FormatFixed(std::numeric_limits<float>::infinity(), 1), u"214748364.7");
+  EXPECT_EQ(FormatFixed(std::nanf(""), 1), u"0.0");
+  EXPECT_EQ(FormatFixed(5.0f, 40).size(), 42u);  // 0 then 40 decimals after scaling to inf
+}
+
+TEST(mdlCommon, Utf8RoundTripsAndReplacesWhatItCannotCarry) {
+  const std::u16string text = u"ат ҥ 😀";
+  EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+  EXPECT_EQ(FromUtf8("\xff" "a"), u"\uFFFDa");
+  EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+}
+
+TEST(mdlCommon, ReplaceAllAndTrimSpaces) {
+  std::u16string t = u"aaa";
+  ReplaceAll(t, u"aa", u"b");
+  EXPECT_EQ(t, u"ba");
+  ReplaceAll(t, u"", u"x");
+  EXPECT_EQ(t, u"ba");
+  EXPECT_EQ(TrimSpaces(u"  a b \t "), u"a b \t");
+  EXPECT_EQ(TrimSpaces(u"   "), u"");
+}
+
+}  // namespace
+}  // namespace sahdict

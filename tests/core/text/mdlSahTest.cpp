@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/text/mdlSah.h"
+
+namespace sahdict {
+namespace {
+
+std::u16string Code(std::u16string t) { return ToCodeNotation(t); }
+std::u16string Canon(std::u16string t) { return NormalizeSakha(t); }
+
+TEST(mdlSah, CodeFormFollowsTheStepOrder) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"ннь", u"77"}, {u"нь", u"7"},    {u"дьон", u"3он"}, {u"нг", u"4"},      {u"н'", u"4"},
+      {u"n", u"4"},    {u"ь", u"h"},     {u"ыаиэуо", u"126"}, {u"УО", u"9"},    {u"У8", u"9"},
+      {u"Y8", u"9"},   {u"YO", u"9"},    {u"ёлка", u"йолка"}, {u"ыя", u"ыйа"},  {u"ю", u"йу"},
+      {u"0123", u"0123"}, {u"", u""},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(Code(in), out);
+}
+
+TEST(mdlSah, CanonicalFormSpellsLettersOut) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"дьон", u"дьон"}, {u"нг", u"н'"}, {u"8", u"O"},       {u"УО", u"YO"},       {u"1", u"ыа"},
+      {u"5", u"5"},       {u"я", u"йа"},  {u"ньнь", u"ннь"},  {u"ньннь", u"нньнь"}, {u"7н7", u"ньннь"},
+      {u"4", u"н'"},      {u"77", u"ннь"}, {u"ат", u"ат"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(Canon(in), out);
+}
+
+TEST(mdlSah, OperationsChangeTheCallersText) {
+  std::u16string t = u"дь";
+  std::u16string& r = ToCodeNotation(t);
+  EXPECT_EQ(&r, &t);
+  EXPECT_EQ(t, u"3");
+  NormalizeSakha(t);
+  EXPECT_EQ(t, u"дь");
+}
+
+TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {
+  auto mark = [](void (*op)(std::u16string&), std::u16string t) {
+    op(t);
+    return t;
+  };
+  EXPECT_EQ(mark(MarkNonSakha, u"Ат"), u"?т");
+  EXPECT_EQ(mark(MarkNonSakha, u"ёж"), u"?ж");
+  EXPECT_EQ(mark(MarkNonSakha, u"ат-5"), u"ат-5");
+  EXPECT_EQ(mark(MarkNonSakha, u"abc"), u"???");
+  EXPECT_EQ(mark(MarkNonSakha, u"ОУOYh' +"), u"ОУOYh' +");
+  EXPECT_EQ(mark(MarkNonSakha, u"ҥөү"), u"???");
+  EXPECT_EQ(mark(StripNonSakha, u"Ат?"), u"т");
+  EXPECT_EQ(mark(MarkNonRussian, u"ёлка 5"), u"ёлка ?");
+  EXPECT_EQ(mark(MarkNonRussian, u"ЁАЯ-+"), u"ЁАЯ-+");
+  EXPECT_EQ(mark(StripNonRussian, u"Hello мир"), u" мир");
+}
+
+TEST(mdlSah, HelpTextIsTwelveLinesWithoutTrailingBreak) {
+  const std::u16string& help = NotationHelpText();
+  size_t breaks = 0;
+  for (size_t i = 0; i + 1 < help.size(); ++i) breaks += help[i] == u'\r' && help[i + 1] == u'\n';
+  EXPECT_EQ(breaks, 11u);
+  EXPECT_EQ(help.substr(0, 24), u"Внутри проргаммы приняты");
+  EXPECT_EQ(help.substr(help.size() - 10), u"выводиться");
+  EXPECT_NE(help.find(u"\r\nY - \u0423\r\n"), std::u16string::npos);
+}
+
+// Arbitrary UTF-16, unpaired surrogates and the Unicode Sakha letters included:
+// no crash, cleaning keeps or shortens, and normalising settles after one more pass.
+TEST(mdlSah, AnyInputIsSafeAndNormalisingReachesAFixedPoint) {
+  std::mt19937 rng(12345);
+  std::u16string alphabet = u"ннььдгуоыаиэУОYOn'h8123456790яёюҥҕөүһ \uFFFFaz-+?";
+  alphabet += char16_t(0xD800);  // unpaired surrogates
+  alphabet += char16_t(0xDC00);
+  for (int round = 0; round < 3000; ++round) {
+    std::u16string t;
+    const int len = static_cast<int>(rng() % (round == 0 ? 5000 : 24));
+    for (int i = 0; i < len; ++i) t.push_back(alphabet[rng() % alphabet.size()]);
+
+    std::u16string once = t;
+    NormalizeSakha(once);
+    std::u16string twice = once;
+    NormalizeSakha(twice);
+    std::u16string thrice = twice;
+    NormalizeSakha(thrice);
+    EXPECT_EQ(thrice, twice);
+
+    std::u16string marked = t;
+    MarkNonSakha(marked);
+    EXPECT_EQ(marked.size(), t.size());
+    std::u16string stripped = t;
+    StripNonRussian(stripped);
+    EXPECT_LE(stripped.size(), t.size());
+    EXPECT_EQ(stripped.find(u'?'), std::u16string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace sahdict

@@ -1,0 +1,7 @@
+#include "tools/Tool.h"
+
+namespace sahdict::tool {
+
+std::vector<Command> PageCommands() { return {}; }
+
+}  // namespace sahdict::tool

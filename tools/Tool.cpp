@@ -1,0 +1,81 @@
+#include "tools/Tool.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+
+#include "core/text/mdlCommon.h"
+
+namespace sahdict::tool {
+
+namespace {
+
+std::vector<Command> AllCommands() {
+  std::vector<Command> all;
+  for (auto group : {TextCommands, DictCommands, PageCommands}) {
+    auto cmds = group();
+    all.insert(all.end(), cmds.begin(), cmds.end());
+  }
+  return all;
+}
+
+void PrintHelp(std::ostream& out, const std::vector<Command>& cmds) {
+  out << "usage: sahdict-tool COMMAND ARGS...\n"
+         "Runs the dictionary's core for maintainers and scripts. Input and output are UTF-8;\n"
+         "an argument '-' reads items from standard input, one per line.\n\ncommands:\n";
+  for (const auto& c : cmds) {
+    std::string line = "  " + c.name + " " + c.usage;
+    if (line.size() < 40) line.resize(40, ' ');
+    out << line << "  " << c.help << "\n";
+  }
+  out << "\n  --help                                  this text\n"
+         "  --version                               the version\n"
+         "\nexit status: 0 success, 1 problems found, 2 bad usage or unreadable/unwritable file\n";
+}
+
+}  // namespace
+
+int UsageError(const Command& cmd, Io& io) {
+  io.err << "usage: sahdict-tool " << cmd.name << " " << cmd.usage << "\n";
+  return kUsage;
+}
+
+void WriteText(std::ostream& out, const std::u16string& text) {
+  std::u16string copy = text;
+  ReplaceAll(copy, u"\r\n", u"\n");
+  out << ToUtf8(copy);
+}
+
+int ForEachItem(const std::string& arg, Io& io, const std::function<int(const std::u16string&)>& each) {
+  if (arg != "-") return each(FromUtf8(arg));
+  int worst = kOk;
+  std::string line;
+  while (std::getline(io.in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    worst = std::max(worst, each(FromUtf8(line)));
+  }
+  return worst;
+}
+
+int RunTool(const std::vector<std::string>& args, Io& io) {
+  const auto cmds = AllCommands();
+  if (args.empty()) {
+    PrintHelp(io.err, cmds);
+    return kUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintHelp(io.out, cmds);
+    return kOk;
+  }
+  if (args[0] == "--version") {
+    io.out << "sahdict-tool 1.04 b27\n";
+    return kOk;
+  }
+  for (const auto& c : cmds) {
+    if (c.name == args[0]) return c.run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+  }
+  io.err << "sahdict-tool: unknown command '" << args[0] << "' (see sahdict-tool --help)\n";
+  return kUsage;
+}
+
+}  // namespace sahdict::tool
