@@ -1,0 +1,17 @@
+#pragma once
+// The commands of the lookup window's "Plugins" menu.
+
+namespace sahdict {
+class DictStore;
+}
+
+namespace sahdict::ui {
+
+// "Словоформы": opens the word-forms window; does nothing while it is open.
+void OpenWordForms();
+// "Инфо о словаре": the statistics report of the store through Msg.
+void ShowDictionaryInfo(const DictStore& store);
+// "Язык слова": asks for a word and shows the language check through Msg.
+void CheckLanguage(const DictStore& store);
+
+}  // namespace sahdict::ui
