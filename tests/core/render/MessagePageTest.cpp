@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "core/render/MessagePage.h"
+
+namespace sahdict {
+namespace {
+
+const std::u16string kDot = u"<b><font color=#5B544B size=5>.</font></b>";
+
+TEST(HighlightPunctuation, WrapsEachCharacterOfTheSetOnce) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"", u""},
+      {u"abc", u"abc"},
+      {u"a.b", u"a" + kDot + u"b"},
+      // "/" and "=" of the inserted markup are never looked at again.
+      {u"/=", u"<b><font color=#5B544B size=5>/</font></b><b><font color=#5B544B size=5>=</font></b>"},
+      {u"..", kDot + kDot},
+  };
+  for (const auto& [in, out] : cases) {
+    std::u16string text = in;
+    HighlightPunctuation(text, u".,!?-+*/:=()[]{}");
+    EXPECT_EQ(text, out);
+  }
+  for (const char16_t c : std::u16string(u".,!?-+*/:=()[]{}")) {
+    std::u16string text(1, c);
+    HighlightPunctuation(text, u".,!?-+*/:=()[]{}");
+    EXPECT_EQ(text, u"<b><font color=#5B544B size=5>" + std::u16string(1, c) + u"</font></b>");
+  }
+}
+
+TEST(MessagePage, NormalAndCompactPages) {
+  const std::tuple<std::u16string, int16_t, std::u16string> cases[] = {
+      {u"", 0, u"<body bgcolor=#FAFAF5></body>"},
+      {u"", 1, u"<body bgcolor=#FAFAF5></body>"},
+      {u"a.b", 0, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4>a" + kDot + u"b</font></body>"},
+      {u"x\r\ny", 0, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4>x<br>y</font></body>"},
+      {u"x\ny\rz", 0, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4>x\ny\rz</font></body>"},
+      {u"x", 1, u"<body bgcolor=#FAFAF5><b><font color=#876112 size=5>x</font></b></body>"},
+      {u"x", 2, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4>x</font></body>"},
+      {u" ", 1, u"<body bgcolor=#FAFAF5> </body>"},
+      // Text is not escaped.
+      {u"<i>&", 0, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4><i>&</font></body>"},
+  };
+  for (const auto& [text, lines, page] : cases) EXPECT_EQ(MessagePage(text, lines), page);
+}
+
+}  // namespace
+}  // namespace sahdict
