@@ -4,11 +4,15 @@
 #include "core/langcheck/CheckWordLanguage.h"
 #include "ui/article/frmMsg.h"
 #include "ui/wordforms/InputBox.h"
+#include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 
 void OpenWordForms() {
-  // The word-forms window is added in the next change.
+  if (frmWordForms::LoadedWindow() != nullptr) return;
+  // The window shows itself at the end of its load, after the notice.
+  auto* window = new frmWordForms;
+  window->Form_Load();
 }
 
 void ShowDictionaryInfo(const DictStore& store) { Msg(DictionaryStats(store), u"", 0); }
