@@ -1,0 +1,18 @@
+#include "ui/article/HtmlView.h"
+
+#include "ui/article/PageForView.h"
+
+namespace sahdict::ui {
+
+HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
+  setReadOnly(true);
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setUndoRedoEnabled(false);
+}
+
+void HtmlView::SetPage(const std::u16string& page) { setHtml(QString::fromStdU16String(PageForView(page))); }
+
+QVariant HtmlView::loadResource(int, const QUrl&) { return {}; }
+
+}  // namespace sahdict::ui

@@ -1,0 +1,84 @@
+#include "ui/article/frmWord.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/article/HtmlView.h"
+#include "ui/article/Twips.h"
+
+namespace sahdict::ui {
+namespace {
+
+constexpr int kClientWidth = 7245, kClientHeight = 3105;
+// The smallest window: client height 2000 twips, outer width 3500 twips.
+constexpr int kMinClientHeight = 2000, kMinOuterWidth = 3500;
+
+}  // namespace
+
+frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("frmWord"));
+  txt_ = new HtmlView(this);
+  txt_->setObjectName(QStringLiteral("txt"));
+  txt_->setFrameShape(QFrame::NoFrame);
+  txt_->setGeometry(0, 0, Twips(1575), Twips(1455));
+}
+
+void frmWord::EnsureLoaded() {
+  if (loaded_) return;
+  loaded_ = true;
+  resize(Twips(kClientWidth), Twips(kClientHeight));
+  Form_Load();
+}
+
+void frmWord::Form_Load() {
+  // Both edges are measured from the screen's width.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int screenWidth = screen ? screen->geometry().width() : 0;
+  move(static_cast<int>(screenWidth * 0.05), static_cast<int>(screenWidth * 0.1));
+}
+
+void frmWord::SetTitle(const std::u16string& title) {
+  EnsureLoaded();
+  setWindowTitle(QString::fromStdU16String(title));
+}
+
+void frmWord::SetPage(const std::u16string& page) {
+  EnsureLoaded();
+  txt_->SetPage(page);
+}
+
+void frmWord::ShowArticle() {
+  EnsureLoaded();
+  show();
+  raise();
+}
+
+void frmWord::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmWord::Form_Resize() {
+  if (isMinimized()) return;
+  const int minHeight = TwipsAtLeast(kMinClientHeight);
+  const int frameExtra = std::max(0, frameGeometry().width() - width());
+  const int minWidth = std::max(0, TwipsAtLeast(kMinOuterWidth) - frameExtra);
+  // Telling the window system the limits keeps a drag from going below them;
+  // a size that still arrives smaller is snapped back.
+  setMinimumSize(minWidth, minHeight);
+  if (height() < minHeight || width() < minWidth) {
+    resize(std::max(width(), minWidth), std::max(height(), minHeight));
+    return;
+  }
+  txt_->setGeometry(0, 0, width(), height());
+}
+
+void frmWord::closeEvent(QCloseEvent* event) {
+  // Closing unloads the window: the next article loads and places it again.
+  loaded_ = false;
+  QWidget::closeEvent(event);
+}
+
+}  // namespace sahdict::ui

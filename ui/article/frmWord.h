@@ -1,0 +1,41 @@
+#pragma once
+// The article window: one resizable window that shows the article picked in
+// the lookup window. It is loaded (and placed) on first use and again after the
+// user has closed it; while open it keeps its place and size.
+
+#include <QWidget>
+#include <string>
+
+namespace sahdict::ui {
+
+class HtmlView;
+
+class frmWord : public QWidget {
+  Q_OBJECT
+
+ public:
+  frmWord();
+
+  // Loads the window when it is not loaded, then sets its title.
+  void SetTitle(const std::u16string& title);
+  // Loads the window when it is not loaded, then replaces its document.
+  void SetPage(const std::u16string& page);
+  // Shows the window modeless and brings it to the front.
+  void ShowArticle();
+
+  bool IsLoaded() const { return loaded_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void EnsureLoaded();
+  void Form_Load();
+  void Form_Resize();
+
+  HtmlView* txt_;
+  bool loaded_ = false;
+};
+
+}  // namespace sahdict::ui
