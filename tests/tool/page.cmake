@@ -1,0 +1,34 @@
+# sahdict-tool: grammar, article and message pages, the language check.
+
+# forms prints 112 lines in the nesting order number, person, case.
+set(forms_shape "^")
+foreach(n 1 2)
+  foreach(p 0 1 2 3 4 5 6)
+    foreach(c 1 2 3 4 5 6 7 8)
+      string(APPEND forms_shape "${n}\t${p}\t${c}\t[^\n\t]*\n")
+    endforeach()
+  endforeach()
+endforeach()
+string(APPEND forms_shape "$")
+sahdict_tool_check(NAME forms_shape ARGS forms ат EXPECT "${forms_shape}")
+sahdict_tool_check(NAME forms_at ARGS forms ат
+                   EXPECT "\n1\t0\t3\tакка\n.*\n1\t1\t1\tатым\n.*\n1\t2\t1\tатын'\n.*\n1\t3\t2\t\n.*\n2\t0\t1\tаттар\n")
+sahdict_tool_check(NAME forms_stdin ARGS forms - INPUT ${CMAKE_SOURCE_DIR}/tests/data/pages/forms-input.txt
+                   EXPECT "^1\t0\t1\tдьон\n.*\n1\t0\t3\tдьон'н'о\n.*\n2\t6\t8\t[^\n]*\n1\t0\t1\tсурук\n.*1\t0\t1\t\n")
+sahdict_tool_check(NAME forms_missing_arg ARGS forms EXIT 2)
+
+sahdict_tool_check(NAME harmony_words ARGS harmony "8ат кинигэлар" EXPECT "^OOт кинигэлэр\n$")
+
+# An empty NOTE is an argument of its own; sahdict_tool_check's list of ARGS
+# cannot carry an empty element, so this run is registered directly.
+add_test(NAME tool.render_doc COMMAND sahdict-tool render дом "" ".дьиэ, .бала5ан")
+set_tests_properties(tool.render_doc PROPERTIES PASS_REGULAR_EXPRESSION
+  "^<body bgcolor=#FAFAF5><font color=# size=6>дом</font><font color=#6C6C6C size=3> \\(</font><font color=#6C6C6C size=3>\\)</font><br><font color=# size=5> <font color=#7B9006>дьиэ</font><font color=#B27800><b><font color=#5B544B size=5>,</font></b></font> <font color=#7B9006>бала5ан</font></font></body>\n$")
+sahdict_tool_check(NAME render_two_args ARGS render a b EXIT 2)
+
+sahdict_tool_check(NAME message_normal ARGS message a.b
+  EXPECT "^<body bgcolor=#FAFAF5><font color=#7B9006 size=4>a<b><font color=#5B544B size=5>\\.</font></b>b</font></body>\n$")
+sahdict_tool_check(NAME message_compact ARGS message --compact x
+  EXPECT "^<body bgcolor=#FAFAF5><b><font color=#876112 size=5>x</font></b></body>\n$")
+sahdict_tool_check(NAME message_no_text ARGS message EXIT 2)
+sahdict_tool_check(NAME message_bad_flag ARGS message --wide x EXIT 2)
