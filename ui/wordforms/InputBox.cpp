@@ -16,10 +16,9 @@ InputBoxHandler& CurrentHandler() {
 std::u16string ShowInputDialog(const std::u16string& prompt, const std::u16string& title,
                                const std::u16string& defaultText) {
   bool ok = false;
-  const QString answer =
-      QInputDialog::getText(QApplication::activeWindow(), QString::fromStdU16String(title),
-                            QString::fromStdU16String(prompt), QLineEdit::Normal,
-                            QString::fromStdU16String(defaultText), &ok);
+  const QString answer = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdU16String(title),
+                                               QString::fromStdU16String(prompt), QLineEdit::Normal,
+                                               QString::fromStdU16String(defaultText), &ok);
   return ok ? answer.toStdU16String() : std::u16string();
 }
 
@@ -30,6 +29,8 @@ std::u16string InputBox(const std::u16string& prompt, const std::u16string& titl
   return ShowInputDialog(prompt, title, defaultText);
 }
 
-InputBoxHandler SetInputBoxHandler(InputBoxHandler handler) { return std::exchange(CurrentHandler(), std::move(handler)); }
+InputBoxHandler SetInputBoxHandler(InputBoxHandler handler) {
+  return std::exchange(CurrentHandler(), std::move(handler));
+}
 
 }  // namespace sahdict::ui

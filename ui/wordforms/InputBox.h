@@ -13,9 +13,8 @@ std::u16string InputBox(const std::u16string& prompt, const std::u16string& titl
 
 // How InputBox is answered. Tests install a handler that returns a prepared
 // answer instead of waiting for a person; an empty handler restores the dialog.
-using InputBoxHandler =
-    std::function<std::u16string(const std::u16string& prompt, const std::u16string& title,
-                                 const std::u16string& defaultText)>;
+using InputBoxHandler = std::function<std::u16string(const std::u16string& prompt, const std::u16string& title,
+                                                     const std::u16string& defaultText)>;
 // Returns the handler that was installed before.
 InputBoxHandler SetInputBoxHandler(InputBoxHandler handler);
 

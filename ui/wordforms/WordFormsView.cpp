@@ -7,7 +7,7 @@ namespace sahdict::ui {
 
 const std::u16string& PersonPronoun(int32_t person) {
   // The "h" of the fourth and fifth pronoun is the Latin letter of the notation.
-  static const std::array<std::u16string, 7> pronouns = {u"",        u"мин ",   u"эн ",      u"кини ",
+  static const std::array<std::u16string, 7> pronouns = {u"",        u"мин ",   u"эн ",     u"кини ",
                                                          u"биhиги ", u"эhиги ", u"кинилэр "};
   static const std::u16string none;
   return person >= 1 && person <= 6 ? pronouns[static_cast<size_t>(person)] : none;

@@ -152,8 +152,8 @@ void frmWordForms::BuildControls() {
   Place(frame_, 5880, 120, 100, 3135);
 
   // Case column.
-  static const char16_t* const caseLabels[] = {u"ким? туох?",        u"кимнэ? туохта?",   u"кимиэххэ? туохха?",
-                                               u"кими? тугу?",       u"кимтэн? туохтан?", u"киминэн? тугунан?",
+  static const char16_t* const caseLabels[] = {u"ким? туох?",         u"кимнэ? туохта?",        u"кимиэххэ? туохха?",
+                                               u"кими? тугу?",        u"кимтэн? туохтан?",      u"киминэн? тугунан?",
                                                u"кимниин? туохтуун?", u"кимнээ5ер? туохтаа5ар?"};
   label(client, 7, u"Склонение", Qt::AlignHCenter, 8040, 120, 2055);
   for (int k = 1; k <= 8; ++k) {
