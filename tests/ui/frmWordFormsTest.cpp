@@ -302,7 +302,7 @@ class frmWordFormsTest : public QObject {
     QCOMPARE(calls_[0].Text,
              u"Программа \"Korvane - Sah WordForms Generator\"\r\n"
              u"Создает все словоформы заранее заданного слова\r\n"
-             u"wordforms@example.org\r\n"
+             u"sahdict@example.org\r\n"
              u"http://www.example.org/sahdict/"_s);
     QCOMPARE(calls_[0].Caption, u"О проргамме"_s);
     QCOMPARE(calls_[0].Lines, 0);

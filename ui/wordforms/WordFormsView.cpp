@@ -56,7 +56,7 @@ const std::u16string& WordFormsAboutText() {
   static const std::u16string text =
       u"Программа \"Korvane - Sah WordForms Generator\"\r\n"
       u"Создает все словоформы заранее заданного слова\r\n"
-      u"wordforms@example.org\r\n"
+      u"sahdict@example.org\r\n"
       u"http://www.example.org/sahdict/";
   return text;
 }
