@@ -3,8 +3,10 @@
 // an order index that presents the entries in sorted order, and a count of valid
 // sorted positions. Positions are 1-based; position 0 yields the empty record.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/dict/DictEntry.h"
@@ -26,7 +28,9 @@ class DictStore {
   // pair "": the entry at sorted position n. Otherwise the n-th entry (1-based,
   // sorted order) whose LangPair equals pair; n <= 0 gives the empty record.
   DictEntry GetEntry(int32_t n, const std::u16string& pair = {}) const;
-  // The entry at sorted position n without copying (0 <= n <= count).
+  // The entry at sorted position n without copying (0 <= n <= count). The
+  // reference stays valid until the store is cleared or grows. Positions
+  // outside the valid range yield the empty record.
   const DictEntry& EntryAt(int32_t n) const;
   // Overwrites the record at sorted position n.
   void SetEntry(int32_t n, const DictEntry& entry);
@@ -43,11 +47,39 @@ class DictStore {
   std::vector<std::u16string> GetPairs() const;
 
   // The order index, for the sort: slot p holds the table slot at sorted position p.
+  // Asking for the writable index marks the pair table stale; do not keep the
+  // reference across other calls on the store.
   std::vector<int32_t>& OrderIndex();
+  const std::vector<int32_t>& OrderIndex() const;
+
+  // True when the Words of every pair's entries ascend in sorted order, so that
+  // FindFirstEntry can search by halves (otherwise it walks the pair's entries).
+  bool PairWordsOrdered() const;
 
  private:
-  // ... implementation detail: entry table, order index, count, and the
-  // per-pair position table (rebuilt lazily after any change).
+  // Sorted positions of one pair's entries, in ascending order.
+  struct PairPositions {
+    std::vector<int32_t> positions;
+    bool wordsOrdered = true;  // Word never decreases along `positions`
+  };
+
+  // The pair's positions, or nullptr when no entry has that pair. Rebuilds the
+  // table first when the store changed since it was built.
+  const PairPositions* FindPair(const std::u16string& pair) const;
+  void BuildPairTable() const;
+  // The count limited to the positions that exist (0..M).
+  int32_t ValidCount() const;
+
+  std::vector<DictEntry> entries_;  // slot 0 is the empty record
+  std::vector<int32_t> index_;      // sorted position -> entry slot
+  int32_t count_ = 0;
+
+  // Per-pair position table, built on first use after any change.
+  mutable bool tableValid_ = false;
+  mutable std::unordered_map<std::u16string, size_t> pairSlot_;
+  mutable std::vector<std::u16string> pairOrder_;
+  mutable std::vector<PairPositions> pairTable_;
+  mutable bool allPairsOrdered_ = true;
 };
 
 }  // namespace sahdict
