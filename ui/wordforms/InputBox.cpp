@@ -15,11 +15,15 @@ InputBoxHandler& CurrentHandler() {
 
 std::u16string ShowInputDialog(const std::u16string& prompt, const std::u16string& title,
                                const std::u16string& defaultText) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdU16String(title),
-                                               QString::fromStdU16String(prompt), QLineEdit::Normal,
-                                               QString::fromStdU16String(defaultText), &ok);
-  return ok ? answer.toStdU16String() : std::u16string();
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(QString::fromStdU16String(title));
+  dialog.setLabelText(QString::fromStdU16String(prompt));
+  dialog.setTextValue(QString::fromStdU16String(defaultText));
+  // The buttons speak the program's language whatever the system's is.
+  dialog.setOkButtonText(QStringLiteral("ОК"));
+  dialog.setCancelButtonText(QStringLiteral("Отмена"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.textValue().toStdU16String();
 }
 
 }  // namespace
