@@ -21,4 +21,10 @@ using ProgressFn = std::function<void(const std::u16string& caption)>;
 bool ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
                     const ProgressFn& progress);
 
+// The translation with each marked word (the text after a "." up to the next
+// space) rewritten into the canonical letter notation. After a rewrite the
+// search for the next "." resumes one past the word's end as it stood before
+// the rewrite, which is how the reader has always stored its translations.
+std::u16string NormalizeMarkedWords(const std::u16string& translation);
+
 }  // namespace sahdict

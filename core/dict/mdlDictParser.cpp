@@ -1,0 +1,294 @@
+#include "core/dict/mdlDictParser.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/dict/mdlDict.h"
+#include "core/text/Cp1251.h"
+#include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict {
+
+namespace {
+
+// Reads a file line by line through a fixed buffer. A line ends at LF; one CR
+// right before the LF belongs to the line end, any other CR is text. The last
+// line needs no line end.
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
+
+  // The next line without its line end; false at the end of the file or after
+  // a read error (then Failed() is true).
+  bool Next(std::string& line) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+      if (pos_ == len_ && !Refill()) return any && !failed_;
+      any = true;
+      const char* begin = buffer_.data() + pos_;
+      const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', len_ - pos_));
+      if (lf == nullptr) {
+        line.append(begin, len_ - pos_);
+        pos_ = len_;
+        continue;
+      }
+      line.append(begin, static_cast<size_t>(lf - begin));
+      pos_ = static_cast<size_t>(lf - buffer_.data()) + 1;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+  }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  static constexpr size_t kBufferSize = 1 << 16;
+
+  bool Refill() {
+    if (failed_) return false;
+    len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    pos_ = 0;
+    if (len_ == 0 && std::ferror(file_)) failed_ = true;
+    return len_ > 0;
+  }
+
+  std::FILE* file_;
+  std::vector<char> buffer_;
+  size_t pos_ = 0;
+  size_t len_ = 0;
+  bool failed_ = false;
+};
+
+std::FILE* OpenForReading(const std::filesystem::path& path) {
+#ifdef _WIN32
+  return _wfopen(path.c_str(), L"rb");
+#else
+  return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+struct FileCloser {
+  std::FILE* file;
+  ~FileCloser() {
+    if (file != nullptr) std::fclose(file);
+  }
+};
+
+// Calls `each(word)` for every marked word of `translation` that has at least
+// one character: the text after a "." up to the next space or the end. The
+// search goes on after that space.
+template <typename Each>
+void ForEachMarkedWord(const std::u16string& translation, Each each) {
+  size_t start = 0;
+  for (;;) {
+    const size_t dot = translation.find(u'.', start);
+    if (dot == std::u16string::npos) return;
+    size_t end = translation.find(u' ', dot);
+    if (end == std::u16string::npos) end = translation.size();
+    if (end - dot > 1) each(translation.substr(dot + 1, end - dot - 1));
+    start = end + 1;
+  }
+}
+
+// The reader's state for one read of one file.
+class DictReader {
+ public:
+  DictReader(DictStore& store, const MessageFn& message) : store_(store), message_(message) {}
+
+  bool Read(const std::filesystem::path& path, const ProgressFn& progress) {
+    store_.ClearDictionary();
+    FileCloser file{OpenForReading(path)};
+    if (file.file == nullptr) return false;
+    LineReader lines(file.file);
+    std::string bytes;
+    std::u16string line;
+    while (lines.Next(bytes)) {
+      ++lineNumber_;
+      line = DecodeCp1251(bytes);
+      if (StartsWith(line, u"--#")) line.clear();
+      if (StartsWith(line, u"--")) {
+        ParseEntryText(pending_);
+        pending_.clear();
+        std::u16string value = line.substr(2);
+        const std::u16string key = CutFirstWord(value);
+        ApplyHeader(key, value);
+      } else if (raw_) {
+        const size_t field = static_cast<size_t>(rawCounter_ % 5);
+        group_[field] = line;
+        if (field == 4) store_.AddEntry(group_[0], group_[1], group_[2], group_[3], group_[4]);
+        ++rawCounter_;
+      } else if (!line.empty()) {
+        pending_ += u' ';
+        pending_ += line;
+      } else if (!pending_.empty()) {
+        if (pair_.empty()) {
+          Message(u"Не определен язык");
+          return false;
+        }
+        ParseEntryText(pending_);
+        pending_.clear();
+      }
+    }
+    if (lines.Failed()) return false;
+    ParseEntryText(pending_);
+    pending_.clear();
+    if (needsSort_ || needSahExtract_) SortDictionary(store_, progress);
+    return true;
+  }
+
+ private:
+  void Message(const std::u16string& text) const {
+    if (message_) message_(text);
+  }
+
+  void ApplyHeader(const std::u16string& key, const std::u16string& value) {
+    if (key == u"version" || key == u"date" || key == u"author" || key == u"comments" || key == u"dictionary") {
+      return;
+    }
+    if (key == u"languages") {
+      pair_ = value;  // used even when the check below fails
+      if (value != u"RUS-SAH") Message(u"Неправильный язык словаря");
+    } else if (key == u"encoding") {
+      if (value != u"WIN") Message(u"Кодировка словаря неверна");
+    } else if (key == u"dicttype") {
+      if (value == u"NeedSahExtract") {
+        needSahExtract_ = true;
+      } else if (value == u"NeedRusExtract") {
+        needRusExtract_ = true;
+      } else if (value == u"Sorted") {
+        needsSort_ = false;
+      } else if (value == u"RAWformat") {
+        raw_ = true;
+      } else {
+        Message(u"Некорректный параметр dicttype " + value);
+      }
+    } else {
+      Message(u"Некорректный параметр");
+    }
+  }
+
+  void ParseEntryText(const std::u16string& text) {
+    if (text.empty()) return;
+    const size_t open = text.find(u'(');
+    const size_t close = text.find(u')');
+    const size_t dash = text.find(u"- ");
+    if (open == std::u16string::npos || close == std::u16string::npos || dash == std::u16string::npos ||
+        !(open < close && close < dash)) {
+      // The number takes the place of a sign: two spaces before it.
+      Message(u"Ошибка формата в строке  " + FromUtf8(std::to_string(lineNumber_)));
+      return;
+    }
+    const std::u16string word = TrimSpaces(text.substr(0, open));
+    const std::u16string note = TrimSpaces(text.substr(open + 1, close - open - 1));
+    const std::u16string translation = NormalizeMarkedWords(TrimSpaces(text.substr(dash + 2)));
+
+    store_.AddEntry(word, word, note, translation, pair_);
+
+    if (needSahExtract_) {
+      const std::u16string sahPair = ReversePair(pair_);
+      ForEachMarkedWord(translation, [&](std::u16string marked) {
+        StripNonSakha(marked);
+        if (marked.empty() || marked == u"-") return;
+        NormalizeSakha(marked);
+        store_.AddEntry(marked + u" (" + word + u")", word, note, translation, sahPair);
+      });
+    }
+
+    if (needRusExtract_) {
+      const std::u16string rusPair = u"RSE-" + PairTo(pair_);
+      store_.AddEntry(word, word, note, translation, rusPair);
+      size_t start = 0;
+      while (start <= translation.size()) {
+        size_t end = translation.find(u' ', start);
+        if (end == std::u16string::npos) end = translation.size();
+        std::u16string piece = translation.substr(start, end - start);
+        start = end + 1;
+        if (piece.empty() || piece.find(u'.') != std::u16string::npos) continue;
+        StripNonRussian(piece);
+        if (piece.empty() || piece == u"-" || piece == word) continue;
+        store_.AddEntry(piece + u" (" + word + u")", word, note, translation, rusPair);
+      }
+    }
+  }
+
+  DictStore& store_;
+  const MessageFn& message_;
+
+  std::u16string pair_;
+  bool needSahExtract_ = false;
+  bool needRusExtract_ = false;
+  bool needsSort_ = true;
+  bool raw_ = false;
+  int64_t lineNumber_ = 0;
+  std::u16string pending_;
+  int64_t rawCounter_ = 0;
+  std::array<std::u16string, 5> group_;
+};
+
+}  // namespace
+
+std::u16string NormalizeMarkedWords(const std::u16string& translation) {
+  // The text being rewritten is out + translation[j..]: `out` holds what has
+  // been produced so far, the rest is still as it came. After each rewritten
+  // word the next search starts one past that word's end as it was *before*
+  // the rewrite, so a word that got shorter skips characters after its space,
+  // and one that got longer is searched again from inside its new tail.
+  const std::u16string& src = translation;
+  std::u16string out;
+  out.reserve(src.size() + src.size() / 8);
+  size_t j = 0;
+  size_t start = 0;
+  for (;;) {
+    size_t dot = std::u16string::npos;
+    std::u16string word;
+    if (start < out.size()) {
+      const size_t q = out.find(u'.', start);
+      if (q != std::u16string::npos) {
+        // The word runs on into the unprocessed rest up to its next space.
+        size_t space = src.find(u' ', j);
+        if (space == std::u16string::npos) space = src.size();
+        word.assign(out, q + 1, std::u16string::npos);
+        word.append(src, j, space - j);
+        out.resize(q + 1);
+        j = space;
+        dot = q;
+      } else {
+        start = out.size();
+      }
+    }
+    if (dot == std::u16string::npos) {
+      const size_t skip = start - out.size();
+      if (skip > src.size() - j) break;
+      out.append(src, j, skip);
+      j += skip;
+      const size_t p = src.find(u'.', j);
+      if (p == std::u16string::npos) break;
+      out.append(src, j, p + 1 - j);
+      j = p + 1;
+      dot = out.size() - 1;
+      size_t space = src.find(u' ', j);
+      if (space == std::u16string::npos) space = src.size();
+      word.assign(src, j, space - j);
+      j = space;
+    }
+    const size_t end = dot + 1 + word.size();  // the space (or end) before the rewrite
+    if (!word.empty()) NormalizeSakha(word);
+    out += word;
+    start = end + 1;
+  }
+  out.append(src, j, std::u16string::npos);
+  return out;
+}
+
+bool ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
+                    const ProgressFn& progress) {
+  DictReader reader(store, message);
+  return reader.Read(path, progress);
+}
+
+}  // namespace sahdict

@@ -1,0 +1,214 @@
+// The store: records, positions, the pair table against the plain walks, and
+// the search position of the lookup.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/dict/DictStore.h"
+#include "core/dict/LinearWalks.h"
+#include "core/dict/Lookup.h"
+#include "core/dict/mdlDict.h"
+#include "core/text/mdlSah.h"
+#include "tests/core/dict/DictTestSupport.h"
+
+namespace sahdict {
+namespace {
+
+using test::Entries;
+using test::Entry;
+
+// Adds entries given as {pair, word} with the word as headword too.
+void Fill(DictStore& store, const std::vector<std::pair<std::u16string, std::u16string>>& entries) {
+  for (const auto& [pair, word] : entries) store.AddEntry(word, word, u"", u"t", pair);
+}
+
+TEST(DictStore, ClearedStoreHoldsOnlyTheEmptyRecord) {
+  DictStore store;
+  Fill(store, {{u"RUS-SAH", u"ат"}, {u"SAH-RUS", u"ат (лошадь)"}});
+  ASSERT_EQ(store.GetEntryCount(), 2);
+  store.ClearDictionary();
+  EXPECT_EQ(store.GetEntryCount(), 0);
+  EXPECT_EQ(store.GetEntry(0, u""), DictEntry{});
+  EXPECT_EQ(store.OrderIndex(), std::vector<int32_t>{0});
+  EXPECT_TRUE(store.GetPairs().empty());
+  EXPECT_EQ(store.FindFirstEntry(u"", u"RUS-SAH"), 0);
+  EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 0);
+}
+
+TEST(DictStore, AddEntryTrimsSpacesFromTextFieldsOnly) {
+  DictStore store;
+  store.AddEntry(u"  дом ", u" дом", u"сущ. ", u"  .дьиэ  ", u" RUS-SAH ");
+  store.AddEntry(u"\tтаб\t", u"", u"", u"", u"RUS-SAH");
+  EXPECT_EQ(store.GetEntry(1), Entry(u" RUS-SAH ", u"дом", u"дом", u"сущ.", u".дьиэ"));
+  EXPECT_EQ(store.GetEntry(2).Word, u"\tтаб\t");  // only U+0020 is trimmed
+  EXPECT_EQ(store.OrderIndex(), (std::vector<int32_t>{0, 1, 2}));
+}
+
+TEST(DictStore, RecordsAreHandedOutAndTakenInByValue) {
+  DictStore store;
+  Fill(store, {{u"RUS-SAH", u"б"}, {u"RUS-SAH", u"а"}});
+  store.OrderIndex() = {0, 2, 1};  // position 1 is now table slot 2
+  DictEntry copy = store.GetEntry(1);
+  copy.Word = u"changed";
+  EXPECT_EQ(store.GetEntry(1).Word, u"а");
+
+  store.SetEntry(1, Entry(u"RUS-SAH", u"в", u"в", u"", u""));
+  EXPECT_EQ(store.GetEntry(1).Word, u"в");
+  EXPECT_EQ(store.GetEntry(2).Word, u"б");
+  EXPECT_EQ(store.FindFirstEntry(u"в", u"RUS-SAH"), 1);  // the table follows the change
+  store.SetEntry(0, copy);                                // slot 0 stays empty
+  EXPECT_EQ(store.GetEntry(0), DictEntry{});
+}
+
+TEST(DictStore, FilteredGetEntryCountsWithinThePair) {
+  DictStore store;
+  Fill(store, {{u"RUS-SAH", u"а"}, {u"RUS-SAH", u"б"}, {u"SAH-RUS", u"в"}, {u"RUS-SAH", u"г"}, {u"SAH-RUS", u"д"}});
+  EXPECT_EQ(store.GetEntry(1, u"SAH-RUS").Word, u"в");
+  EXPECT_EQ(store.GetEntry(2, u"SAH-RUS").Word, u"д");
+  EXPECT_EQ(store.GetEntry(3, u"RUS-SAH").Word, u"г");
+  EXPECT_EQ(store.GetEntry(0, u"SAH-RUS"), DictEntry{});
+  EXPECT_EQ(store.GetEntry(-4, u"SAH-RUS"), DictEntry{});
+  EXPECT_EQ(store.GetEntry(3, u"SAH-RUS"), DictEntry{});  // past the pair's end: nothing read beyond the store
+  EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 3);
+  EXPECT_EQ(store.GetPairCount(u"RSE-SAH"), 0);
+  EXPECT_EQ(store.GetPairs(), (std::vector<std::u16string>{u"RUS-SAH", u"SAH-RUS"}));
+}
+
+TEST(DictStore, FindFirstEntryIsTheInsertionPointWithinThePair) {
+  DictStore store;
+  // Sorted order: upper case before lower case, Latin before Cyrillic.
+  Fill(store, {{u"RUS-SAH", u"Z"},
+               {u"RUS-SAH", u"Ярус"},
+               {u"SAH-RUS", u"аа"},
+               {u"RUS-SAH", u"дом"},
+               {u"RUS-SAH", u"дом"},
+               {u"RUS-SAH", u"дома"},
+               {u"SAH-RUS", u"ыал"}});
+  struct Case {
+    std::u16string text, pair;
+    int32_t expected;
+  } cases[] = {
+      {u"", u"RUS-SAH", 1},      {u"Z", u"RUS-SAH", 1},    {u"a", u"RUS-SAH", 2},  // Latin lower case after Z
+      {u"я", u"RUS-SAH", 0},     {u"д", u"RUS-SAH", 3},    {u"дом", u"RUS-SAH", 3},
+      {u"доm", u"RUS-SAH", 3},   {u"дом ", u"RUS-SAH", 5}, {u"домб", u"RUS-SAH", 0},
+      {u"а", u"SAH-RUS", 1},     {u"аб", u"SAH-RUS", 2},   {u"", u"RSE-SAH", 0},
+      {u"Я", u"RUS-SAH", 2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(store.FindFirstEntry(c.text, c.pair), c.expected) << ToUtf8(c.text) << " in " << ToUtf8(c.pair);
+    EXPECT_EQ(LinearFindFirstEntry(store, c.text, c.pair), c.expected) << ToUtf8(c.text);
+  }
+  // A lower-case search text never stops at an upper-case Word.
+  EXPECT_EQ(store.FindFirstEntry(u"а", u"RUS-SAH"), 3);
+}
+
+TEST(DictStore, EntriesEqualComparesAllFiveFields) {
+  DictStore store;
+  store.AddEntry(u"а", u"а", u"n", u"t", u"RUS-SAH");
+  store.AddEntry(u"а", u"а", u"n", u"t", u"RSE-SAH");
+  store.AddEntry(u"а", u"а", u"n", u"t", u"RUS-SAH");
+  store.AddEntry(u"а", u"а", u"n", u"t2", u"RUS-SAH");
+  EXPECT_FALSE(store.EntriesEqual(1, 2));
+  EXPECT_TRUE(store.EntriesEqual(1, 3));
+  EXPECT_FALSE(store.EntriesEqual(3, 4));
+}
+
+TEST(DictStore, PairHelpersCutAtFixedPlaces) {
+  struct Case {
+    std::u16string pair, from, to, reversed;
+  } cases[] = {
+      {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},
+      {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
+      {u"ENG", u"ENG", u"ENG", u"-ENG"},
+      {u"", u"", u"", u"-"},
+      {u"AB-CDEFG", u"AB-", u"EFG", u"DEF-AB-"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PairFrom(c.pair), c.from);
+    EXPECT_EQ(PairTo(c.pair), c.to);
+    EXPECT_EQ(ReversePair(c.pair), c.reversed);
+  }
+}
+
+// Random stores over a small alphabet, so equal Words and shared prefixes are common.
+DictStore RandomStore(std::mt19937& rng, int entries, bool sorted) {
+  const std::u16string pairs[] = {u"RUS-SAH", u"SAH-RUS", u"RSE-SAH", u""};
+  const std::u16string letters = u"аАбz ";
+  DictStore store;
+  for (int i = 0; i < entries; ++i) {
+    std::u16string word;
+    const int len = static_cast<int>(rng() % 4);
+    for (int k = 0; k < len; ++k) word += letters[rng() % letters.size()];
+    store.AddEntry(word, word, u"", std::u16string(1, static_cast<char16_t>(u'0' + rng() % 3)),
+                   pairs[rng() % std::size(pairs)]);
+  }
+  if (sorted) SortDictionary(store, nullptr);
+  return store;
+}
+
+TEST(DictStore, PairTableAnswersLikeTheLinearWalks) {
+  std::mt19937 rng(7);
+  const std::u16string texts[] = {u"", u"а", u"аб", u"А", u"z", u"я", u" ", u"бб", u"ааа"};
+  for (int round = 0; round < 60; ++round) {
+    // Unsorted stores (a compiled file that claims order it lacks) must give the walks' answers too.
+    const bool sorted = round % 3 != 0;
+    DictStore store = RandomStore(rng, static_cast<int>(rng() % 40), sorted);
+    if (round % 5 == 4 && store.GetEntryCount() > 3) {
+      store.SetEntryCount(store.GetEntryCount() - 2);  // the table must follow the count
+      store.SetEntry(1, Entry(u"SAH-RUS", u"яя", u"", u"", u""));
+    }
+    if (sorted && round % 5 != 4) {
+      EXPECT_TRUE(store.PairWordsOrdered());
+    }
+    for (const std::u16string pair : {u"RUS-SAH", u"SAH-RUS", u"RSE-SAH", u"", u"XXX-YYY"}) {
+      for (const auto& text : texts)
+        ASSERT_EQ(store.FindFirstEntry(text, pair), LinearFindFirstEntry(store, text, pair)) << round;
+      if (pair.empty()) continue;  // GetEntry with "" is the unfiltered read
+      for (int32_t n = -1; n <= store.GetEntryCount() + 1; ++n) {
+        ASSERT_EQ(store.GetEntry(n, pair), LinearGetEntry(store, n, pair)) << round << " n=" << n;
+      }
+    }
+  }
+}
+
+TEST(DictStore, UnorderedPairFallsBackToTheWalk) {
+  DictStore store;
+  Fill(store, {{u"RUS-SAH", u"в"}, {u"RUS-SAH", u"а"}, {u"RUS-SAH", u"б"}});
+  EXPECT_FALSE(store.PairWordsOrdered());
+  // The walk stops at the first Word not below the text, wherever later ones lie.
+  EXPECT_EQ(store.FindFirstEntry(u"б", u"RUS-SAH"), 1);
+  EXPECT_EQ(store.FindFirstEntry(u"г", u"RUS-SAH"), 0);
+  SortDictionary(store, nullptr);
+  EXPECT_TRUE(store.PairWordsOrdered());
+  EXPECT_EQ(store.FindFirstEntry(u"б", u"RUS-SAH"), 2);
+}
+
+TEST(DictStore, LookupNormalisesOnlyForSakhaSource) {
+  DictStore store;
+  Fill(store, {{u"SAH-RUS", u"дьиэ (дом)"}, {u"SAH-RUS", u"н'эл (x)"}, {u"RUS-SAH", u"нг"}, {u"RUS-SAH", u"н'"}});
+  SortDictionary(store, nullptr);
+  struct Case {
+    std::u16string pair, text, boxText;
+    int32_t expected;
+  } cases[] = {
+      {u"SAH-RUS", u"3иэ", u"дьиэ", 1},  {u"SAH-RUS", u"нгэл", u"н'эл", 2}, {u"SAH-RUS", u"4", u"н'", 2},
+      {u"SAH-RUS", u"я", u"йа", 2},    {u"SAH-RUS", u"ыы", u"ыы", 0},      {u"RUS-SAH", u"нг", u"нг", 2},     {u"RUS-SAH", u"н'", u"н'", 1},
+      {u"RSE-SAH", u"3", u"3", 0},
+  };
+  for (const auto& c : cases) {
+    std::u16string text = c.text;
+    EXPECT_EQ(LookupPosition(store, c.pair, text), c.expected) << ToUtf8(c.text);
+    EXPECT_EQ(text, c.boxText);
+  }
+}
+
+TEST(DictStore, NormalizeSakhaFullyReachesAFixedPoint) {
+  for (std::u16string text : {u"ньнь", u"7ннь", u"нннннь", u"", u"n7я"}) {
+    NormalizeSakhaFully(text);
+    std::u16string again = text;
+    EXPECT_EQ(NormalizeSakha(again), text);
+  }
+}
+
+}  // namespace
+}  // namespace sahdict
