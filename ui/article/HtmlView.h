@@ -16,7 +16,6 @@ class HtmlView : public QTextBrowser {
   // Replaces the document with a page text made by the renderer.
   void SetPage(const std::u16string& page);
 
- protected:
   // Pages name no resources; anything asked for (images, style sheets, links) is refused.
   QVariant loadResource(int type, const QUrl& name) override;
 };
