@@ -1,0 +1,75 @@
+# sahdict-tool: check, compile, dump, lookup and stats on the files in tests/data/dict.
+#
+# Run as a script (cmake -DTOOL=... -DSRC=... -DOUT=... -P dict.cmake) this file
+# compiles SRC into OUT and checks that dumping OUT prints exactly what dumping
+# SRC prints, and that OUT reads without a message.
+if(CMAKE_SCRIPT_MODE_FILE)
+  execute_process(COMMAND ${TOOL} compile ${SRC} ${OUT} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "compile exit ${rc}\n${out}${err}")
+  endif()
+  execute_process(COMMAND ${TOOL} dump ${SRC} RESULT_VARIABLE rc OUTPUT_FILE ${OUT}.source-dump)
+  execute_process(COMMAND ${TOOL} dump ${OUT} RESULT_VARIABLE rc_out OUTPUT_FILE ${OUT}.compiled-dump)
+  if(NOT rc EQUAL 0 OR NOT rc_out EQUAL 0)
+    message(FATAL_ERROR "dump exit ${rc} (source), ${rc_out} (compiled)")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}.source-dump ${OUT}.compiled-dump
+                  RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "dump of ${OUT} differs from dump of ${SRC}")
+  endif()
+  file(REMOVE ${OUT} ${OUT}.source-dump ${OUT}.compiled-dump)
+  return()
+endif()
+
+set(dict_data tests/data/dict)
+set(tab "\t")
+
+sahdict_tool_check(NAME check_small ARGS check ${dict_data}/small.dict EXPECT "^result: true\nentries: 16\n$")
+sahdict_tool_check(NAME check_messages ARGS check ${dict_data}/problems.dict EXIT 1
+  EXPECT "^message: Некорректный параметр dicttype Compressed\nmessage: Кодировка словаря неверна\nmessage: Ошибка формата в строке  6\nresult: true\nentries: 1\n$")
+sahdict_tool_check(NAME check_no_language ARGS check ${dict_data}/nolang.dict EXIT 1
+  EXPECT "^message: Не определен язык\nresult: false\nentries: 0\n$")
+sahdict_tool_check(NAME check_missing ARGS check ${dict_data}/no-such-file.dict EXIT 2 EXPECT "^$")
+sahdict_tool_check(NAME check_folder ARGS check ${dict_data} EXIT 2)
+sahdict_tool_check(NAME check_usage ARGS check EXIT 2)
+
+sahdict_tool_check(NAME dump_small ARGS dump ${dict_data}/small.dict
+  EXPECT "^SAH-RUS${tab}ат \\(лошадь\\)${tab}лошадь${tab}сущ\\.${tab}\\.ат; конь \\.сылгы\nRUS-SAH${tab}дом${tab}дом${tab}")
+sahdict_tool_check(NAME dump_escapes ARGS dump ${dict_data}/escapes.dict
+  EXPECT "^RUS-SAH${tab}таб\\\\tслово${tab}C:\\\\\\\\путь${tab}возврат\\\\rкаретки${tab}\n$")
+sahdict_tool_check(NAME dump_messages_first ARGS dump ${dict_data}/problems.dict EXIT 1
+  EXPECT "^message: [^\n]*\nmessage: [^\n]*\nmessage: [^\n]*\nRUS-SAH${tab}огонь${tab}огонь${tab}сущ\\.${tab}\\.уот\n$")
+
+sahdict_tool_check(NAME lookup_exact ARGS lookup ${dict_data}/small.dict RUS-SAH дом EXPECT "^1${tab}дом\n$")
+sahdict_tool_check(NAME lookup_between ARGS lookup ${dict_data}/small.dict RUS-SAH кот EXPECT "^3${tab}лошадь\n$")
+sahdict_tool_check(NAME lookup_none ARGS lookup ${dict_data}/small.dict RUS-SAH яблоко EXIT 1 EXPECT "^0\n$")
+sahdict_tool_check(NAME lookup_sakha_normalised ARGS lookup ${dict_data}/small.dict SAH-RUS 3иэ
+  EXPECT "^2${tab}дьиэ \\(дом\\)\n$")
+sahdict_tool_check(NAME lookup_stdin ARGS lookup ${dict_data}/small.dict RSE-SAH - INPUT ${dict_data}/lookup-input.txt
+  EXIT 1 EXPECT "^1${tab}дом\n3${tab}здание \\(дом\\)\n0\n1${tab}дом\n$")
+sahdict_tool_check(NAME lookup_usage ARGS lookup ${dict_data}/small.dict RUS-SAH EXIT 2)
+
+sahdict_tool_check(NAME stats_small ARGS stats ${dict_data}/small.dict
+  EXPECT "^Слов в словаре:\nСтатей с языка Русский на Якутский язык - 4 штук\nСтатей с языка Русский \\(расш\\.\\) на Якутский язык - 7 штук\nСтатей с языка Якутский на Русский язык - 5 штук\n$")
+sahdict_tool_check(NAME stats_empty_after_failure ARGS stats ${dict_data}/nolang.dict EXIT 1
+  EXPECT "^message: Не определен язык\nСлов в словаре:\n$")
+
+sahdict_tool_check(NAME compile_unwritable ARGS compile ${dict_data}/small.dict ${dict_data}/no-such-folder/out.dict
+  EXIT 2 EXPECT "^result: true\nentries: 16\n$")
+sahdict_tool_check(NAME compile_failed_read ARGS compile ${dict_data}/nolang.dict ${CMAKE_CURRENT_BINARY_DIR}/never.dict
+  EXIT 1 EXPECT "^message: Не определен язык\nresult: false\nentries: 0\n$")
+
+# compile then dump gives what dump of the source gives.
+function(sahdict_dict_roundtrip name src)
+  add_test(NAME tool.roundtrip_${name}
+    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:sahdict-tool> -DSRC=${src}
+            -DOUT=${CMAKE_CURRENT_BINARY_DIR}/roundtrip-${name}.dict -P ${CMAKE_CURRENT_SOURCE_DIR}/dict.cmake
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+endfunction()
+sahdict_dict_roundtrip(small ${dict_data}/small.dict)
+sahdict_dict_roundtrip(dashes ${dict_data}/dashes.dict)
+sahdict_dict_roundtrip(escapes ${dict_data}/escapes.dict)
+if(EXISTS ${SAHDICT_CORPUS})
+  sahdict_dict_roundtrip(corpus ${SAHDICT_CORPUS})
+endif()
