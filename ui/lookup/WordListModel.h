@@ -1,0 +1,36 @@
+#pragma once
+// The rows of the word list: the Word of each entry of one language pair, read
+// from the store on demand (no copy of the words is kept).
+
+#include <QAbstractListModel>
+#include <cstdint>
+#include <string>
+
+#include "core/dict/DictStore.h"
+
+namespace sahdict::ui {
+
+class WordListModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  explicit WordListModel(const DictStore& store, QObject* parent = nullptr);
+
+  // Shows the entries of `pair` in sorted order; "" shows no rows.
+  void Fill(const std::u16string& pair);
+  // Shows no rows and stops reading the store (while it is being rebuilt).
+  void Clear();
+
+  // The text of `row`, or "" for a row the list does not have.
+  std::u16string RowText(int32_t row) const;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+ private:
+  const DictStore& store_;
+  std::u16string pair_;
+  int32_t rows_ = 0;
+};
+
+}  // namespace sahdict::ui

@@ -1,0 +1,343 @@
+#include "ui/lookup/frmDict.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <utility>
+
+#include "core/dict/LangTable.h"
+#include "core/render/ArticleRenderer.h"
+#include "core/text/mdlSah.h"
+#include "ui/article/HtmlView.h"
+#include "ui/article/Twips.h"
+#include "ui/article/frmMsg.h"
+#include "ui/article/frmWord.h"
+#include "ui/lookup/LangPairs.h"
+#include "ui/lookup/SearchBox.h"
+#include "ui/lookup/SearchHandling.h"
+#include "ui/lookup/WordListModel.h"
+#include "ui/wordforms/PluginCommands.h"
+
+namespace sahdict::ui {
+namespace {
+
+constexpr int kClientWidth = 3990, kClientHeight = 4410;
+
+// Geometry in twips: left, top, width, height.
+struct Place {
+  int left, top, width, height;
+};
+constexpr Place kCmbFrom{0, 240, 1695, 330};
+constexpr Place kFrm{0, 0, 3975, 135};
+constexpr Place kCmbTo{2280, 240, 1695, 330};
+constexpr Place kLstWords{0, 600, 3975, 3420};
+constexpr Place kTxtWord{0, 4080, 3975, 285};
+constexpr Place kCmdSwitch{1730, 240, 495, 315};
+constexpr Place kDHTML{360, 1200, 735, 735};
+// The hidden HTML view is moved this far to the left, out of sight.
+constexpr int kOutOfSight = -10000;
+
+void Put(QWidget* widget, const Place& place) {
+  widget->setGeometry(Twips(place.left), Twips(place.top), Twips(place.width), Twips(place.height));
+}
+
+int32_t ItemValue(const QComboBox* combo) {
+  return combo->currentIndex() >= 0 ? combo->currentData().toInt() : 0;
+}
+
+}  // namespace
+
+frmDict::frmDict(DictStore& store, DictHooks hooks)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint),
+      store_(store),
+      hooks_(std::move(hooks)) {
+  setObjectName(QStringLiteral("frmDict"));
+  setWindowTitle(QStringLiteral("Korvane - Sah Dictionary"));
+  BuildControls();
+  BuildMenu();
+}
+
+frmDict::~frmDict() = default;
+
+void frmDict::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  const QFont font(QStringLiteral("Verdana"), 9);
+
+  cmbFrom_ = new QComboBox(client);
+  cmbFrom_->setObjectName(QStringLiteral("cmbFrom"));
+  Put(cmbFrom_, kCmbFrom);
+
+  frm_ = new QFrame(client);
+  frm_->setObjectName(QStringLiteral("frm"));
+  frm_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Put(frm_, kFrm);
+
+  cmbTo_ = new QComboBox(client);
+  cmbTo_->setObjectName(QStringLiteral("cmbTo"));
+  Put(cmbTo_, kCmbTo);
+
+  words_ = new WordListModel(store_, this);
+  lstWords_ = new QListView(client);
+  lstWords_->setObjectName(QStringLiteral("lstWords"));
+  lstWords_->setModel(words_);
+  lstWords_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstWords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lstWords_->setUniformItemSizes(true);
+  Put(lstWords_, kLstWords);
+
+  txtWord_ = new SearchBox(client);
+  txtWord_->setObjectName(QStringLiteral("txtWord"));
+  Put(txtWord_, kTxtWord);
+
+  cmdSwitch_ = new QPushButton(QStringLiteral("<>"), client);
+  cmdSwitch_->setObjectName(QStringLiteral("cmdSwitch"));
+  cmdSwitch_->setAutoDefault(false);
+  Put(cmdSwitch_, kCmdSwitch);
+
+  DHTML_ = new HtmlView(client);
+  DHTML_->setObjectName(QStringLiteral("DHTML"));
+  // It takes no part in lookup; out of sight it must not take the focus either.
+  DHTML_->setFocusPolicy(Qt::NoFocus);
+  Put(DHTML_, kDHTML);
+
+  for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
+                     static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
+                     static_cast<QWidget*>(cmdSwitch_)})
+    w->setFont(font);
+  QWidget::setTabOrder(cmbFrom_, cmbTo_);
+  QWidget::setTabOrder(cmbTo_, lstWords_);
+  QWidget::setTabOrder(lstWords_, txtWord_);
+  QWidget::setTabOrder(txtWord_, cmdSwitch_);
+
+  lstWords_->installEventFilter(this);
+
+  connect(cmbFrom_, &QComboBox::activated, this, &frmDict::cmbFrom_Click);
+  connect(cmbTo_, &QComboBox::activated, this, &frmDict::cmbTo_Click);
+  connect(cmdSwitch_, &QPushButton::clicked, this, &frmDict::cmdSwitch_Click);
+  connect(lstWords_, &QListView::doubleClicked, this, &frmDict::lstWords_DblClick);
+  connect(txtWord_, &QLineEdit::textChanged, this, &frmDict::txtWord_Change);
+  connect(txtWord_, &SearchBox::KeyDown, this, &frmDict::txtWord_KeyDown);
+}
+
+void frmDict::BuildMenu() {
+  auto addMenu = [this](const char* name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+  };
+  auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  auto addSeparator = [](QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+  };
+
+  QMenu* file = addMenu("mnuFile", QStringLiteral("Файл"));
+  // The reload is reached from code only; its item and separator stay hidden.
+  addItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), [this] { DictReload(1); })->setVisible(false);
+  addSeparator(file, "mnuFileDiv00")->setVisible(false);
+  addItem(file, "mnuFileExit", QStringLiteral("Выход"), [this] {
+    if (hooks_.endProgram) hooks_.endProgram();
+  });
+
+  QMenu* plugins = addMenu("mnuPlugins", QStringLiteral("Plugins"));
+  addItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), [] { OpenWordForms(); });
+  addItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), [this] { ShowDictionaryInfo(store_); });
+  addItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), [this] { CheckLanguage(store_); });
+
+  QMenu* help = addMenu("mnuHelp", QStringLiteral("Помощь"));
+  addItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), [this] {
+    if (hooks_.showSplash) hooks_.showSplash();
+  });
+  addSeparator(help, "mnuHelpDiv00");
+  addItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), &frmDict::mnuHelpShortcuts_Click);
+}
+
+void frmDict::Form_Load() {
+  adjustSize();
+  PlaceOnScreen();
+  SetDefaultLang();
+  LoadFromDictionaryToList();
+  DHTML_->setHtml(QStringLiteral("invisible text"));
+  DHTML_->move(Twips(kOutOfSight), DHTML_->y());
+  if (words_->rowCount() > 0) SelectRow(0);
+  show();
+  // The frame is known once the window is shown: place the outer edge again.
+  PlaceOnScreen();
+  activateWindow();
+  txtWord_->setFocus();
+}
+
+void frmDict::PlaceOnScreen() {
+  // The outer right edge at nine tenths of the screen's width, the top at a
+  // tenth of its height.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(static_cast<int>(area.width() * 0.9) - frameGeometry().width(), static_cast<int>(area.height() * 0.1));
+  }
+}
+
+void frmDict::SetDefaultLang() {
+  cmbFrom_->clear();
+  for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(QString::fromStdU16String(LangName(i)), i);
+  SetFromLang(1, 0);
+}
+
+void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
+  InSetFromLang = true;
+  int32_t wanted = ToLangNum;
+  if (wanted == 0) wanted = ItemValue(cmbTo_);
+  cmbTo_->clear();
+  if (cmbFrom_->currentIndex() != FromLangNum - 1) cmbFrom_->setCurrentIndex(FromLangNum - 1);
+  const LangPairChoice choice = ChooseLangPair(store_, FromLangNum, wanted);
+  for (const int32_t target : choice.targets) cmbTo_->addItem(QString::fromStdU16String(LangName(target)), target);
+  cmbTo_->setCurrentIndex(cmbTo_->findData(choice.target));
+  currentPair_ = choice.pair;
+  InSetFromLang = false;
+}
+
+void frmDict::LoadFromDictionaryToList() {
+  // Emptying the box runs the search once more against the list as it stands.
+  txtWord_->setText(QString());
+  words_->Fill(currentPair_);
+}
+
+void frmDict::DictReload(int32_t NeedHide) {
+  if (NeedHide == 1) hide();
+  // The list reads the store on demand; it shows nothing while the store changes.
+  words_->Clear();
+  if (hooks_.reload) hooks_.reload();
+  if (NeedHide == 1) {
+    LoadFromDictionaryToList();
+    show();
+  } else {
+    words_->Fill(currentPair_);
+  }
+}
+
+frmWord& frmDict::ArticleWindow() {
+  if (!article_) article_ = std::make_unique<frmWord>();
+  return *article_;
+}
+
+void frmDict::lstWords_DblClick() {
+  const int32_t row = SelectedRow();
+  frmWord& window = ArticleWindow();
+  window.SetTitle(words_->RowText(row) + u" | Korvane - Sah Dictionary");
+  // With no row selected this is position 0: the empty record.
+  const DictEntry entry = currentPair_.empty() ? DictEntry{} : store_.GetEntry(row + 1, currentPair_);
+  window.SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
+  window.ShowArticle();
+  // The lookup window takes the focus back so that typing goes on in the box.
+  activateWindow();
+  txtWord_->setFocus();
+}
+
+int32_t frmDict::SelectedRow() const {
+  const QModelIndexList selected = lstWords_->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+void frmDict::SelectRow(int32_t row) {
+  const QModelIndex index = words_->index(row);
+  if (!index.isValid()) return;
+  lstWords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  lstWords_->scrollTo(index);
+}
+
+void frmDict::cmbFrom_Click() {
+  if (InSetFromLang) return;
+  SetFromLang(ItemValue(cmbFrom_), 0);
+  LoadFromDictionaryToList();
+}
+
+void frmDict::cmbTo_Click() {
+  if (InSetFromLang) return;
+  SetFromLang(ItemValue(cmbFrom_), ItemValue(cmbTo_));
+  LoadFromDictionaryToList();
+}
+
+void frmDict::cmdSwitch_Click() {
+  txtWord_->setText(QString());
+  txtWord_->setFocus();
+  const int32_t from = ItemValue(cmbFrom_);
+  // A source without targets has nothing to swap with: it stays the source.
+  const int32_t to = ItemValue(cmbTo_);
+  SetFromLang(to != 0 ? to : from, from);
+  LoadFromDictionaryToList();
+}
+
+void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0); }
+
+void frmDict::txtWord_Change() {
+  if (NormalizesInput(currentPair_)) {
+    const int32_t caret = txtWord_->hasSelectedText() ? txtWord_->selectionStart() : txtWord_->cursorPosition();
+    const SearchBoxText box =
+        NormalizeSearchText(txtWord_->text().toStdU16String(), caret, txtWord_->selectedText().toStdU16String());
+    const QString text = QString::fromStdU16String(box.text);
+    // Writing a different text runs this handler once more, nested; an
+    // unchanged text is not written, so the chain ends there.
+    if (text != txtWord_->text()) txtWord_->setText(text);
+    if (box.selLength > 0) {
+      txtWord_->setSelection(box.selStart, box.selLength);
+    } else {
+      txtWord_->setCursorPosition(box.selStart);
+    }
+  }
+  const int32_t row = SearchRow(store_, currentPair_, txtWord_->text().toStdU16String(), words_->rowCount());
+  if (row >= 0) SelectRow(row);
+}
+
+void frmDict::txtWord_KeyDown(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      lstWords_DblClick();
+      break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+      const int32_t row =
+          ArrowRow(SelectedRow(), words_->rowCount(), key == Qt::Key_Up ? ArrowKey::Up : ArrowKey::Down);
+      if (row >= 0) SelectRow(row);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void frmDict::closeEvent(QCloseEvent* event) {
+  // Closing the lookup window, for any reason, ends the program.
+  event->accept();
+  if (hooks_.endProgram) hooks_.endProgram();
+}
+
+void frmDict::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) txtWord_->setFocus();
+}
+
+bool frmDict::eventFilter(QObject* watched, QEvent* event) {
+  // The list never keeps the focus: it goes straight back to the search box.
+  if (watched == lstWords_ && event->type() == QEvent::FocusIn) txtWord_->setFocus();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace sahdict::ui
