@@ -51,3 +51,7 @@ sahdict_tool_check(NAME langcheck_stdin ARGS langcheck ${pages}/russian-only.dic
   EXPECT "^layout: compact\nСлишком коротко!\n--\nlayout: compact\nНе удается определить!\n\nСтатистика по сочтаниям: \nРусские:  а=0\\.00001 ат=0\\.00001 т =0\\.00001 \nЯкутские:  а=0\\.00000 ат=0\\.00000 т =0\\.00000 \n--\n$")
 sahdict_tool_check(NAME langcheck_unreadable ARGS langcheck ${pages}/missing.dict ат EXIT 2)
 sahdict_tool_check(NAME langcheck_missing_arg ARGS langcheck ${pages}/small.dict EXIT 2)
+
+# The shipped sample dictionary: the typed word is shown in code form.
+sahdict_tool_check(NAME langcheck_default ARGS langcheck data/default.dict ньаат
+                   EXPECT "^layout: normal\n 7аат \nВероятность того, что это слово русское - ")
