@@ -1,0 +1,46 @@
+#pragma once
+// The program's two dictionary files in the program folder: loading the
+// compiled dictionary and rebuilding it from the source.
+
+#include <filesystem>
+
+#include "core/dict/DictStore.h"
+#include "core/dict/mdlDictParser.h"
+
+namespace sahdict::ui {
+
+class DictFiles {
+ public:
+  // `message` shows each message (the reader's and the rebuild's own);
+  // `progress` receives the status texts of a sort.
+  DictFiles(DictStore& store, std::filesystem::path folder, MessageFn message, ProgressFn progress);
+
+  std::filesystem::path CompiledPath() const { return folder_ / "compiled.dict"; }
+  std::filesystem::path SourcePath() const { return folder_ / "default.dict"; }
+
+  // Reads compiled.dict into the store; false when it cannot be read.
+  bool LoadCompiled();
+
+  enum class Outcome {
+    Rebuilt,           // default.dict read, compiled.dict written and read back
+    SourceUnreadable,  // default.dict could not be read; compiled.dict untouched
+    NotCached,         // default.dict read, but compiled.dict could not be written
+  };
+
+  // Reads default.dict, writes compiled.dict from it and reads that back.
+  // compiled.dict is written only after default.dict was read in full. When
+  // default.dict cannot be read, one message says so and the store keeps the
+  // dictionary it held if that one had loaded; otherwise it holds whatever
+  // could be read. When compiled.dict cannot be written, one message says so
+  // and the store keeps what was read from default.dict.
+  Outcome Rebuild();
+
+ private:
+  DictStore& store_;
+  std::filesystem::path folder_;
+  MessageFn message_;
+  ProgressFn progress_;
+  bool loaded_ = false;  // the store holds a dictionary that read in full
+};
+
+}  // namespace sahdict::ui

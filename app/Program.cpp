@@ -1,0 +1,64 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <utility>
+
+#include "app/DictFiles.h"
+#include "app/frmSplash.h"
+#include "ui/article/frmMsg.h"
+#include "ui/lookup/frmDict.h"
+
+namespace sahdict::ui {
+
+Program::Program(DictStore& store, const QString& folder)
+    : store_(store), quit_([] { QCoreApplication::exit(0); }) {
+  files_ = std::make_unique<DictFiles>(
+      store_, std::filesystem::path(folder.toStdU16String()),
+      [](const std::u16string& text) { Msg(text, u"", 0); },
+      [this](const std::u16string& caption) { Splash().ShowLoad(caption); });
+}
+
+// The lookup window goes first: it may still own windows that refer to the store.
+Program::~Program() {
+  dict_.reset();
+  splash_.reset();
+}
+
+void Program::Start() { Splash().ShowStartup(); }
+
+frmSplash& Program::Splash() {
+  if (!splash_) {
+    splash_ = std::make_unique<frmSplash>(frmSplash::LoadSteps{
+        [this] { return Files().LoadCompiled(); },
+        [this] { Files().Rebuild(); },
+        [this] { Dict().Form_Load(); },
+    });
+  }
+  return *splash_;
+}
+
+frmDict& Program::Dict() {
+  if (!dict_) {
+    dict_ = std::make_unique<frmDict>(store_, DictHooks{
+                                                  [this] { Files().Rebuild(); },
+                                                  [this] { Splash().ShowSplash(); },
+                                                  [this] { EndProgram(); },
+                                              });
+  }
+  return *dict_;
+}
+
+DictFiles& Program::Files() { return *files_; }
+
+void Program::SetQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+
+void Program::EndProgram() {
+  if (ended_) return;
+  ended_ = true;
+  // Every window goes at once; none of them gets to run a handler of its own.
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  if (quit_) quit_();
+}
+
+}  // namespace sahdict::ui

@@ -1,0 +1,47 @@
+#pragma once
+// The running program: its one dictionary store, the program folder, the
+// start-up sequence and the windows, each created on first use.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "core/dict/DictStore.h"
+
+namespace sahdict::ui {
+
+class DictFiles;
+class frmDict;
+class frmSplash;
+
+class Program {
+ public:
+  // `folder` holds compiled.dict and default.dict.
+  Program(DictStore& store, const QString& folder);
+  ~Program();
+
+  // Shows the splash window; its timer, or a click on its picture, loads the
+  // dictionary and opens the lookup window.
+  void Start();
+
+  frmSplash& Splash();
+  frmDict& Dict();
+  DictFiles& Files();
+
+  // What ending the program does after every window has been hidden; the
+  // default leaves the event loop. Tests record the call instead.
+  void SetQuit(std::function<void()> quit);
+  bool Ended() const { return ended_; }
+
+ private:
+  void EndProgram();
+
+  DictStore& store_;
+  std::unique_ptr<DictFiles> files_;
+  std::unique_ptr<frmSplash> splash_;
+  std::unique_ptr<frmDict> dict_;
+  std::function<void()> quit_;
+  bool ended_ = false;
+};
+
+}  // namespace sahdict::ui

@@ -1,0 +1,290 @@
+// Start-up and reload against real files in a temporary program folder: the
+// splash window's status texts, loading or rebuilding compiled.dict, the two
+// failures that must not lose the dictionary, the about-picture and the end of
+// the program.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListView>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/DictFiles.h"
+#include "app/Program.h"
+#include "app/frmSplash.h"
+#include "tests/ui/DictTestFiles.h"
+#include "ui/article/frmMsg.h"
+#include "ui/article/frmWord.h"
+#include "ui/lookup/frmDict.h"
+
+using namespace sahdict;
+using namespace sahdict::ui;
+
+namespace {
+
+const QString kNotRead = QStringLiteral("Не удалось прочитать словарь default.dict");
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<DictStore> store_;
+  std::unique_ptr<Program> program_;
+  QStringList statuses_;
+  QStringList messages_;
+  std::function<void()> onMessage_;
+  int quits_ = 0;
+
+  QString PathOf(const char* name) const { return dir_->path() + "/" + QString::fromLatin1(name); }
+  QListView* List() { return program_->Dict().findChild<QListView*>(QStringLiteral("lstWords")); }
+  QLabel* Label(const char* name) { return program_->Splash().findChild<QLabel*>(QString::fromLatin1(name)); }
+
+  // A fresh program on the same folder (the next start of the program).
+  void NewProgram() {
+    program_.reset();
+    store_ = std::make_unique<DictStore>();
+    program_ = std::make_unique<Program>(*store_, dir_->path());
+    program_->SetQuit([this] { ++quits_; });
+    statuses_.clear();
+    messages_.clear();
+    connect(&program_->Splash(), &frmSplash::StatusShown, this, [this](const QString& text) {
+      // The sort's own progress texts depend on how unordered the input is.
+      if (!text.startsWith(QStringLiteral("... Rebuilding dictionary - "))) statuses_ << text;
+    });
+  }
+  // Starts the program and clicks the picture instead of waiting for the timer.
+  void StartAndClick() {
+    program_->Start();
+    QVERIFY(program_->Splash().isVisible());
+    QTest::mouseClick(Label("img"), Qt::LeftButton);
+  }
+
+ private slots:
+  void initTestCase() {
+    SetMsgHandler([this](const std::u16string& text, const std::u16string&, int16_t) {
+      messages_ << QString::fromStdU16String(text);
+      if (onMessage_) onMessage_();
+    });
+  }
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    quits_ = 0;
+    onMessage_ = nullptr;
+    NewProgram();
+  }
+  void cleanup() {
+    program_.reset();
+    store_.reset();
+  }
+
+  void SplashDesign() {
+    frmSplash& splash = program_->Splash();
+    program_->Start();
+    QCOMPARE(splash.windowTitle(), QStringLiteral("Loading - Sah Dictionary..."));
+    QCOMPARE(splash.size(), QSize(512, 384));
+    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(Label("img")->pixmap().size(), QSize(512, 384));
+    QCOMPARE(Label("img")->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(Label("lbl")->text(), QStringLiteral("Version 1.04 b27"));
+    QCOMPARE(Label("lbl")->geometry(), QRect(344, 8, 161, 33));
+    QCOMPARE(Label("lbl")->font().pointSizeF(), 11.25);
+    QVERIFY(Label("lbl")->font().bold());
+    QCOMPARE(Label("lbl")->palette().color(QPalette::WindowText), QColor(0x66, 0x56, 0x3D));
+    QCOMPARE(Label("lblLoad")->text(), QStringLiteral("... Loading ..."));
+    QCOMPARE(Label("lblLoad")->font().pointSizeF(), 8.25);
+    QCOMPARE(Label("lblLoad")->width(), 512);
+    QCOMPARE(Label("lblLoad")->geometry().bottom(), 383);
+    QCOMPARE(splash.LoadState(), 0);
+  }
+
+  // No compiled.dict: it is rebuilt from default.dict, and the next start
+  // reads it without rebuilding (default.dict is then not needed at all).
+  void RebuildThenLoadCompiled() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    QCOMPARE(statuses_, (QStringList{"... Loading ...", "... Loading main dictionary ...",
+                                     "... Rebuilding dictionary ...", "... Loading ...", "...  ..."}));
+    QCOMPARE(messages_, QStringList());
+    QVERIFY(QFile::exists(PathOf("compiled.dict")));
+    QVERIFY(program_->Dict().isVisible());
+    QVERIFY(!program_->Splash().isVisible());
+    QCOMPARE(program_->Splash().LoadState(), 1);
+    QCOMPARE(Label("img")->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(List()->model()->rowCount(), 9);
+    QCOMPARE(List()->selectionModel()->selectedIndexes().value(0).row(), 0);
+    const int32_t entries = store_->GetEntryCount();
+
+    QFile::remove(PathOf("default.dict"));
+    NewProgram();
+    StartAndClick();
+    QCOMPARE(statuses_, (QStringList{"... Loading ...", "... Loading main dictionary ...", "... Loading ...",
+                                     "...  ..."}));
+    QCOMPARE(store_->GetEntryCount(), entries);
+    QCOMPARE(List()->model()->rowCount(), 9);
+  }
+
+  // The timer starts loading by itself.
+  void TimerStartsLoading() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    program_->Start();
+    QTRY_VERIFY(program_->Dict().isVisible());
+    QTRY_VERIFY(!program_->Splash().isVisible());
+  }
+
+  // Ticks and clicks that arrive while loading (here: while a message of the
+  // reader is open) do nothing.
+  void ClicksWhileLoadingDoNothing() {
+    test::WriteDictFile(PathOf("default.dict"),
+                        u"--languages RUS-SAH\r\n\r\nдом - .дьиэ (сущ.)\r\n\r\nвода (сущ.) - .уу\r\n");
+    int states = 0;
+    onMessage_ = [&] {
+      states = program_->Splash().LoadState();
+      QTest::mouseClick(Label("img"), Qt::LeftButton);
+    };
+    StartAndClick();
+    QCOMPARE(states, 2);
+    QCOMPARE(messages_, QStringList{"Ошибка формата в строке  4"});
+    QCOMPARE(statuses_.count(QStringLiteral("... Loading main dictionary ...")), 1);
+    QVERIFY(program_->Dict().isVisible());
+    QCOMPARE(List()->model()->rowCount(), 1);
+  }
+
+  // Without default.dict nothing is cached: no compiled.dict appears, one
+  // message says why, and the window opens empty. Restoring default.dict
+  // brings the words back on the next start.
+  void MissingSourceIsNotCached() {
+    StartAndClick();
+    QCOMPARE(messages_, QStringList{kNotRead});
+    QVERIFY(!QFile::exists(PathOf("compiled.dict")));
+    QVERIFY(program_->Dict().isVisible());
+    QCOMPARE(List()->model()->rowCount(), 0);
+    QVERIFY(List()->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(store_->GetEntryCount(), 0);
+
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    NewProgram();
+    StartAndClick();
+    QCOMPARE(messages_, QStringList());
+    QCOMPARE(List()->model()->rowCount(), 9);
+  }
+
+  // compiled.dict cannot be written (here a folder stands in its place, which
+  // also defeats a user who may write anywhere): one message, the dictionary
+  // read from default.dict is used, and nothing is left half-written.
+  void UnwritableCompiledKeepsTheDictionary() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("compiled.dict")));
+    StartAndClick();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].contains(QStringLiteral("compiled.dict")));
+    QVERIFY(messages_[0] != kNotRead);
+    QVERIFY(program_->Dict().isVisible());
+    QCOMPARE(List()->model()->rowCount(), 9);
+    QVERIFY(QFileInfo(PathOf("compiled.dict")).isDir());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"default.dict"});
+  }
+
+  // A reload whose default.dict has gone keeps the dictionary that is loaded,
+  // and compiled.dict stays as it was.
+  void FailedReloadKeepsTheLoadedDictionary() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    const QByteArray compiled = [&] {
+      QFile f(PathOf("compiled.dict"));
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY(!compiled.isEmpty());
+    QFile::remove(PathOf("default.dict"));
+    program_->Dict().DictReload(1);
+    QCOMPARE(messages_, QStringList{kNotRead});
+    QCOMPARE(List()->model()->rowCount(), 9);
+    QVERIFY(program_->Dict().isVisible());
+    QFile f(PathOf("compiled.dict"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), compiled);
+  }
+
+  // A reload after default.dict was edited shows the new words for the pair
+  // chosen now; the status texts go to the hidden splash window.
+  void ReloadShowsEditedDictionary() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    test::WriteDictFile(PathOf("default.dict"), u"--languages RUS-SAH\r\n--dicttype NeedSahExtract\r\n\r\n"
+                                                u"лес (сущ.) - .тыа\r\n\r\nбыстро (нареч.) - .тYргэнник\r\n");
+    frmDict& dict = program_->Dict();
+    const QPoint place = dict.pos();
+    dict.DictReload(1);
+    QCOMPARE(messages_, QStringList());
+    QVERIFY(dict.isVisible());
+    QCOMPARE(dict.pos(), place);
+    QCOMPARE(List()->model()->rowCount(), 2);
+    QCOMPARE(List()->model()->index(0, 0).data().toString(), QStringLiteral("быстро"));
+    QVERIFY(!program_->Splash().isVisible());
+  }
+
+  // "ShowLoad" on the hidden splash window changes the label and shows nothing.
+  void ShowLoadOnHiddenSplash() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    statuses_.clear();
+    program_->Splash().ShowLoad(u"x");
+    QCOMPARE(statuses_, QStringList{"... x ..."});
+    QCOMPARE(Label("lblLoad")->text(), QStringLiteral("... x ..."));
+    QVERIFY(!program_->Splash().isVisible());
+  }
+
+  // "Заставка": the picture, modal, with the version and an empty status line;
+  // a click on it closes it and the lookup window goes on.
+  void AboutPicture() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    statuses_.clear();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      frmSplash& splash = program_->Splash();
+      seen = splash.isVisible() && QApplication::activeModalWidget() == &splash &&
+             Label("lblLoad")->text().isEmpty() && Label("lbl")->text() == QStringLiteral("Version 1.04 b27") &&
+             splash.LoadState() == 1 && Label("img")->cursor().shape() == Qt::ArrowCursor;
+      QTest::mouseClick(Label("img"), Qt::LeftButton);
+    });
+    program_->Dict().findChild<QAction*>(QStringLiteral("mnuHelpSplash"))->trigger();
+    QVERIFY(seen);
+    QVERIFY(!program_->Splash().isVisible());
+    QCOMPARE(statuses_, QStringList());
+    QVERIFY(program_->Dict().isVisible());
+  }
+
+  // Closing the lookup window, or "Выход", ends the program and every window goes.
+  void ClosingEndsTheProgram_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Выход") << true;
+  }
+  void ClosingEndsTheProgram() {
+    QFETCH(bool, byMenu);
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    StartAndClick();
+    frmDict& dict = program_->Dict();
+    dict.lstWords_DblClick();
+    QVERIFY(dict.ArticleWindow().isVisible());
+    if (byMenu) {
+      dict.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+    } else {
+      dict.close();
+    }
+    QCOMPARE(quits_, 1);
+    QVERIFY(program_->Ended());
+    QVERIFY(!dict.isVisible());
+    QVERIFY(!dict.ArticleWindow().isVisible());
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
