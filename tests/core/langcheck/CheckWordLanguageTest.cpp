@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/dict/DictStore.h"
@@ -114,6 +115,25 @@ TEST(CheckWordLanguage, OnlyRussianAndSakhaEntriesTeach) {
   EXPECT_EQ(CheckWordLanguage(u"аба", more).Text, base.Text);
   // Case is not folded: "Аб" shares no first pair with "аб".
   EXPECT_NE(CheckWordLanguage(u"Аб", SmallStore()).Text.find(u"Русские:  А=0.00002 "), std::u16string::npos);
+}
+
+TEST(CheckWordLanguage, CountsExactlyTheSortedPositions) {
+  const std::u16string expected = CheckWordLanguage(u"аб", SmallStore()).Text;
+  // A stale slot beyond the count (as after duplicate removal) is not counted.
+  DictStore stale = SmallStore();
+  stale.AddEntry(u"аб", u"аб", u"", u"", u"SAH-RUS");
+  stale.SetEntryCount(stale.GetEntryCount() - 1);
+  EXPECT_EQ(CheckWordLanguage(u"аб", stale).Text, expected);
+  // Any order of the index gives the same counts.
+  DictStore reversed = SmallStore();
+  std::vector<int32_t>& index = reversed.OrderIndex();
+  std::reverse(index.begin() + 1, index.end());
+  EXPECT_EQ(CheckWordLanguage(u"аб", reversed).Text, expected);
+  // A position listed twice is counted twice.
+  DictStore twice = SmallStore();
+  twice.OrderIndex()[4] = 1;  // the RSE entry's place now shows the first Russian entry again
+  EXPECT_NE(CheckWordLanguage(u"аб", twice).Text.find(u"Русские:  а=0.22223 "), std::u16string::npos)
+      << ToUtf8(CheckWordLanguage(u"аб", twice).Text);
 }
 
 TEST(CheckWordLanguage, CorpusWords) {
