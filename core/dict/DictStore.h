@@ -2,6 +2,8 @@
 // The in-memory dictionary: an entry table (slot 0 is always the empty record),
 // an order index that presents the entries in sorted order, and a count of valid
 // sorted positions. Positions are 1-based; position 0 yields the empty record.
+// A table of each pair's sorted positions is built on the first read after a
+// change, so even const reads may update it: one thread at a time.
 
 #include <cstddef>
 #include <cstdint>
