@@ -1,0 +1,168 @@
+// The desktop program's windows over the shared corpus (put beside the program
+// as default.dict): switching the language pair, one keystroke in the search
+// box, opening an article, and start-up from an existing compiled.dict (from
+// the splash timer's tick to the shown lookup window). Runs offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "app/Program.h"
+#include "app/frmSplash.h"
+#include "ui/article/frmMsg.h"
+#include "ui/article/frmWord.h"
+#include "ui/lookup/frmDict.h"
+
+namespace {
+
+using namespace sahdict;
+using namespace sahdict::ui;
+
+QTemporaryDir* g_folder = nullptr;
+int g_messages = 0;
+
+// One program, started once (which rebuilds compiled.dict from the corpus).
+struct Running {
+  DictStore store;
+  std::unique_ptr<Program> program;
+
+  Running() {
+    program = std::make_unique<Program>(store, g_folder->path());
+    program->SetQuit([] {});
+    program->Start();
+    program->Splash().tmr_Timer();
+    QApplication::processEvents();
+  }
+  frmDict& Dict() { return program->Dict(); }
+  template <typename T>
+  T* Child(const char* name) {
+    return Dict().findChild<T*>(QString::fromLatin1(name));
+  }
+};
+
+// Created on first use; main() destroys it while the application object lives.
+std::unique_ptr<Running> g_running;
+
+Running& Shared() {
+  if (!g_running) g_running = std::make_unique<Running>();
+  return *g_running;
+}
+
+void PickSource(Running& r, int row) {
+  QComboBox* from = r.Child<QComboBox>("cmbFrom");
+  from->setCurrentIndex(row);
+  emit from->activated(row);
+}
+
+void Press(QWidget* widget, QChar c) {
+  QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+// Choosing another source: the target list and the word list are rebuilt.
+void BM_SwitchPair(benchmark::State& state) {
+  Running& r = Shared();
+  int row = 0;
+  for (auto _ : state) {
+    row = row == 0 ? 2 : 0;
+    PickSource(r, row);
+    QApplication::processEvents();
+  }
+  PickSource(r, 0);
+  state.counters["rows"] = r.Child<QListView>("lstWords")->model()->rowCount();
+}
+BENCHMARK(BM_SwitchPair)->Unit(benchmark::kMillisecond);
+
+// One keystroke: a letter typed or taken back; the search (and, for a Sakha
+// source, the normalisation) and the repaint of the list.
+void BM_Keystroke(benchmark::State& state) {
+  Running& r = Shared();
+  PickSource(r, static_cast<int>(state.range(0)));
+  QLineEdit* box = r.Child<QLineEdit>("txtWord");
+  const QString letters = state.range(0) == 2 ? QStringLiteral("ат4ыhкуо5с") : QStringLiteral("аботкемдрсн");
+  int i = 0;
+  for (auto _ : state) {
+    if (box->text().size() < 3) {
+      Press(box, letters[i++ % letters.size()]);
+    } else {
+      QTest::keyClick(box, Qt::Key_Backspace);
+    }
+    QApplication::processEvents();
+  }
+  PickSource(r, 0);
+}
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(2)->ArgName("source")->Unit(benchmark::kMicrosecond);
+
+// Enter on a selected row: fetch the entry, render the page, show it.
+void BM_OpenArticle(benchmark::State& state) {
+  Running& r = Shared();
+  PickSource(r, 0);
+  QListView* list = r.Child<QListView>("lstWords");
+  QLineEdit* box = r.Child<QLineEdit>("txtWord");
+  const int rows = list->model()->rowCount();
+  int row = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    row = (row + 7919) % rows;
+    list->selectionModel()->setCurrentIndex(list->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    state.ResumeTiming();
+    QTest::keyClick(box, Qt::Key_Return);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_OpenArticle)->Unit(benchmark::kMillisecond);
+
+// A fresh start with compiled.dict present: from the tick of the splash timer
+// to the lookup window shown (reading the file, filling the window).
+void BM_StartupFromCompiled(benchmark::State& state) {
+  Shared();  // makes sure compiled.dict exists
+  for (auto _ : state) {
+    DictStore store;
+    auto program = std::make_unique<Program>(store, g_folder->path());
+    program->SetQuit([] {});
+    program->Start();
+    QApplication::processEvents();
+    const auto start = std::chrono::steady_clock::now();
+    program->Splash().tmr_Timer();
+    QApplication::processEvents();
+    const auto end = std::chrono::steady_clock::now();
+    if (!program->Dict().isVisible()) state.SkipWithError("the lookup window did not open");
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    state.counters["entries"] = store.GetEntryCount();
+    program.reset();
+  }
+}
+BENCHMARK(BM_StartupFromCompiled)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QTemporaryDir folder;
+  if (!folder.isValid() || !QFile::copy(QStringLiteral(SAHDICT_CORPUS), folder.path() + "/default.dict")) {
+    std::fprintf(stderr, "cannot copy the corpus %s\n", SAHDICT_CORPUS);
+    return 1;
+  }
+  g_folder = &folder;
+  SetMsgHandler([](const std::u16string&, const std::u16string&, int16_t) { ++g_messages; });
+  // The offscreen platform reports every raise() it cannot do.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && !text.contains(QStringLiteral("This plugin does not support")))
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  g_running.reset();
+  if (g_messages != 0) std::fprintf(stderr, "%d messages while loading the corpus\n", g_messages);
+  return 0;
+}
