@@ -21,7 +21,7 @@ void CheckLanguage(const DictStore& store) {
   const std::u16string answer =
       InputBox(u"Введите слово на русском или якутском языке", u"Определение из какого языка слово", u"");
   const LangCheckResult result = CheckWordLanguage(answer, store);
-  Msg(result.Text, u"Проверка языка слова", result.Compact ? 1 : 0);
+  Msg(result.Text, kCheckLangCaption, result.Compact ? 1 : 0);
 }
 
 }  // namespace sahdict::ui
