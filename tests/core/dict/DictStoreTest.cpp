@@ -171,18 +171,6 @@ TEST(DictStore, PairTableAnswersLikeTheLinearWalks) {
   }
 }
 
-TEST(DictStore, UnorderedPairFallsBackToTheWalk) {
-  DictStore store;
-  Fill(store, {{u"RUS-SAH", u"в"}, {u"RUS-SAH", u"а"}, {u"RUS-SAH", u"б"}});
-  EXPECT_FALSE(store.PairWordsOrdered());
-  // The walk stops at the first Word not below the text, wherever later ones lie.
-  EXPECT_EQ(store.FindFirstEntry(u"б", u"RUS-SAH"), 1);
-  EXPECT_EQ(store.FindFirstEntry(u"г", u"RUS-SAH"), 0);
-  SortDictionary(store, nullptr);
-  EXPECT_TRUE(store.PairWordsOrdered());
-  EXPECT_EQ(store.FindFirstEntry(u"б", u"RUS-SAH"), 2);
-}
-
 TEST(DictStore, LookupNormalisesOnlyForSakhaSource) {
   DictStore store;
   Fill(store, {{u"SAH-RUS", u"дьиэ (дом)"}, {u"SAH-RUS", u"н'эл (x)"}, {u"RUS-SAH", u"нг"}, {u"RUS-SAH", u"н'"}});
