@@ -35,7 +35,8 @@ fs::path ScratchDir() {
 
 bool Read(DictStore& store, const fs::path& file) {
   int messages = 0;
-  const bool ok = ReadDictionary(store, file, [&](const std::u16string&) { ++messages; }, nullptr);
+  const bool ok = ReadDictionary(
+      store, file, [&](const std::u16string&) { ++messages; }, nullptr);
   return ok && messages == 0;
 }
 

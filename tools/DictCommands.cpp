@@ -27,11 +27,20 @@ std::string DumpField(const std::u16string& text) {
   escaped.reserve(text.size());
   for (char16_t c : text) {
     switch (c) {
-      case u'\\': escaped += u"\\\\"; break;
-      case u'\t': escaped += u"\\t"; break;
-      case u'\r': escaped += u"\\r"; break;
-      case u'\n': escaped += u"\\n"; break;
-      default: escaped += c;
+      case u'\\':
+        escaped += u"\\\\";
+        break;
+      case u'\t':
+        escaped += u"\\t";
+        break;
+      case u'\r':
+        escaped += u"\\r";
+        break;
+      case u'\n':
+        escaped += u"\\n";
+        break;
+      default:
+        escaped += c;
     }
   }
   return ToUtf8(escaped);

@@ -26,8 +26,8 @@ void DictStore::ClearDictionary() {
 
 void DictStore::AddEntry(const std::u16string& word, const std::u16string& headWord, const std::u16string& note,
                          const std::u16string& translation, const std::u16string& langPair) {
-  entries_.push_back(DictEntry{langPair, TrimSpaces(word), TrimSpaces(headWord), TrimSpaces(note),
-                               TrimSpaces(translation)});
+  entries_.push_back(
+      DictEntry{langPair, TrimSpaces(word), TrimSpaces(headWord), TrimSpaces(note), TrimSpaces(translation)});
   const auto slot = static_cast<int32_t>(entries_.size() - 1);
   index_.push_back(slot);
   count_ = slot;
@@ -74,9 +74,8 @@ int32_t DictStore::FindFirstEntry(const std::u16string& text, const std::u16stri
   const auto& pos = pp->positions;
   if (pp->wordsOrdered) {
     // First entry whose Word is not below text: the insertion point.
-    const auto it = std::lower_bound(pos.begin(), pos.end(), text, [this](int32_t p, const std::u16string& t) {
-      return EntryAt(p).Word < t;
-    });
+    const auto it = std::lower_bound(pos.begin(), pos.end(), text,
+                                     [this](int32_t p, const std::u16string& t) { return EntryAt(p).Word < t; });
     return it == pos.end() ? 0 : static_cast<int32_t>(it - pos.begin()) + 1;
   }
   // Words out of order (a hand-edited file that claims to be sorted): the

@@ -34,7 +34,7 @@ class DictStore {
   // reference stays valid until the store is cleared or grows. Positions
   // outside the valid range yield the empty record.
   const DictEntry& EntryAt(int32_t n) const;
-  // Overwrites the record at sorted position n.
+  // Overwrites the record at sorted position n (1..M; other positions are ignored).
   void SetEntry(int32_t n, const DictEntry& entry);
 
   // 1-based position within pair of the first entry whose Word is not below
@@ -49,8 +49,9 @@ class DictStore {
   std::vector<std::u16string> GetPairs() const;
 
   // The order index, for the sort: slot p holds the table slot at sorted position p.
-  // Asking for the writable index marks the pair table stale; do not keep the
-  // reference across other calls on the store.
+  // Asking for the writable index marks the pair table stale; make the writes
+  // before the next pair read (filtered GetEntry, FindFirstEntry, GetPairCount,
+  // GetPairs), or ask for the index again after it.
   std::vector<int32_t>& OrderIndex();
   const std::vector<int32_t>& OrderIndex() const;
 

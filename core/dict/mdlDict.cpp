@@ -152,8 +152,8 @@ std::string DateTimeNow() {
   localtime_r(&now, &local);
 #endif
   char text[64];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d %d:%02d:%02d", local.tm_mday, local.tm_mon + 1,
-                local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d %d:%02d:%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
+                local.tm_hour, local.tm_min, local.tm_sec);
   return text;
 }
 
@@ -254,8 +254,7 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
   CompiledWriter out(file);
   out.Line("--date " + DateTimeNow());
   out.Line("--author SahDictionary ver " + std::to_string(kVersionMajor) + "." +
-           ToUtf8(PadLeft(FromUtf8(std::to_string(kVersionMinor)), 2, u"0")) + " b" +
-           std::to_string(kVersionRevision));
+           ToUtf8(PadLeft(FromUtf8(std::to_string(kVersionMinor)), 2, u"0")) + " b" + std::to_string(kVersionRevision));
   out.Line("--encoding WIN");
   out.Line("--dicttype Sorted");
   out.Line("--dicttype RAWformat");

@@ -29,8 +29,7 @@ void Check(bool condition, const char* what) {
 
 // A folder of this process for the two files of each run, removed at exit.
 struct Scratch {
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("sahdict-fuzz-" + std::to_string(::getpid()));
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("sahdict-fuzz-" + std::to_string(::getpid()));
   std::filesystem::path input = dir / "input.dict";
   std::filesystem::path compiled = dir / "compiled.dict";
   Scratch() { std::filesystem::create_directories(dir); }
@@ -77,8 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   DictStore store;
-  const bool ok = ReadDictionary(store, input, [](const std::u16string& m) { Check(!m.empty(), "message"); },
-                                 [](const std::u16string& p) { Check(StartsWith(p, u"Rebuilding dictionary - "), "progress"); });
+  const bool ok = ReadDictionary(
+      store, input, [](const std::u16string& m) { Check(!m.empty(), "message"); },
+      [](const std::u16string& p) { Check(StartsWith(p, u"Rebuilding dictionary - "), "progress"); });
   CheckPairTable(store);
   if (!ok) return 0;
 
@@ -93,7 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DictStore back;
   int messages = 0;
-  Check(ReadDictionary(back, compiled, [&](const std::u16string&) { ++messages; }, nullptr), "read back");
+  Check(ReadDictionary(
+            back, compiled, [&](const std::u16string&) { ++messages; }, nullptr),
+        "read back");
   Check(messages == 0, "read back without messages");
   Check(back.GetEntryCount() == store.GetEntryCount(), "same count");
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p) Check(back.EntryAt(p) == store.EntryAt(p), "same entries");

@@ -41,6 +41,8 @@ void RunCases(const std::vector<ReadCase>& cases) {
   }
 }
 
+// The case tables keep the lines of each file together.
+// clang-format off
 TEST(DictReader, TextLayoutParagraphs) {
   RunCases({
       {"empty file", {}, true, {}, {}},
@@ -184,6 +186,8 @@ TEST(DictReader, RawLayout) {
   });
 }
 
+// clang-format on
+
 TEST(DictReader, MissingOrUnreadableFileFailsSilentlyAndClearsTheStore) {
   ScratchDir dir;
   DictStore store;
@@ -201,14 +205,15 @@ TEST(DictReader, LineEndsAndRawBytes) {
   const auto file = dir.File("bytes.dict");
   // Bare LF ends a line, a lone CR is text, NUL is text, the last line has no line end.
   using namespace std::string_literals;
-  WriteBytes(file, "--dicttype RAWformat\n--dicttype Sorted\r\na\rb\r\n\r\r\nn\0te\r\n"
-                   "t\0\0\r\nRUS-SAH\n\xE0\r\n\xE1\r\n\r\n\r\nRUS-SAH"s);
+  WriteBytes(file,
+             "--dicttype RAWformat\n--dicttype Sorted\r\na\rb\r\n\r\r\nn\0te\r\n"
+             "t\0\0\r\nRUS-SAH\n\xE0\r\n\xE1\r\n\r\n\r\nRUS-SAH"s);
   DictStore store;
   const auto r = Read(store, file);
   EXPECT_TRUE(r.ok);
-  EXPECT_EQ(Entries(store),
-            (std::vector<DictEntry>{Entry(kRS, u"a\rb", u"\r", std::u16string(u"n\0te", 4), std::u16string(u"t\0\0", 3)),
-                                    Entry(kRS, u"а", u"б", u"", u"")}));
+  EXPECT_EQ(Entries(store), (std::vector<DictEntry>{
+                                Entry(kRS, u"a\rb", u"\r", std::u16string(u"n\0te", 4), std::u16string(u"t\0\0", 3)),
+                                Entry(kRS, u"а", u"б", u"", u"")}));
 }
 
 TEST(DictReader, OneHugeLine) {

@@ -22,14 +22,16 @@ using test::WriteBytes;
 
 const std::u16string kRS = u"RUS-SAH";
 
-void Add(DictStore& store, const DictEntry& e) { store.AddEntry(e.Word, e.HeadWord, e.Note, e.Translation, e.LangPair); }
+void Add(DictStore& store, const DictEntry& e) {
+  store.AddEntry(e.Word, e.HeadWord, e.Note, e.Translation, e.LangPair);
+}
 
 TEST(SortDictionary, OrdersByCodeUnitAndKeepsFileOrderAmongEqualWords) {
   DictStore store;
-  for (const auto& e : {Entry(kRS, u"а", u"1", u"", u"x"), Entry(kRS, u"Я", u"", u"", u""),
-                        Entry(kRS, u"а", u"1", u"", u"y"), Entry(kRS, u"z", u"", u"", u""),
-                        Entry(kRS, u"а", u"1", u"", u"x"), Entry(kRS, u"Z", u"", u"", u""),
-                        Entry(kRS, u"б", u"", u"", u""), Entry(kRS, u"б", u"", u"", u"")})
+  for (const auto& e :
+       {Entry(kRS, u"а", u"1", u"", u"x"), Entry(kRS, u"Я", u"", u"", u""), Entry(kRS, u"а", u"1", u"", u"y"),
+        Entry(kRS, u"z", u"", u"", u""), Entry(kRS, u"а", u"1", u"", u"x"), Entry(kRS, u"Z", u"", u"", u""),
+        Entry(kRS, u"б", u"", u"", u""), Entry(kRS, u"б", u"", u"", u"")})
     Add(store, e);
   SortDictionary(store, nullptr);
   // A(x), A(y), A(x) all stay; the two identical б become one.
@@ -62,7 +64,8 @@ TEST(SortDictionary, GivesTheExchangeSortsResult) {
     // Both report something exactly when the store was out of order.
     EXPECT_EQ(fastProgress.empty(), slowProgress.empty()) << round << " n=" << n;
     for (const auto& t : fastProgress)
-      EXPECT_TRUE(std::regex_match(ToUtf8(t), std::regex(R"(Rebuilding dictionary - \d+\.\d\d% complete, wait for \d+:\d\d:\d\d)")))
+      EXPECT_TRUE(std::regex_match(
+          ToUtf8(t), std::regex(R"(Rebuilding dictionary - \d+\.\d\d% complete, wait for \d+:\d\d:\d\d)")))
           << ToUtf8(t);
   }
 }

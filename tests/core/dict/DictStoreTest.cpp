@@ -56,7 +56,7 @@ TEST(DictStore, RecordsAreHandedOutAndTakenInByValue) {
   EXPECT_EQ(store.GetEntry(1).Word, u"в");
   EXPECT_EQ(store.GetEntry(2).Word, u"б");
   EXPECT_EQ(store.FindFirstEntry(u"в", u"RUS-SAH"), 1);  // the table follows the change
-  store.SetEntry(0, copy);                                // slot 0 stays empty
+  store.SetEntry(0, copy);                               // slot 0 stays empty
   EXPECT_EQ(store.GetEntry(0), DictEntry{});
 }
 
@@ -88,11 +88,10 @@ TEST(DictStore, FindFirstEntryIsTheInsertionPointWithinThePair) {
     std::u16string text, pair;
     int32_t expected;
   } cases[] = {
-      {u"", u"RUS-SAH", 1},      {u"Z", u"RUS-SAH", 1},    {u"a", u"RUS-SAH", 2},  // Latin lower case after Z
-      {u"я", u"RUS-SAH", 0},     {u"д", u"RUS-SAH", 3},    {u"дом", u"RUS-SAH", 3},
-      {u"доm", u"RUS-SAH", 3},   {u"дом ", u"RUS-SAH", 5}, {u"домб", u"RUS-SAH", 0},
-      {u"а", u"SAH-RUS", 1},     {u"аб", u"SAH-RUS", 2},   {u"", u"RSE-SAH", 0},
-      {u"Я", u"RUS-SAH", 2},
+      {u"", u"RUS-SAH", 1},     {u"Z", u"RUS-SAH", 1},    {u"a", u"RUS-SAH", 2},  // Latin lower case after Z
+      {u"я", u"RUS-SAH", 0},    {u"д", u"RUS-SAH", 3},    {u"дом", u"RUS-SAH", 3}, {u"доm", u"RUS-SAH", 3},
+      {u"дом ", u"RUS-SAH", 5}, {u"домб", u"RUS-SAH", 0}, {u"а", u"SAH-RUS", 1},   {u"аб", u"SAH-RUS", 2},
+      {u"", u"RSE-SAH", 0},     {u"Я", u"RUS-SAH", 2},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(store.FindFirstEntry(c.text, c.pair), c.expected) << ToUtf8(c.text) << " in " << ToUtf8(c.pair);
@@ -117,10 +116,8 @@ TEST(DictStore, PairHelpersCutAtFixedPlaces) {
   struct Case {
     std::u16string pair, from, to, reversed;
   } cases[] = {
-      {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},
-      {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
-      {u"ENG", u"ENG", u"ENG", u"-ENG"},
-      {u"", u"", u"", u"-"},
+      {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},  {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
+      {u"ENG", u"ENG", u"ENG", u"-ENG"},         {u"", u"", u"", u"-"},
       {u"AB-CDEFG", u"AB-", u"EFG", u"DEF-AB-"},
   };
   for (const auto& c : cases) {
@@ -179,9 +176,9 @@ TEST(DictStore, LookupNormalisesOnlyForSakhaSource) {
     std::u16string pair, text, boxText;
     int32_t expected;
   } cases[] = {
-      {u"SAH-RUS", u"3иэ", u"дьиэ", 1},  {u"SAH-RUS", u"нгэл", u"н'эл", 2}, {u"SAH-RUS", u"4", u"н'", 2},
-      {u"SAH-RUS", u"я", u"йа", 2},    {u"SAH-RUS", u"ыы", u"ыы", 0},      {u"RUS-SAH", u"нг", u"нг", 2},     {u"RUS-SAH", u"н'", u"н'", 1},
-      {u"RSE-SAH", u"3", u"3", 0},
+      {u"SAH-RUS", u"3иэ", u"дьиэ", 1}, {u"SAH-RUS", u"нгэл", u"н'эл", 2}, {u"SAH-RUS", u"4", u"н'", 2},
+      {u"SAH-RUS", u"я", u"йа", 2},     {u"SAH-RUS", u"ыы", u"ыы", 0},     {u"RUS-SAH", u"нг", u"нг", 2},
+      {u"RUS-SAH", u"н'", u"н'", 1},    {u"RSE-SAH", u"3", u"3", 0},
   };
   for (const auto& c : cases) {
     std::u16string text = c.text;

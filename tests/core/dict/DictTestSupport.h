@@ -90,7 +90,7 @@ inline DictEntry Entry(std::u16string pair, std::u16string word, std::u16string 
 // Readable failure output for entries.
 namespace sahdict {
 inline void PrintTo(const DictEntry& e, std::ostream* os) {
-  *os << "{" << ToUtf8(e.LangPair) << " | " << ToUtf8(e.Word) << " | " << ToUtf8(e.HeadWord) << " | "
-      << ToUtf8(e.Note) << " | " << ToUtf8(e.Translation) << "}";
+  *os << "{" << ToUtf8(e.LangPair) << " | " << ToUtf8(e.Word) << " | " << ToUtf8(e.HeadWord) << " | " << ToUtf8(e.Note)
+      << " | " << ToUtf8(e.Translation) << "}";
 }
 }  // namespace sahdict
