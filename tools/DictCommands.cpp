@@ -1,5 +1,4 @@
 // check, compile, dump, lookup, stats: reading, compiling and querying a dictionary file.
-#include <algorithm>
 #include <ostream>
 
 #include "core/dict/DictStore.h"
@@ -13,8 +12,6 @@
 namespace sahdict::tool {
 
 namespace {
-
-int ReadProblems(const LoadResult& r) { return r.ok && r.messages == 0 ? kOk : kProblems; }
 
 void PrintReadSummary(const LoadResult& r, const DictStore& store, Io& io) {
   io.out << "result: " << (r.ok ? "true" : "false") << "\n";
@@ -47,92 +44,68 @@ std::string DumpField(const std::u16string& text) {
 }
 
 Command Check() {
-  Command cmd{"check", "FILE", "read FILE and report its messages, result and entry count", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 1) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    PrintReadSummary(r, store, io);
-    return ReadProblems(r);
-  };
-  return cmd;
+  return DictFileCommand("check", "FILE", "read FILE and report its messages, result and entry count", 1,
+                         [](DictStore& store, const LoadResult& read, const std::vector<std::string>&, Io& io) {
+                           PrintReadSummary(read, store, io);
+                           return int{kOk};
+                         });
 }
 
 Command Compile() {
-  Command cmd{"compile", "SRC OUT", "read SRC like check; when it reads, write OUT as the compiled file", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 2) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    PrintReadSummary(r, store, io);
-    if (!r.ok) return int{kProblems};
-    std::string error;
-    if (!WriteCompiled(store, args[1], error)) {
-      io.err << "sahdict-tool: cannot write " << args[1] << ": " << error << "\n";
-      return int{kUsage};
-    }
-    return ReadProblems(r);
-  };
-  return cmd;
+  return DictFileCommand(
+      "compile", "SRC OUT", "read SRC like check; when it reads, write OUT as the compiled file", 2,
+      [](DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io) {
+        PrintReadSummary(read, store, io);
+        if (!read.ok) return int{kProblems};
+        std::string error;
+        if (!WriteCompiled(store, args[1], error)) {
+          io.err << "sahdict-tool: cannot write " << args[1] << ": " << error << "\n";
+          return int{kUsage};
+        }
+        return int{kOk};
+      });
 }
 
 Command Dump() {
-  Command cmd{"dump", "FILE", "read FILE and print every entry in sorted order, one per line", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 1) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    const int32_t count = store.GetEntryCount();
-    for (int32_t p = 1; p <= count; ++p) {
-      const DictEntry& e = store.EntryAt(p);
-      io.out << DumpField(e.LangPair) << '\t' << DumpField(e.Word) << '\t' << DumpField(e.HeadWord) << '\t'
-             << DumpField(e.Note) << '\t' << DumpField(e.Translation) << '\n';
-    }
-    return ReadProblems(r);
-  };
-  return cmd;
+  return DictFileCommand("dump", "FILE", "read FILE and print every entry in sorted order, one per line", 1,
+                         [](DictStore& store, const LoadResult&, const std::vector<std::string>&, Io& io) {
+                           const int32_t count = store.GetEntryCount();
+                           for (int32_t p = 1; p <= count; ++p) {
+                             const DictEntry& e = store.EntryAt(p);
+                             io.out << DumpField(e.LangPair) << '\t' << DumpField(e.Word) << '\t'
+                                    << DumpField(e.HeadWord) << '\t' << DumpField(e.Note) << '\t'
+                                    << DumpField(e.Translation) << '\n';
+                           }
+                           return int{kOk};
+                         });
 }
 
 Command Lookup() {
-  Command cmd{"lookup", "FILE PAIR TEXT|-", "the position the search selects for TEXT within PAIR", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 3) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    const std::u16string pair = FromUtf8(args[1]);
-    const int found = ForEachItem(args[2], io, [&](const std::u16string& item) {
-      std::u16string text = item;
-      const int32_t k = LookupPosition(store, pair, text);
-      if (k == 0) {
-        io.out << "0\n";
-        return int{kProblems};
-      }
-      io.out << k << '\t';
-      WriteText(io.out, store.GetEntry(k, pair).Word);
-      io.out << '\n';
-      return int{kOk};
-    });
-    return std::max(ReadProblems(r), found);
-  };
-  return cmd;
+  return DictFileCommand("lookup", "FILE PAIR TEXT|-", "the position the search selects for TEXT within PAIR", 3,
+                         [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+                           const std::u16string pair = FromUtf8(args[1]);
+                           return ForEachItem(args[2], io, [&](const std::u16string& item) {
+                             std::u16string text = item;
+                             const int32_t k = LookupPosition(store, pair, text);
+                             if (k == 0) {
+                               io.out << "0\n";
+                               return int{kProblems};
+                             }
+                             io.out << k << '\t';
+                             WriteText(io.out, store.GetEntry(k, pair).Word);
+                             io.out << '\n';
+                             return int{kOk};
+                           });
+                         });
 }
 
 Command Stats() {
-  Command cmd{"stats", "FILE", "the dictionary statistics report", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 1) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    WriteText(io.out, DictionaryStats(store));
-    io.out << '\n';
-    return ReadProblems(r);
-  };
-  return cmd;
+  return DictFileCommand("stats", "FILE", "the dictionary statistics report", 1,
+                         [](DictStore& store, const LoadResult&, const std::vector<std::string>&, Io& io) {
+                           WriteText(io.out, DictionaryStats(store));
+                           io.out << '\n';
+                           return int{kOk};
+                         });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/DictLoading.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -42,9 +43,20 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
   return result;
 }
 
-int UnreadableFile(const std::string& path, Io& io) {
-  io.err << "sahdict-tool: cannot read " << path << "\n";
-  return kUsage;
+Command DictFileCommand(std::string name, std::string usage, std::string help, size_t argCount, DictFileBody body) {
+  Command cmd{std::move(name), std::move(usage), std::move(help), nullptr};
+  cmd.run = [cmd, argCount, body](const std::vector<std::string>& args, Io& io) {
+    if (args.size() != argCount) return UsageError(cmd, io);
+    DictStore store;
+    const LoadResult read = LoadDictionary(store, args[0], io);
+    if (!read.readable) {
+      io.err << "sahdict-tool: cannot read " << args[0] << "\n";
+      return int{kUsage};
+    }
+    const int readStatus = read.ok && read.messages == 0 ? kOk : kProblems;
+    return std::max(readStatus, body(store, read, args, io));
+  };
+  return cmd;
 }
 
 }  // namespace sahdict::tool

@@ -2,7 +2,10 @@
 // Reading a dictionary file for the tool's commands, with the reader's
 // messages printed as they arise.
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/dict/DictStore.h"
 #include "tools/Tool.h"
@@ -18,7 +21,14 @@ struct LoadResult {
 // Reads `path` into `store`, printing each reader message as "message: <text>" to io.out.
 LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io);
 
-// Prints "sahdict-tool: cannot read FILE" to io.err and returns kUsage.
-int UnreadableFile(const std::string& path, Io& io);
+// The body of a command whose first argument is a dictionary file: it runs
+// after the file was read and returns its own exit status.
+using DictFileBody =
+    std::function<int(DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io)>;
+
+// A command taking exactly `argCount` arguments, the first a dictionary file.
+// Bad usage and an unreadable file give exit 2; otherwise the exit status is the
+// worse of the read's (1 when it failed or printed messages) and the body's.
+Command DictFileCommand(std::string name, std::string usage, std::string help, size_t argCount, DictFileBody body);
 
 }  // namespace sahdict::tool

@@ -1,6 +1,5 @@
 // harmony, forms, render, message, article, langcheck: the page texts, the
 // grammar engine and the word-language check.
-#include <algorithm>
 #include <ostream>
 
 #include "core/dict/DictStore.h"
@@ -17,9 +16,6 @@
 namespace sahdict::tool {
 
 namespace {
-
-// Exit status of a dictionary read: problems when it failed or said anything.
-int ReadProblems(const LoadResult& r) { return r.ok && r.messages == 0 ? kOk : kProblems; }
 
 Command HarmonyCommand() {
   Command cmd{"harmony", "TEXT|-", "vowel harmony over the canonical form of TEXT", nullptr};
@@ -77,41 +73,30 @@ Command MessageCommand() {
 }
 
 Command ArticleCommand() {
-  Command cmd{"article", "FILE PAIR TEXT", "the article page of the entry that lookup names", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 3) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    const std::u16string pair = FromUtf8(args[1]);
-    std::u16string text = FromUtf8(args[2]);
-    const int32_t k = LookupPosition(store, pair, text);
-    if (k == 0) return int{kProblems};
-    const DictEntry e = store.GetEntry(k, pair);
-    WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation));
-    io.out << "\n";
-    return ReadProblems(r);
-  };
-  return cmd;
+  return DictFileCommand("article", "FILE PAIR TEXT", "the article page of the entry that lookup names", 3,
+                         [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+                           const std::u16string pair = FromUtf8(args[1]);
+                           std::u16string text = FromUtf8(args[2]);
+                           const int32_t k = LookupPosition(store, pair, text);
+                           if (k == 0) return int{kProblems};
+                           const DictEntry e = store.GetEntry(k, pair);
+                           WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation));
+                           io.out << "\n";
+                           return int{kOk};
+                         });
 }
 
 Command LangcheckCommand() {
-  Command cmd{"langcheck", "FILE WORD|-", "the word-language check: layout, message text, then --", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    if (args.size() != 2) return UsageError(cmd, io);
-    DictStore store;
-    const LoadResult r = LoadDictionary(store, args[0], io);
-    if (!r.readable) return UnreadableFile(args[0], io);
-    const int checked = ForEachItem(args[1], io, [&](const std::u16string& answer) {
-      const LangCheckResult result = CheckWordLanguage(answer, store);
-      io.out << (result.Compact ? "layout: compact\n" : "layout: normal\n");
-      WriteText(io.out, result.Text);
-      io.out << "\n--\n";
-      return int{kOk};
-    });
-    return std::max(ReadProblems(r), checked);
-  };
-  return cmd;
+  return DictFileCommand("langcheck", "FILE WORD|-", "the word-language check: layout, message text, then --", 2,
+                         [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+                           return ForEachItem(args[1], io, [&](const std::u16string& answer) {
+                             const LangCheckResult result = CheckWordLanguage(answer, store);
+                             io.out << (result.Compact ? "layout: compact\n" : "layout: normal\n");
+                             WriteText(io.out, result.Text);
+                             io.out << "\n--\n";
+                             return int{kOk};
+                           });
+                         });
 }
 
 }  // namespace
