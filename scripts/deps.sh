@@ -18,5 +18,5 @@ sahdict_deps() {
 }
 
 SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
-SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev)
+SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core)
 SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core)
