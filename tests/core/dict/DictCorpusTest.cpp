@@ -12,50 +12,25 @@
 namespace sahdict {
 namespace {
 
-class DictCorpus : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::filesystem::exists(SAHDICT_CORPUS_PATH)) return;
-    store_ = new DictStore;
-    const auto r = test::Read(*store_, SAHDICT_CORPUS_PATH);
-    ok_ = r.ok;
-    messages_ = r.messages.size();
-  }
-  static void TearDownTestSuite() {
-    delete store_;
-    store_ = nullptr;
-  }
-  void SetUp() override {
-    if (store_ == nullptr) GTEST_SKIP() << "corpus not found: " << SAHDICT_CORPUS_PATH;
-  }
+TEST(DictCorpus, CompilesReadsBackAndAnswersLikeTheWalks) {
+  if (!std::filesystem::exists(SAHDICT_CORPUS_PATH)) GTEST_SKIP() << "corpus not found: " << SAHDICT_CORPUS_PATH;
+  DictStore store;
+  const auto source = test::Read(store, SAHDICT_CORPUS_PATH);
+  ASSERT_TRUE(source.ok);
+  EXPECT_TRUE(source.messages.empty());
+  ASSERT_GT(store.GetEntryCount(), 10000);
 
-  static DictStore* store_;
-  static bool ok_;
-  static size_t messages_;
-};
-
-DictStore* DictCorpus::store_ = nullptr;
-bool DictCorpus::ok_ = false;
-size_t DictCorpus::messages_ = 0;
-
-TEST_F(DictCorpus, CompiledFileReadsBackIdentically) {
-  ASSERT_TRUE(ok_);
-  EXPECT_EQ(messages_, 0u);
-  ASSERT_GT(store_->GetEntryCount(), 10000);
   test::ScratchDir dir;
   const auto file = dir.File("compiled.dict");
-  ASSERT_TRUE(WriteCompiled(*store_, file));
+  ASSERT_TRUE(WriteCompiled(store, file));
   DictStore back;
   const auto r = test::Read(back, file);
   EXPECT_TRUE(r.ok);
   EXPECT_TRUE(r.messages.empty());
   EXPECT_TRUE(r.progress.empty());  // in order already: no sorting
-  ASSERT_EQ(back.GetEntryCount(), store_->GetEntryCount());
-  for (int32_t p = 1; p <= back.GetEntryCount(); ++p) ASSERT_EQ(back.EntryAt(p), store_->EntryAt(p)) << p;
-}
+  ASSERT_EQ(back.GetEntryCount(), store.GetEntryCount());
+  for (int32_t p = 1; p <= back.GetEntryCount(); ++p) ASSERT_EQ(back.EntryAt(p), store.EntryAt(p)) << p;
 
-TEST_F(DictCorpus, PairTableAnswersLikeTheWalks) {
-  const DictStore& store = *store_;
   // Pairs in order of first occurrence, by a walk.
   std::vector<std::u16string> pairs;
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p)

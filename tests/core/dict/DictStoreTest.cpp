@@ -2,30 +2,31 @@
 // the search position of the lookup.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "core/dict/DictStore.h"
 #include "core/dict/LinearWalks.h"
 #include "core/dict/Lookup.h"
 #include "core/dict/mdlDict.h"
-#include "core/text/mdlSah.h"
 #include "tests/core/dict/DictTestSupport.h"
 
 namespace sahdict {
 namespace {
-
-using test::Entries;
-using test::Entry;
 
 // Adds entries given as {pair, word} with the word as headword too.
 void Fill(DictStore& store, const std::vector<std::pair<std::u16string, std::u16string>>& entries) {
   for (const auto& [pair, word] : entries) store.AddEntry(word, word, u"", u"t", pair);
 }
 
-TEST(DictStore, ClearedStoreHoldsOnlyTheEmptyRecord) {
+TEST(DictStore, AddEntryTrimsTextFieldsAndClearLeavesOnlyTheEmptyRecord) {
   DictStore store;
-  Fill(store, {{u"RUS-SAH", u"ат"}, {u"SAH-RUS", u"ат (лошадь)"}});
-  ASSERT_EQ(store.GetEntryCount(), 2);
+  store.AddEntry(u"  дом ", u" дом", u"сущ. ", u"  .дьиэ  ", u" RUS-SAH ");
+  store.AddEntry(u"\tтаб\t", u"", u"", u"", u"RUS-SAH");
+  EXPECT_EQ(store.GetEntry(1), (DictEntry{u" RUS-SAH ", u"дом", u"дом", u"сущ.", u".дьиэ"}));
+  EXPECT_EQ(store.GetEntry(2).Word, u"\tтаб\t");  // only U+0020 is trimmed
+  EXPECT_EQ(store.OrderIndex(), (std::vector<int32_t>{0, 1, 2}));
+
   store.ClearDictionary();
   EXPECT_EQ(store.GetEntryCount(), 0);
   EXPECT_EQ(store.GetEntry(0, u""), DictEntry{});
@@ -35,55 +36,36 @@ TEST(DictStore, ClearedStoreHoldsOnlyTheEmptyRecord) {
   EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 0);
 }
 
-TEST(DictStore, AddEntryTrimsSpacesFromTextFieldsOnly) {
-  DictStore store;
-  store.AddEntry(u"  дом ", u" дом", u"сущ. ", u"  .дьиэ  ", u" RUS-SAH ");
-  store.AddEntry(u"\tтаб\t", u"", u"", u"", u"RUS-SAH");
-  EXPECT_EQ(store.GetEntry(1), Entry(u" RUS-SAH ", u"дом", u"дом", u"сущ.", u".дьиэ"));
-  EXPECT_EQ(store.GetEntry(2).Word, u"\tтаб\t");  // only U+0020 is trimmed
-  EXPECT_EQ(store.OrderIndex(), (std::vector<int32_t>{0, 1, 2}));
-}
-
-TEST(DictStore, RecordsAreHandedOutAndTakenInByValue) {
+TEST(DictStore, SetEntryWritesThroughTheOrderIndex) {
   DictStore store;
   Fill(store, {{u"RUS-SAH", u"б"}, {u"RUS-SAH", u"а"}});
   store.OrderIndex() = {0, 2, 1};  // position 1 is now table slot 2
-  DictEntry copy = store.GetEntry(1);
-  copy.Word = u"changed";
   EXPECT_EQ(store.GetEntry(1).Word, u"а");
-
-  store.SetEntry(1, Entry(u"RUS-SAH", u"в", u"в", u"", u""));
+  const DictEntry before = store.GetEntry(1);
+  store.SetEntry(1, DictEntry{u"RUS-SAH", u"в", u"в", u"", u""});
   EXPECT_EQ(store.GetEntry(1).Word, u"в");
   EXPECT_EQ(store.GetEntry(2).Word, u"б");
   EXPECT_EQ(store.FindFirstEntry(u"в", u"RUS-SAH"), 1);  // the table follows the change
-  store.SetEntry(0, copy);                               // slot 0 stays empty
+  store.SetEntry(0, before);                             // slot 0 stays empty
   EXPECT_EQ(store.GetEntry(0), DictEntry{});
 }
 
-TEST(DictStore, FilteredGetEntryCountsWithinThePair) {
+// Sorted order: upper case before lower case, Latin before Cyrillic.
+TEST(DictStore, PairReadsCountWithinThePair) {
   DictStore store;
-  Fill(store, {{u"RUS-SAH", u"а"}, {u"RUS-SAH", u"б"}, {u"SAH-RUS", u"в"}, {u"RUS-SAH", u"г"}, {u"SAH-RUS", u"д"}});
-  EXPECT_EQ(store.GetEntry(1, u"SAH-RUS").Word, u"в");
-  EXPECT_EQ(store.GetEntry(2, u"SAH-RUS").Word, u"д");
-  EXPECT_EQ(store.GetEntry(3, u"RUS-SAH").Word, u"г");
-  EXPECT_EQ(store.GetEntry(0, u"SAH-RUS"), DictEntry{});
-  EXPECT_EQ(store.GetEntry(-4, u"SAH-RUS"), DictEntry{});
-  EXPECT_EQ(store.GetEntry(3, u"SAH-RUS"), DictEntry{});  // past the pair's end: nothing read beyond the store
-  EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 3);
+  // clang-format off
+  Fill(store, {{u"RUS-SAH", u"Z"}, {u"RUS-SAH", u"Ярус"}, {u"SAH-RUS", u"аа"}, {u"RUS-SAH", u"дом"},
+               {u"RUS-SAH", u"дом"}, {u"RUS-SAH", u"дома"}, {u"SAH-RUS", u"ыал"}});
+  // clang-format on
+  EXPECT_EQ(store.GetEntry(1, u"SAH-RUS").Word, u"аа");
+  EXPECT_EQ(store.GetEntry(2, u"SAH-RUS").Word, u"ыал");
+  EXPECT_EQ(store.GetEntry(5, u"RUS-SAH").Word, u"дома");
+  for (int32_t n : {0, -4, 3}) EXPECT_EQ(store.GetEntry(n, u"SAH-RUS"), DictEntry{}) << n;  // 3: past the pair's end
+  EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 5);
   EXPECT_EQ(store.GetPairCount(u"RSE-SAH"), 0);
   EXPECT_EQ(store.GetPairs(), (std::vector<std::u16string>{u"RUS-SAH", u"SAH-RUS"}));
-}
 
-TEST(DictStore, FindFirstEntryIsTheInsertionPointWithinThePair) {
-  DictStore store;
-  // Sorted order: upper case before lower case, Latin before Cyrillic.
-  Fill(store, {{u"RUS-SAH", u"Z"},
-               {u"RUS-SAH", u"Ярус"},
-               {u"SAH-RUS", u"аа"},
-               {u"RUS-SAH", u"дом"},
-               {u"RUS-SAH", u"дом"},
-               {u"RUS-SAH", u"дома"},
-               {u"SAH-RUS", u"ыал"}});
+  // FindFirstEntry: the insertion point within the pair, the same as the walk's.
   struct Case {
     std::u16string text, pair;
     int32_t expected;
@@ -103,9 +85,7 @@ TEST(DictStore, FindFirstEntryIsTheInsertionPointWithinThePair) {
 
 TEST(DictStore, EntriesEqualComparesAllFiveFields) {
   DictStore store;
-  store.AddEntry(u"а", u"а", u"n", u"t", u"RUS-SAH");
-  store.AddEntry(u"а", u"а", u"n", u"t", u"RSE-SAH");
-  store.AddEntry(u"а", u"а", u"n", u"t", u"RUS-SAH");
+  for (const std::u16string pair : {u"RUS-SAH", u"RSE-SAH", u"RUS-SAH"}) store.AddEntry(u"а", u"а", u"n", u"t", pair);
   store.AddEntry(u"а", u"а", u"n", u"t2", u"RUS-SAH");
   EXPECT_FALSE(store.EntriesEqual(1, 2));
   EXPECT_TRUE(store.EntriesEqual(1, 3));
@@ -113,17 +93,15 @@ TEST(DictStore, EntriesEqualComparesAllFiveFields) {
 }
 
 TEST(DictStore, PairHelpersCutAtFixedPlaces) {
-  struct Case {
-    std::u16string pair, from, to, reversed;
-  } cases[] = {
+  const std::array<std::u16string, 4> cases[] = {
       {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},  {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
       {u"ENG", u"ENG", u"ENG", u"-ENG"},         {u"", u"", u"", u"-"},
       {u"AB-CDEFG", u"AB-", u"EFG", u"DEF-AB-"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PairFrom(c.pair), c.from);
-    EXPECT_EQ(PairTo(c.pair), c.to);
-    EXPECT_EQ(ReversePair(c.pair), c.reversed);
+  for (const auto& [pair, from, to, reversed] : cases) {
+    EXPECT_EQ(PairFrom(pair), from);
+    EXPECT_EQ(PairTo(pair), to);
+    EXPECT_EQ(ReversePair(pair), reversed);
   }
 }
 
@@ -152,7 +130,7 @@ TEST(DictStore, PairTableAnswersLikeTheLinearWalks) {
     DictStore store = RandomStore(rng, static_cast<int>(rng() % 40), sorted);
     if (round % 5 == 4 && store.GetEntryCount() > 3) {
       store.SetEntryCount(store.GetEntryCount() - 2);  // the table must follow the count
-      store.SetEntry(1, Entry(u"SAH-RUS", u"яя", u"", u"", u""));
+      store.SetEntry(1, DictEntry{u"SAH-RUS", u"яя", u"", u"", u""});
     }
     if (sorted && round % 5 != 4) {
       EXPECT_TRUE(store.PairWordsOrdered());
@@ -178,20 +156,12 @@ TEST(DictStore, LookupNormalisesOnlyForSakhaSource) {
   } cases[] = {
       {u"SAH-RUS", u"3иэ", u"дьиэ", 1}, {u"SAH-RUS", u"нгэл", u"н'эл", 2}, {u"SAH-RUS", u"4", u"н'", 2},
       {u"SAH-RUS", u"я", u"йа", 2},     {u"SAH-RUS", u"ыы", u"ыы", 0},     {u"RUS-SAH", u"нг", u"нг", 2},
-      {u"RUS-SAH", u"н'", u"н'", 1},    {u"RSE-SAH", u"3", u"3", 0},
+      {u"RUS-SAH", u"н'", u"н'", 1},    {u"RSE-SAH", u"3", u"3", 0},       {u"SAH-RUS", u"7н7", u"нньнь", 0},
   };
   for (const auto& c : cases) {
     std::u16string text = c.text;
     EXPECT_EQ(LookupPosition(store, c.pair, text), c.expected) << ToUtf8(c.text);
     EXPECT_EQ(text, c.boxText);
-  }
-}
-
-TEST(DictStore, NormalizeSakhaFullyReachesAFixedPoint) {
-  for (std::u16string text : {u"ньнь", u"7ннь", u"нннннь", u"", u"n7я"}) {
-    NormalizeSakhaFully(text);
-    std::u16string again = text;
-    EXPECT_EQ(NormalizeSakha(again), text);
   }
 }
 

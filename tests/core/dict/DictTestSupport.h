@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the dictionary tests: a scratch folder, files written from
-// UTF-16 text in Windows-1251, and a read that collects its messages.
+// UTF-16 text in Windows-1251, a read that collects its messages, and the
+// store's entries in sorted order.
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,8 @@ class ScratchDir {
  public:
   ScratchDir() {
     std::random_device seed;
-    const auto base = std::filesystem::temp_directory_path();
     do {
-      path_ = base / ("sahdict-dict-" + std::to_string(seed()));
+      path_ = std::filesystem::temp_directory_path() / ("sahdict-dict-" + std::to_string(seed()));
     } while (!std::filesystem::create_directory(path_));
   }
   ~ScratchDir() {
@@ -80,9 +80,12 @@ inline std::vector<DictEntry> Entries(const DictStore& store) {
   return all;
 }
 
-inline DictEntry Entry(std::u16string pair, std::u16string word, std::u16string head, std::u16string note,
-                       std::u16string translation) {
-  return DictEntry{std::move(pair), std::move(word), std::move(head), std::move(note), std::move(translation)};
+// The same as "LangPair|Word|HeadWord|Note|Translation" texts, for tables of expected entries.
+inline std::vector<std::u16string> Dump(const DictStore& store) {
+  std::vector<std::u16string> all;
+  for (const DictEntry& e : Entries(store))
+    all.push_back(e.LangPair + u"|" + e.Word + u"|" + e.HeadWord + u"|" + e.Note + u"|" + e.Translation);
+  return all;
 }
 
 }  // namespace sahdict::test
