@@ -36,7 +36,8 @@ std::u16string Sakha(const std::u16string& w) { return u"<font color=#7B9006>" +
 std::u16string Russian(const std::u16string& w) { return u"<font color=#B27800>" + w + u"</font>"; }
 std::u16string Bold(const std::u16string& p) { return u"<b><font color=#5B544B size=5>" + p + u"</font></b>"; }
 
-TEST(RenderTranslation, SegmentsAndWords) {
+TEST(RenderTranslation, SegmentsWordsAndExamples) {
+  const std::u16string example = u"<div style='padding: 0,0,0,20px'><font color=#8D8D8D size=4>Пример: ";
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"", u""},
       {u"    ", u""},
@@ -61,28 +62,19 @@ TEST(RenderTranslation, SegmentsAndWords) {
       {u"(дом)ик .уот", u"<font color=#6C6C6C size=3>(дом)</font> " + Sakha(u"уот")},
       // Three spaces become two, giving an empty word that is skipped.
       {u".а   .б", u" " + Sakha(u"а") + u" " + Sakha(u"б")},
+      // A remark whose first word is the "," word (which has no space in front) keeps its markup.
+      {u"(, .а)", u"(<font color=# size=3>" + kComma + u" " + Sakha(u"а") + u"</font>)"},
+      {u"(; дом)", u"<font color=#6C6C6C size=3>(; дом)</font>"},
+      // The leading "<br>" of the first segment is dropped; the label and the segment's own space give two spaces.
+      {u"мой дом .мин .дьиэм", example + u" " + Russian(u"мой") + u" " + Russian(u"дом") + u" " + Sakha(u"мин") +
+                                   u" " + Sakha(u"дьиэм") + u"</font></div>"},
+      // A later example keeps its "<br>", and each line after a ";" gets its own label.
+      {u".дьиэ (мой дом; .мин .дьиэм)",
+       u" " + Sakha(u"дьиэ") + u" <br>" + example + Russian(u"мой") + u" " + Russian(u"дом") +
+           u"<font color=#B27800><b><font color=#5B544B size=5>;</font></b><br><font color=#8D8D8D>Пример: </font>"
+           u"</font> " + Sakha(u"мин") + u" " + Sakha(u"дьиэм") + u"</font></div>"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(RenderTranslation(in), out) << ToUtf8(in);
-}
-
-TEST(RenderTranslation, ExampleBlocks) {
-  const std::u16string label = u"<font color=#8D8D8D>Пример: </font>";
-  // Leading "<br>" of the first segment is dropped; the label and the segment's own space give two spaces.
-  EXPECT_EQ(RenderTranslation(u"мой дом .мин .дьиэм"),
-            u"<div style='padding: 0,0,0,20px'><font color=#8D8D8D size=4>Пример:  " + Russian(u"мой") + u" " +
-                Russian(u"дом") + u" " + Sakha(u"мин") + u" " + Sakha(u"дьиэм") + u"</font></div>");
-  // A later example keeps its "<br>", and each line after a ";" gets its own label.
-  EXPECT_EQ(RenderTranslation(u".дьиэ (мой дом; .мин .дьиэм)"),
-            u" " + Sakha(u"дьиэ") + u" <br><div style='padding: 0,0,0,20px'><font color=#8D8D8D size=4>Пример: " +
-                Russian(u"мой") + u" " + Russian(u"дом") +
-                u"<font color=#B27800><b><font color=#5B544B size=5>;</font></b><br>" + label + u"</font> " +
-                Sakha(u"мин") + u" " + Sakha(u"дьиэм") + u"</font></div>");
-}
-
-TEST(RenderTranslation, RemarkStartingWithSeparatorKeepsItsMarkup) {
-  // The first word of this remark is the "," word, which has no space in front.
-  EXPECT_EQ(RenderTranslation(u"(, .а)"), u"(<font color=# size=3>" + kComma + u" " + Sakha(u"а") + u"</font>)");
-  EXPECT_EQ(RenderTranslation(u"(; дом)"), u"<font color=#6C6C6C size=3>(; дом)</font>");
 }
 
 TEST(RenderArticle, PageFrame) {
