@@ -28,8 +28,6 @@ set(tab "\t")
 sahdict_tool_check(NAME check_small ARGS check ${dict_data}/small.dict EXPECT "^result: true\nentries: 16\n$")
 sahdict_tool_check(NAME check_messages ARGS check ${dict_data}/problems.dict EXIT 1
   EXPECT "^message: Некорректный параметр dicttype Compressed\nmessage: Кодировка словаря неверна\nmessage: Ошибка формата в строке  6\nresult: true\nentries: 1\n$")
-sahdict_tool_check(NAME check_no_language ARGS check ${dict_data}/nolang.dict EXIT 1
-  EXPECT "^message: Не определен язык\nresult: false\nentries: 0\n$")
 sahdict_tool_check(NAME check_missing ARGS check ${dict_data}/no-such-file.dict EXIT 2 EXPECT "^$")
 sahdict_tool_check(NAME check_folder ARGS check ${dict_data} EXIT 2)
 sahdict_tool_check(NAME check_usage ARGS check EXIT 2)
@@ -41,9 +39,6 @@ sahdict_tool_check(NAME dump_escapes ARGS dump ${dict_data}/escapes.dict
 sahdict_tool_check(NAME dump_messages_first ARGS dump ${dict_data}/problems.dict EXIT 1
   EXPECT "^message: [^\n]*\nmessage: [^\n]*\nmessage: [^\n]*\nRUS-SAH${tab}огонь${tab}огонь${tab}сущ\\.${tab}\\.уот\n$")
 
-sahdict_tool_check(NAME lookup_exact ARGS lookup ${dict_data}/small.dict RUS-SAH дом EXPECT "^1${tab}дом\n$")
-sahdict_tool_check(NAME lookup_between ARGS lookup ${dict_data}/small.dict RUS-SAH кот EXPECT "^3${tab}лошадь\n$")
-sahdict_tool_check(NAME lookup_none ARGS lookup ${dict_data}/small.dict RUS-SAH яблоко EXIT 1 EXPECT "^0\n$")
 sahdict_tool_check(NAME lookup_sakha_normalised ARGS lookup ${dict_data}/small.dict SAH-RUS 3иэ
   EXPECT "^2${tab}дьиэ \\(дом\\)\n$")
 sahdict_tool_check(NAME lookup_stdin ARGS lookup ${dict_data}/small.dict RSE-SAH - INPUT ${dict_data}/lookup-input.txt
@@ -52,8 +47,6 @@ sahdict_tool_check(NAME lookup_usage ARGS lookup ${dict_data}/small.dict RUS-SAH
 
 sahdict_tool_check(NAME stats_small ARGS stats ${dict_data}/small.dict
   EXPECT "^Слов в словаре:\nСтатей с языка Русский на Якутский язык - 4 штук\nСтатей с языка Русский \\(расш\\.\\) на Якутский язык - 7 штук\nСтатей с языка Якутский на Русский язык - 5 штук\n$")
-sahdict_tool_check(NAME stats_empty_after_failure ARGS stats ${dict_data}/nolang.dict EXIT 1
-  EXPECT "^message: Не определен язык\nСлов в словаре:\n$")
 
 sahdict_tool_check(NAME compile_unwritable ARGS compile ${dict_data}/small.dict ${dict_data}/no-such-folder/out.dict
   EXIT 2 EXPECT "^result: true\nentries: 16\n$")
