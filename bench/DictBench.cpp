@@ -198,7 +198,7 @@ bool SameEntries(const DictStore& a, const DictStore& b) {
   return true;
 }
 
-// The documented algorithms against the fast ones: same results, and how much faster.
+// The plain algorithms (linear walks, exchange sort) against the fast ones: same results, and how much faster.
 bool CompareWithPlainAlgorithms() {
   bool allSame = true;
   auto report = [&](const char* what, bool same, double plain, double fast) {

@@ -14,7 +14,7 @@ TEST(mdlSahGrammar, VowelsOfBothForms) {
     EXPECT_FALSE(IsVowel(s)) << ToUtf8(s);
 }
 
-// The harmony and assimilation rows that no documented form below passes through.
+// The harmony and assimilation rows that no known form below passes through.
 TEST(mdlSahGrammar, HarmonyFollowsTheLastVowelOfEachWord) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"Yа", u"Yэ"}, {u"иы", u"ии"}, {u"оы", u"оу"}, {u"Yы", u"YY"}, {u"Oы", u"OY"}, {u"еа", u"еа"},
@@ -78,7 +78,7 @@ TEST(mdlSahGrammar, PossessedCaseSuffixes) {
       EXPECT_EQ(MakeWordForm(u"ба", c, 1, p), u"ба" + table[c - 3][p - 1]) << c << " " << p;
 }
 
-TEST(mdlSahGrammar, DocumentedWords) {
+TEST(mdlSahGrammar, KnownWordForms) {
   struct Case {
     std::u16string word;
     int caseNum, number, person;
