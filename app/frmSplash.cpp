@@ -12,19 +12,12 @@
 
 #include "app/SplashPicture.h"
 #include "core/dict/mdlDict.h"
-#include "core/text/mdlCommon.h"
 #include "ui/article/Twips.h"
 
 namespace sahdict::ui {
 namespace {
 
 constexpr int kStatusHeight = 17;  // one line of Verdana 8.25 pt
-
-std::u16string VersionText() {
-  const auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
-  return u"Version " + number(kVersionMajor) + u"." + PadLeft(number(kVersionMinor), 2, u"0") + u" b" +
-         number(kVersionRevision);
-}
 
 }  // namespace
 
@@ -83,7 +76,7 @@ void frmSplash::Form_Load() {
   setFixedSize(img_->size());
   lblLoad_->setGeometry(0, height() - lblLoad_->height(), width(), lblLoad_->height());
   if (loadState_ == 0) ShowLoad(u"Loading");
-  lbl_->setText(QString::fromStdU16String(VersionText()));
+  lbl_->setText(QString::fromStdU16String(u"Version " + VersionNumberText()));
 }
 
 void frmSplash::Unload() {

@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "core/dict/mdlDict.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict::tool {
@@ -68,7 +69,7 @@ int RunTool(const std::vector<std::string>& args, Io& io) {
     return kOk;
   }
   if (args[0] == "--version") {
-    io.out << "sahdict-tool 1.04 b27\n";
+    io.out << "sahdict-tool " << ToUtf8(VersionNumberText()) << "\n";
     return kOk;
   }
   for (const auto& c : cmds) {

@@ -214,6 +214,11 @@ class CompiledWriter {
 
 }  // namespace
 
+std::u16string VersionNumberText() {
+  const auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
+  return number(kVersionMajor) + u"." + PadLeft(number(kVersionMinor), 2, u"0") + u" b" + number(kVersionRevision);
+}
+
 bool WriteCompiled(const DictStore& store, const std::filesystem::path& path) {
   std::string ignored;
   return WriteCompiled(store, path, ignored);
@@ -253,8 +258,7 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
 
   CompiledWriter out(file);
   out.Line("--date " + DateTimeNow());
-  out.Line("--author SahDictionary ver " + std::to_string(kVersionMajor) + "." +
-           ToUtf8(PadLeft(FromUtf8(std::to_string(kVersionMinor)), 2, u"0")) + " b" + std::to_string(kVersionRevision));
+  out.Line("--author SahDictionary ver " + ToUtf8(VersionNumberText()));
   out.Line("--encoding WIN");
   out.Line("--dicttype Sorted");
   out.Line("--dicttype RAWformat");

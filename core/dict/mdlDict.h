@@ -14,6 +14,8 @@ namespace sahdict {
 constexpr int32_t kVersionMajor = 1;
 constexpr int32_t kVersionMinor = 4;
 constexpr int32_t kVersionRevision = 27;
+// The version as the program shows it: major, ".", minor with two digits, " b", revision ("1.04 b27").
+std::u16string VersionNumberText();
 
 // Orders the store by Word (ordinal, stable) and merges neighbouring entries
 // that are identical in all five fields. Progress texts go to `progress` (may
