@@ -7,8 +7,6 @@
 namespace sahdict {
 namespace {
 
-constexpr std::u16string_view kPageOpen = u"<body bgcolor=#FAFAF5>";
-constexpr std::u16string_view kPageClose = u"</body>";
 constexpr std::u16string_view kLineBreak = u"<br>";
 constexpr std::u16string_view kExampleLabel = u"Пример: ";
 
@@ -34,7 +32,7 @@ std::u16string From(const std::u16string& w, size_t pos) {
 void StyleFirstPunctuation(std::u16string& w, char16_t mark, std::u16string_view tail) {
   const size_t at = w.find(mark);
   if (at == std::u16string::npos) return;
-  std::u16string styled = Dec(std::u16string(1, mark), kPunctuationColor, 5, 1);
+  std::u16string styled = DecPunctuation(mark);
   styled += tail;
   w.replace(at, 1, styled);
 }
@@ -178,6 +176,10 @@ std::u16string Dec(const std::u16string& Str, const std::u16string& Color, std::
   return result;
 }
 
+std::u16string DecPunctuation(char16_t mark) { return Dec(std::u16string(1, mark), kPunctuationColor, 5, 1); }
+
+std::u16string WrapPage(const std::u16string& content) { return u"<body bgcolor=#FAFAF5>" + content + u"</body>"; }
+
 std::u16string RenderTranslation(const std::u16string& translation) {
   std::u16string text = TrimSpaces(translation) + u" ";
   ReplaceAll(text, u",", u" , ");
@@ -194,15 +196,13 @@ std::u16string RenderTranslation(const std::u16string& translation) {
 
 std::u16string RenderArticle(const std::u16string& headWord, const std::u16string& note,
                              const std::u16string& translation) {
-  std::u16string page(kPageOpen);
-  page += Dec(headWord, u"", 6, 0);
+  std::u16string page = Dec(headWord, u"", 6, 0);
   page += Dec(u" (", kRemarkColor, 3, 0);
   page += Dec(note, kNoteColor, 5, 1);
   page += Dec(u")", kRemarkColor, 3, 0);
   page += kLineBreak;
   page += Dec(RenderTranslation(translation), u"", 5, 0);
-  page += kPageClose;
-  return page;
+  return WrapPage(page);
 }
 
 }  // namespace sahdict

@@ -10,6 +10,13 @@ namespace sahdict {
 // nonzero. An empty Str gives "", a single space gives " ".
 std::u16string Dec(const std::u16string& Str, const std::u16string& Color, std::optional<int> Size, int Bold);
 
+// One punctuation character styled bold in the punctuation colour, as articles
+// and messages show it.
+std::u16string DecPunctuation(char16_t mark);
+
+// A whole page: "<body bgcolor=#FAFAF5>" + content + "</body>".
+std::u16string WrapPage(const std::u16string& content);
+
 // The translation as an HTML fragment: coloured words, remarks, example blocks.
 std::u16string RenderTranslation(const std::u16string& translation);
 

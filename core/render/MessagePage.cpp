@@ -14,7 +14,7 @@ void HighlightPunctuation(std::u16string& text, const std::u16string& set) {
   out.reserve(text.size() * 2);
   for (const char16_t c : text) {
     if (set.find(c) != std::u16string::npos) {
-      out += Dec(std::u16string(1, c), u"5B544B", 5, 1);
+      out += DecPunctuation(c);
     } else {
       out += c;
     }
@@ -27,7 +27,7 @@ std::u16string MessagePage(const std::u16string& Text, int16_t Lines) {
   ReplaceAll(text, u"\r\n", u"<br>");
   HighlightPunctuation(text, u".,!?-+*/:=()[]{}");
   const std::u16string styled = Lines == 1 ? Dec(text, u"876112", 5, 1) : Dec(text, u"7B9006", 4, 0);
-  return u"<body bgcolor=#FAFAF5>" + styled + u"</body>";
+  return WrapPage(styled);
 }
 
 }  // namespace sahdict
