@@ -1,6 +1,5 @@
 #include "core/langcheck/CheckWordLanguage.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -40,27 +39,6 @@ class PairTable {
   std::array<int32_t, 2> totals_{0, 0};
 };
 
-// Every sorted position 1..count exactly once, ordered by the entry-table slot it
-// stands for (a counting sort), so the walk reads the table front to back
-// instead of jumping through it in sorted order. The counts do not depend on
-// the order in which the entries are visited.
-std::vector<int32_t> PositionsInTableOrder(const DictStore& store) {
-  const std::vector<int32_t>& index = store.OrderIndex();
-  const int32_t count = std::min<int32_t>(store.GetEntryCount(), static_cast<int32_t>(index.size()) - 1);
-  auto slotOf = [&](int32_t p) {
-    const int32_t slot = index[static_cast<size_t>(p)];
-    return slot > 0 && static_cast<size_t>(slot) < index.size() ? static_cast<size_t>(slot) : size_t{0};
-  };
-  std::vector<int32_t> start(index.size() + 1, 0);
-  for (int32_t p = 1; p <= count; ++p) ++start[slotOf(p) + 1];
-  for (size_t s = 1; s < start.size(); ++s) start[s] += start[s - 1];
-  std::vector<int32_t> positions(static_cast<size_t>(std::max(count, 0)));
-  for (int32_t p = 1; p <= count; ++p) positions[static_cast<size_t>(start[slotOf(p)]++)] = p;
-  // Positions beyond the index (a count larger than the table) are read last.
-  for (int32_t p = count + 1; p <= store.GetEntryCount(); ++p) positions.push_back(p);
-  return positions;
-}
-
 // Language index of an entry: Russian for "RUS" pairs, Sakha for "SAH" pairs, -1 otherwise.
 int LanguageOf(const DictEntry& e) {
   const std::u16string from = PairFrom(e.LangPair);
@@ -87,7 +65,8 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
   const std::u16string word = u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
 
   PairTable table;
-  for (const int32_t n : PositionsInTableOrder(store)) {
+  const int32_t count = store.GetEntryCount();
+  for (int32_t n = 1; n <= count; ++n) {
     const DictEntry& e = store.EntryAt(n);
     const int lang = LanguageOf(e);
     if (lang < 0) continue;
