@@ -1,29 +1,24 @@
 #include "core/dict/Lookup.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "core/text/mdlSah.h"
 
 namespace sahdict {
 
 std::u16string& NormalizeSakhaFully(std::u16string& text) {
-  // A handful of rounds settles any text; the bound only guards against a
-  // rewrite that kept growing.
-  constexpr size_t kMaxRounds = 64;
-  std::vector<std::u16string> seen;
-  while (seen.size() < kMaxRounds) {
-    seen.push_back(text);
-    NormalizeSakha(text);
-    if (text == seen.back()) return text;
-    // A text seen before means the rewrite cycles; stop at the current one.
-    if (std::find(seen.begin(), seen.end() - 1, text) != seen.end() - 1) return text;
+  // Two or three rounds settle any text; the bound only guards against a
+  // rewrite that never settled.
+  constexpr int kMaxRounds = 64;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    const std::u16string before = text;
+    if (NormalizeSakha(text) == before) break;
   }
   return text;
 }
 
+bool NormalizesSearchText(const std::u16string& pair) { return PairFrom(pair) == u"SAH"; }
+
 int32_t LookupPosition(const DictStore& store, const std::u16string& pair, std::u16string& text) {
-  if (PairFrom(pair) == u"SAH") NormalizeSakhaFully(text);
+  if (NormalizesSearchText(pair)) NormalizeSakhaFully(text);
   return store.FindFirstEntry(text, pair);
 }
 

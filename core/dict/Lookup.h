@@ -9,10 +9,13 @@
 
 namespace sahdict {
 
-// Rewrites `text` with NormalizeSakha until it no longer changes (stops early
-// should the rewrite ever come back to an earlier text or keep going for more
-// than a few dozen rounds). Returns the text.
+// Rewrites `text` with NormalizeSakha until it no longer changes (at most a
+// few dozen rounds). Returns the text.
 std::u16string& NormalizeSakhaFully(std::u16string& text);
+
+// True when typed search text is rewritten into the canonical Sakha form for
+// `pair`: its source language is "SAH".
+bool NormalizesSearchText(const std::u16string& pair);
 
 // The 1-based position within `pair` that the search selects for `text`, or 0
 // when no entry of the pair is not below it. When the pair's source language is

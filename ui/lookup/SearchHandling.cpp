@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/dict/DictEntry.h"
 #include "core/text/mdlSah.h"
 
 namespace sahdict::ui {
@@ -11,8 +10,6 @@ namespace {
 std::u16string Normalized(std::u16string text) { return NormalizeSakha(text); }
 
 }  // namespace
-
-bool NormalizesInput(const std::u16string& pair) { return PairFrom(pair) == u"SAH"; }
 
 SearchBoxText NormalizeSearchText(const std::u16string& text, int32_t caret, const std::u16string& selected) {
   const size_t before = static_cast<size_t>(std::clamp<int32_t>(caret, 0, static_cast<int32_t>(text.size())));

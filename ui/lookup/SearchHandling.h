@@ -8,10 +8,6 @@
 
 namespace sahdict::ui {
 
-// True when typed text is rewritten into the canonical Sakha form for `pair`
-// (the source language is "SAH").
-bool NormalizesInput(const std::u16string& pair);
-
 struct SearchBoxText {
   std::u16string text;     // the canonical form of the box's text
   int32_t selStart = 0;    // caret: characters before it

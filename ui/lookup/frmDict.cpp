@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "core/dict/LangTable.h"
+#include "core/dict/Lookup.h"
 #include "core/render/ArticleRenderer.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
@@ -287,7 +288,7 @@ void frmDict::cmdSwitch_Click() {
 void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0); }
 
 void frmDict::txtWord_Change() {
-  if (NormalizesInput(currentPair_)) {
+  if (NormalizesSearchText(currentPair_)) {
     const int32_t caret = txtWord_->hasSelectedText() ? txtWord_->selectionStart() : txtWord_->cursorPosition();
     const SearchBoxText box =
         NormalizeSearchText(txtWord_->text().toStdU16String(), caret, txtWord_->selectedText().toStdU16String());
