@@ -37,7 +37,7 @@ MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), s
 std::u16string MsgTitle(const std::u16string& Caption) {
   std::u16string title;
   if (!Caption.empty()) title = Caption + u" | ";
-  return title + u"Sah Dictionary | made by Orlen - sahdict@example.org";
+  return title + u"Sah Dictionary | made by Orlen - " + kContactAddress;
 }
 
 frmMsg& frmMsg::Instance() {

@@ -2,6 +2,7 @@
 
 #include "core/grammar/mdlSahGrammar.h"
 #include "core/text/mdlSah.h"
+#include "ui/article/frmMsg.h"
 
 namespace sahdict::ui {
 
@@ -55,9 +56,8 @@ const std::u16string& WordFormsWarningText() {
 const std::u16string& WordFormsAboutText() {
   static const std::u16string text =
       u"Программа \"Korvane - Sah WordForms Generator\"\r\n"
-      u"Создает все словоформы заранее заданного слова\r\n"
-      u"sahdict@example.org\r\n"
-      u"http://www.example.org/sahdict/";
+      u"Создает все словоформы заранее заданного слова\r\n" +
+      kContactAddress + u"\r\nhttp://www.example.org/sahdict/";
   return text;
 }
 
