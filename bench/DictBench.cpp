@@ -140,27 +140,26 @@ void BM_FindFirstEntryLinear(benchmark::State& state) {
 }
 BENCHMARK(BM_FindFirstEntryLinear)->Unit(benchmark::kMicrosecond);
 
-void BM_GetEntryFiltered(benchmark::State& state) {
+// Filtered GetEntry over positions spread through the SAH-RUS pair.
+template <typename GetEntryFn>
+void FilteredGetEntry(benchmark::State& state, GetEntryFn getEntry) {
   const DictStore& store = LoadedStore();
   const std::u16string pair = u"SAH-RUS";
   const int32_t n = store.GetPairCount(pair);
   int32_t k = 0;
   for (auto _ : state) {
     k = k % n + 997 % n + 1;
-    benchmark::DoNotOptimize(store.GetEntry(k, pair));
+    benchmark::DoNotOptimize(getEntry(store, k, pair));
   }
+}
+
+void BM_GetEntryFiltered(benchmark::State& state) {
+  FilteredGetEntry(state, [](const DictStore& s, int32_t k, const std::u16string& p) { return s.GetEntry(k, p); });
 }
 BENCHMARK(BM_GetEntryFiltered)->Unit(benchmark::kMicrosecond);
 
 void BM_GetEntryFilteredLinear(benchmark::State& state) {
-  const DictStore& store = LoadedStore();
-  const std::u16string pair = u"SAH-RUS";
-  const int32_t n = store.GetPairCount(pair);
-  int32_t k = 0;
-  for (auto _ : state) {
-    k = k % n + 997 % n + 1;
-    benchmark::DoNotOptimize(LinearGetEntry(store, k, pair));
-  }
+  FilteredGetEntry(state, LinearGetEntry);
 }
 BENCHMARK(BM_GetEntryFilteredLinear)->Unit(benchmark::kMicrosecond);
 
