@@ -3,8 +3,8 @@
 
 #include "core/dict/DictStore.h"
 #include "core/dict/LangTable.h"
-#include "core/dict/Lookup.h"
 #include "core/dict/mdlDict.h"
+#include "core/search/SearchStep.h"
 #include "core/text/mdlCommon.h"
 #include "tools/DictLoading.h"
 #include "tools/Tool.h"
@@ -85,8 +85,9 @@ Command Lookup() {
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
                            const std::u16string pair = FromUtf8(args[1]);
                            return ForEachItem(args[2], io, [&](const std::u16string& item) {
-                             std::u16string text = item;
-                             const int32_t k = LookupPosition(store, pair, text);
+                             // The text as if pasted into the empty box: the caret after it.
+                             const int32_t caret = static_cast<int32_t>(item.size());
+                             const int32_t k = RunSearchStep(store, pair, {item, caret, 0}).position;
                              if (k == 0) {
                                io.out << "0\n";
                                return int{kProblems};

@@ -3,11 +3,11 @@
 #include <ostream>
 
 #include "core/dict/DictStore.h"
-#include "core/dict/Lookup.h"
 #include "core/grammar/mdlSahGrammar.h"
 #include "core/langcheck/CheckWordLanguage.h"
 #include "core/render/ArticleRenderer.h"
 #include "core/render/MessagePage.h"
+#include "core/search/SearchStep.h"
 #include "core/text/mdlCommon.h"
 #include "core/text/mdlSah.h"
 #include "tools/DictLoading.h"
@@ -76,8 +76,9 @@ Command ArticleCommand() {
   return DictFileCommand("article", "FILE PAIR TEXT", "the article page of the entry that lookup names", 3,
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
                            const std::u16string pair = FromUtf8(args[1]);
-                           std::u16string text = FromUtf8(args[2]);
-                           const int32_t k = LookupPosition(store, pair, text);
+                           const std::u16string text = FromUtf8(args[2]);
+                           const int32_t caret = static_cast<int32_t>(text.size());
+                           const int32_t k = RunSearchStep(store, pair, {text, caret, 0}).position;
                            if (k == 0) return int{kProblems};
                            const DictEntry e = store.GetEntry(k, pair);
                            WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation));

@@ -29,7 +29,6 @@
 #include "ui/article/PageForView.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
-#include "ui/lookup/SearchHandling.h"
 #include "ui/lookup/frmDict.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -437,28 +436,6 @@ class frmDictTest : public QObject {
     QTest::keyClick(txtWord(), Qt::Key_Return);
     QCOMPARE(ArticleTitle(), QStringLiteral("w39999 | Korvane - Sah Dictionary"));
     QVERIFY(ArticleText().contains(QStringLiteral("xw39999")));
-  }
-
-  // The caret and selection rule of the Sakha rewrite in the cases keys cannot
-  // reach: a caret before the rewritten text, a selection carried over.
-  void NormalizeSearchText_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::newRow("caret before the digit") << "а4б" << 1 << "" << "ан'б" << 1 << 0;
-    QTest::newRow("selection inside") << "а4б" << 1 << "4" << "ан'б" << 1 << 2;
-  }
-  void NormalizeSearchText() {
-    QFETCH(QString, text);
-    QFETCH(int, caret);
-    QFETCH(QString, selected);
-    const SearchBoxText out = ui::NormalizeSearchText(text.toStdU16String(), caret, selected.toStdU16String());
-    QTEST(Q(out.text), "expected");
-    QTEST(out.selStart, "start");
-    QTEST(out.selLength, "length");
   }
 };
 

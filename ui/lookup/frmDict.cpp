@@ -10,11 +10,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <utility>
 
 #include "core/dict/LangTable.h"
-#include "core/dict/Lookup.h"
 #include "core/render/ArticleRenderer.h"
+#include "core/search/SearchStep.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/Twips.h"
@@ -288,22 +289,24 @@ void frmDict::cmdSwitch_Click() {
 void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0); }
 
 void frmDict::txtWord_Change() {
-  if (NormalizesSearchText(currentPair_)) {
-    const int32_t caret = txtWord_->hasSelectedText() ? txtWord_->selectionStart() : txtWord_->cursorPosition();
-    const SearchBoxText box =
-        NormalizeSearchText(txtWord_->text().toStdU16String(), caret, txtWord_->selectedText().toStdU16String());
-    const QString text = QString::fromStdU16String(box.text);
-    // Writing a different text runs this handler once more, nested; an
-    // unchanged text is not written, so the chain ends there.
+  const bool selected = txtWord_->hasSelectedText();
+  const SearchStep step = RunSearchStep(
+      store_, currentPair_,
+      {txtWord_->text().toStdU16String(), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+       selected ? txtWord_->selectionLength() : 0});
+  if (step.rewritten) {
+    // The step's text is already settled: writing it must not run this handler again.
+    const QSignalBlocker blocker(txtWord_);
+    const QString text = QString::fromStdU16String(step.box.text);
     if (text != txtWord_->text()) txtWord_->setText(text);
-    if (box.selLength > 0) {
-      txtWord_->setSelection(box.selStart, box.selLength);
+    if (step.box.selLength > 0) {
+      txtWord_->setSelection(step.box.caret, step.box.selLength);
     } else {
-      txtWord_->setCursorPosition(box.selStart);
+      txtWord_->setCursorPosition(step.box.caret);
     }
   }
-  const int32_t row = SearchRow(store_, currentPair_, txtWord_->text().toStdU16String(), words_->rowCount());
-  if (row >= 0) SelectRow(row);
+  // The list may still show an older pair with fewer rows: select only a row it holds.
+  if (step.position > 0 && step.position <= words_->rowCount()) SelectRow(step.position - 1);
 }
 
 void frmDict::txtWord_KeyDown(int key) {

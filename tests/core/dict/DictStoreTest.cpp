@@ -1,5 +1,4 @@
-// The store: records, positions, the pair table against the plain walks, and
-// the search position of the lookup.
+// The store: records, positions, and the pair table against the plain walks.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +6,6 @@
 
 #include "core/dict/DictStore.h"
 #include "core/dict/LinearWalks.h"
-#include "core/dict/Lookup.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
 
@@ -143,25 +141,6 @@ TEST(DictStore, PairTableAnswersLikeTheLinearWalks) {
         ASSERT_EQ(store.GetEntry(n, pair), LinearGetEntry(store, n, pair)) << round << " n=" << n;
       }
     }
-  }
-}
-
-TEST(DictStore, LookupNormalisesOnlyForSakhaSource) {
-  DictStore store;
-  Fill(store, {{u"SAH-RUS", u"дьиэ (дом)"}, {u"SAH-RUS", u"н'эл (x)"}, {u"RUS-SAH", u"нг"}, {u"RUS-SAH", u"н'"}});
-  SortDictionary(store, nullptr);
-  struct Case {
-    std::u16string pair, text, boxText;
-    int32_t expected;
-  } cases[] = {
-      {u"SAH-RUS", u"3иэ", u"дьиэ", 1}, {u"SAH-RUS", u"нгэл", u"н'эл", 2}, {u"SAH-RUS", u"4", u"н'", 2},
-      {u"SAH-RUS", u"я", u"йа", 2},     {u"SAH-RUS", u"ыы", u"ыы", 0},     {u"RUS-SAH", u"нг", u"нг", 2},
-      {u"RUS-SAH", u"н'", u"н'", 1},    {u"RSE-SAH", u"3", u"3", 0},       {u"SAH-RUS", u"7н7", u"нньнь", 0},
-  };
-  for (const auto& c : cases) {
-    std::u16string text = c.text;
-    EXPECT_EQ(LookupPosition(store, c.pair, text), c.expected) << ToUtf8(c.text);
-    EXPECT_EQ(text, c.boxText);
   }
 }
 
