@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/dict/DictCallbacks.h"
 #include "core/dict/DictStore.h"
-#include "core/dict/mdlDictParser.h"
 
 namespace sahdict {
 

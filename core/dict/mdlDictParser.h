@@ -3,17 +3,12 @@
 // (five lines per entry), both Windows-1251 with CR LF line ends.
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
+#include "core/dict/DictCallbacks.h"
 #include "core/dict/DictStore.h"
 
 namespace sahdict {
-
-// Receives each message about the dictionary text at the moment it arises.
-using MessageFn = std::function<void(const std::u16string& text)>;
-// Receives a status caption (the splash window's ShowLoad).
-using ProgressFn = std::function<void(const std::u16string& caption)>;
 
 // Replaces the store's content with the file's entries and sorts them when the
 // file asks for it. Returns false, without a message, when the file cannot be
