@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "core/dict/LinearWalks.h"
 #include "core/dict/mdlDict.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/text/mdlCommon.h"
+#include "tests/support/LinearWalks.h"
 
 namespace {
 

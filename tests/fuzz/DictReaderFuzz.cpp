@@ -11,10 +11,10 @@
 #include <fstream>
 #include <string>
 
-#include "core/dict/LinearWalks.h"
 #include "core/dict/mdlDict.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/text/mdlCommon.h"
+#include "tests/support/LinearWalks.h"
 
 namespace {
 

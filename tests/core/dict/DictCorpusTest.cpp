@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/dict/LinearWalks.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
+#include "tests/support/LinearWalks.h"
 
 namespace sahdict {
 namespace {

@@ -6,9 +6,9 @@
 #include <random>
 #include <regex>
 
-#include "core/dict/LinearWalks.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
+#include "tests/support/LinearWalks.h"
 
 namespace sahdict {
 namespace {

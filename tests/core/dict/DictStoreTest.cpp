@@ -5,9 +5,9 @@
 #include <random>
 
 #include "core/dict/DictStore.h"
-#include "core/dict/LinearWalks.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
+#include "tests/support/LinearWalks.h"
 
 namespace sahdict {
 namespace {

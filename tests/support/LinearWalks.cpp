@@ -1,4 +1,4 @@
-#include "core/dict/LinearWalks.h"
+#include "tests/support/LinearWalks.h"
 
 #include <chrono>
 #include <utility>

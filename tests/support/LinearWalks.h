@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/dict/DictCallbacks.h"
 #include "core/dict/DictStore.h"
-#include "core/dict/mdlDictParser.h"
 
 namespace sahdict {
 
