@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include "core/dict/FileOpen.h"
 #include "core/text/Cp1251.h"
 #include "core/text/mdlCommon.h"
 
@@ -157,14 +158,6 @@ std::string DateTimeNow() {
   return text;
 }
 
-std::FILE* CreateExclusive(const std::filesystem::path& file) {
-#ifdef _WIN32
-  return _wfopen(file.c_str(), L"wbx");
-#else
-  return std::fopen(file.c_str(), "wbx");
-#endif
-}
-
 class CompiledWriter {
  public:
   explicit CompiledWriter(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
@@ -249,7 +242,7 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
     char suffix[32];
     std::snprintf(suffix, sizeof suffix, ".tmp%016llx", static_cast<unsigned long long>(random()));
     temp = dir / (path.filename().string() + suffix);
-    file = CreateExclusive(temp);
+    file = OpenFile(temp, "wbx");
   }
   if (file == nullptr) {
     error = "cannot create a temporary file in " + dir.string();

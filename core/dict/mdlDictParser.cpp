@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dict/FileOpen.h"
 #include "core/dict/mdlDict.h"
 #include "core/text/Cp1251.h"
 #include "core/text/mdlCommon.h"
@@ -64,14 +65,6 @@ class LineReader {
   bool failed_ = false;
 };
 
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-#ifdef _WIN32
-  return _wfopen(path.c_str(), L"rb");
-#else
-  return std::fopen(path.c_str(), "rb");
-#endif
-}
-
 struct FileCloser {
   std::FILE* file;
   ~FileCloser() {
@@ -102,7 +95,7 @@ class DictReader {
 
   bool Read(const std::filesystem::path& path, const ProgressFn& progress) {
     store_.ClearDictionary();
-    FileCloser file{OpenForReading(path)};
+    FileCloser file{OpenFile(path, "rb")};
     if (file.file == nullptr) return false;
     LineReader lines(file.file);
     std::string bytes;
