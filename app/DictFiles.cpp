@@ -10,13 +10,13 @@ DictFiles::DictFiles(DictStore& store, std::filesystem::path folder, MessageFn m
     : store_(store), folder_(std::move(folder)), message_(std::move(message)), progress_(std::move(progress)) {}
 
 bool DictFiles::LoadCompiled() {
-  loaded_ = ReadDictionary(store_, CompiledPath(), message_, progress_);
+  loaded_ = ReadDictionary(store_, CompiledPath(), message_, progress_).ok;
   return loaded_;
 }
 
 DictFiles::Outcome DictFiles::Rebuild() {
   DictStore source;
-  if (!ReadDictionary(source, SourcePath(), message_, progress_)) {
+  if (!ReadDictionary(source, SourcePath(), message_, progress_).ok) {
     if (!loaded_) store_ = std::move(source);
     if (message_) message_(u"Не удалось прочитать словарь default.dict");
     return Outcome::SourceUnreadable;
@@ -32,7 +32,7 @@ DictFiles::Outcome DictFiles::Rebuild() {
   }
   // The store becomes what the written file holds.
   DictStore compiled;
-  if (ReadDictionary(compiled, CompiledPath(), message_, progress_)) store_ = std::move(compiled);
+  if (ReadDictionary(compiled, CompiledPath(), message_, progress_).ok) store_ = std::move(compiled);
   return Outcome::Rebuilt;
 }
 

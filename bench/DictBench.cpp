@@ -36,7 +36,7 @@ fs::path ScratchDir() {
 bool Read(DictStore& store, const fs::path& file) {
   int messages = 0;
   const bool ok = ReadDictionary(
-      store, file, [&](const std::u16string&) { ++messages; }, nullptr);
+      store, file, [&](const std::u16string&) { ++messages; }, nullptr).ok;
   return ok && messages == 0;
 }
 

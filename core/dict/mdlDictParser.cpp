@@ -93,11 +93,16 @@ class DictReader {
  public:
   DictReader(DictStore& store, const MessageFn& message) : store_(store), message_(message) {}
 
-  bool Read(const std::filesystem::path& path, const ProgressFn& progress) {
+  ReadResult Read(const std::filesystem::path& path, const ProgressFn& progress) {
     store_.ClearDictionary();
     FileCloser file{OpenFile(path, "rb")};
-    if (file.file == nullptr) return false;
-    LineReader lines(file.file);
+    if (file.file == nullptr) return {};
+    return {true, ReadLines(file.file, progress)};
+  }
+
+ private:
+  bool ReadLines(std::FILE* file, const ProgressFn& progress) {
+    LineReader lines(file);
     std::string bytes;
     std::u16string line;
     while (lines.Next(bytes)) {
@@ -134,7 +139,6 @@ class DictReader {
     return true;
   }
 
- private:
   void Message(const std::u16string& text) const {
     if (message_) message_(text);
   }
@@ -278,8 +282,8 @@ std::u16string NormalizeMarkedWords(const std::u16string& translation) {
   return out;
 }
 
-bool ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
-                    const ProgressFn& progress) {
+ReadResult ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
+                          const ProgressFn& progress) {
   DictReader reader(store, message);
   return reader.Read(path, progress);
 }

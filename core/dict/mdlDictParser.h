@@ -10,11 +10,17 @@
 
 namespace sahdict {
 
+struct ReadResult {
+  bool opened = false;  // the file could be opened (a folder cannot)
+  bool ok = false;      // the reader's result
+};
+
 // Replaces the store's content with the file's entries and sorts them when the
-// file asks for it. Returns false, without a message, when the file cannot be
-// opened or read; entries read until then stay in the store.
-bool ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
-                    const ProgressFn& progress);
+// file asks for it. `ok` is false, without a message, when the file cannot be
+// opened or read; entries read until then stay in the store. A file that
+// cannot be opened leaves the store empty.
+ReadResult ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
+                          const ProgressFn& progress);
 
 // The translation with each marked word (the text after a "." up to the next
 // space) rewritten into the canonical letter notation. After a rewrite the

@@ -37,7 +37,7 @@ inline bool ReadDictText(DictStore& store, const QString& folder, std::u16string
   const QString path = folder + QStringLiteral("/test.dict");
   WriteDictFile(path, text);
   bool quiet = true;
-  return ReadDictionary(store, path.toStdU16String(), [&](const std::u16string&) { quiet = false; }, {}) && quiet;
+  return ReadDictionary(store, path.toStdU16String(), [&](const std::u16string&) { quiet = false; }, {}).ok && quiet;
 }
 
 }  // namespace sahdict::test

@@ -26,6 +26,7 @@ void RunCases(const std::vector<ReadCase>& cases) {
     WriteBytes(dir.File("case.dict"), DictText(c.lines));
     DictStore store;
     const auto r = Read(store, dir.File("case.dict"));
+    EXPECT_TRUE(r.opened) << c.name;
     EXPECT_EQ(r.ok, c.ok) << c.name;
     EXPECT_EQ(r.messages, c.messages) << c.name;
     EXPECT_EQ(Dump(store), c.entries) << c.name;
@@ -129,6 +130,7 @@ TEST(DictReader, MissingOrUnreadableFileFailsSilentlyAndClearsTheStore) {
   store.AddEntry(u"old", u"old", u"", u"", u"RUS-SAH");
   for (const auto& path : {dir.File("missing.dict"), dir.Path()}) {
     const auto r = Read(store, path);
+    EXPECT_FALSE(r.opened) << path;
     EXPECT_FALSE(r.ok) << path;
     EXPECT_TRUE(r.messages.empty());
     EXPECT_EQ(store.GetEntryCount(), 0);

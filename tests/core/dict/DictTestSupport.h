@@ -60,6 +60,7 @@ inline std::string DictText(const std::vector<std::u16string>& lines) {
 }
 
 struct ReadOutcome {
+  bool opened = false;
   bool ok = false;
   std::vector<std::u16string> messages;
   std::vector<std::u16string> progress;
@@ -67,9 +68,11 @@ struct ReadOutcome {
 
 inline ReadOutcome Read(DictStore& store, const std::filesystem::path& file) {
   ReadOutcome r;
-  r.ok = ReadDictionary(
+  const ReadResult read = ReadDictionary(
       store, file, [&](const std::u16string& m) { r.messages.push_back(m); },
       [&](const std::u16string& p) { r.progress.push_back(p); });
+  r.opened = read.opened;
+  r.ok = read.ok;
   return r;
 }
 

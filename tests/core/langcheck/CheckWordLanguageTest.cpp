@@ -136,7 +136,7 @@ TEST(CheckWordLanguage, CorpusWords) {
   const std::filesystem::path corpus = SAHDICT_CORPUS_PATH;
   if (!std::filesystem::exists(corpus)) GTEST_SKIP() << "corpus not present";
   DictStore store;
-  ASSERT_TRUE(ReadDictionary(store, corpus, [](const std::u16string&) {}, [](const std::u16string&) {}));
+  ASSERT_TRUE(ReadDictionary(store, corpus, [](const std::u16string&) {}, [](const std::u16string&) {}).ok);
   const LangCheckResult russian = CheckWordLanguage(u"здравствовать", store);
   const LangCheckResult sakha = CheckWordLanguage(u"5алаабыт", store);
   ASSERT_FALSE(russian.Compact);
