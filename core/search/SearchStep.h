@@ -31,9 +31,9 @@ struct SearchStep {
 // rewritten with NormalizeSakha until it no longer changes (at most 64
 // rounds); the caret lands after the canonical form of what stood before it
 // and the selection spans the canonical form of the selected text, both
-// measured after a single rewrite and then held within the final text. Other
-// sources search the text as it is. A caret or selection outside the text
-// counts as clamped to it.
+// measured after a single rewrite and then held within the final text (a
+// caret or selection outside the input counts as clamped to it). Other sources
+// search the text as it is and return the box unchanged.
 SearchStep RunSearchStep(const DictStore& store, const std::u16string& pair, const SearchBoxState& box);
 
 }  // namespace sahdict
