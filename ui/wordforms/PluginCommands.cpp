@@ -3,7 +3,7 @@
 #include "core/dict/LangTable.h"
 #include "core/langcheck/CheckWordLanguage.h"
 #include "ui/article/frmMsg.h"
-#include "ui/wordforms/InputBox.h"
+#include "ui/article/InputBox.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {

@@ -1,4 +1,4 @@
-#include "ui/wordforms/InputBox.h"
+#include "ui/article/InputBox.h"
 
 #include <QApplication>
 #include <QInputDialog>
