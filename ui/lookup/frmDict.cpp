@@ -21,10 +21,10 @@
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/LangPairs.h"
+#include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
 #include "ui/lookup/SearchHandling.h"
 #include "ui/lookup/WordListModel.h"
-#include "ui/wordforms/PluginCommands.h"
 
 namespace sahdict::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/wordforms/PluginCommands.h"
+#include "ui/lookup/PluginMenu.h"
 
 #include "core/dict/LangTable.h"
 #include "core/langcheck/CheckWordLanguage.h"
