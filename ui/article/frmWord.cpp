@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "core/render/ArticleRenderer.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/Twips.h"
 
@@ -53,6 +54,12 @@ void frmWord::ShowArticle() {
   EnsureLoaded();
   show();
   raise();
+}
+
+void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry) {
+  SetTitle(title);
+  SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
+  ShowArticle();
 }
 
 void frmWord::resizeEvent(QResizeEvent* event) {

@@ -14,7 +14,6 @@
 
 #include "core/dict/LangTable.h"
 #include "core/dict/Lookup.h"
-#include "core/render/ArticleRenderer.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/Twips.h"
@@ -240,12 +239,9 @@ frmWord& frmDict::ArticleWindow() {
 
 void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
-  frmWord& window = ArticleWindow();
-  window.SetTitle(words_->RowText(row) + u" | Korvane - Sah Dictionary");
   // With no row selected this is position 0: the empty record.
   const DictEntry entry = currentPair_.empty() ? DictEntry{} : store_.GetEntry(row + 1, currentPair_);
-  window.SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
-  window.ShowArticle();
+  ArticleWindow().ShowEntry(words_->RowText(row) + u" | Korvane - Sah Dictionary", entry);
   // The lookup window takes the focus back so that typing goes on in the box.
   activateWindow();
   txtWord_->setFocus();
