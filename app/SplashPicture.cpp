@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace sahdict::ui {
+namespace sahdict::app {
 
 QImage DrawSplashPicture() {
   constexpr int kWidth = 512, kHeight = 384;
@@ -78,4 +78,4 @@ QImage DrawSplashPicture() {
   return image;
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

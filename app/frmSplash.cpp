@@ -14,7 +14,7 @@
 #include "core/dict/mdlDict.h"
 #include "ui/article/Twips.h"
 
-namespace sahdict::ui {
+namespace sahdict::app {
 namespace {
 
 constexpr int kStatusHeight = 17;  // one line of Verdana 8.25 pt
@@ -44,7 +44,7 @@ frmSplash::frmSplash(LoadSteps steps)
   lblFont.setBold(true);
   lbl_->setFont(lblFont);
   lbl_->setPalette(palette);
-  lbl_->setGeometry(Twips(5160), Twips(120), Twips(2415), Twips(495));
+  lbl_->setGeometry(ui::Twips(5160), ui::Twips(120), ui::Twips(2415), ui::Twips(495));
 
   lblLoad_ = new QLabel(this);
   lblLoad_->setObjectName(QStringLiteral("lblLoad"));
@@ -161,4 +161,4 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app
