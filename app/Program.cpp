@@ -7,6 +7,7 @@
 #include "app/DictFiles.h"
 #include "app/frmSplash.h"
 #include "ui/article/frmMsg.h"
+#include "ui/common/TextConversion.h"
 #include "ui/lookup/frmDict.h"
 
 namespace sahdict::app {
@@ -14,7 +15,7 @@ namespace sahdict::app {
 Program::Program(DictStore& store, const QString& folder)
     : store_(store), quit_([] { QCoreApplication::exit(0); }) {
   files_ = std::make_unique<DictFiles>(
-      store_, std::filesystem::path(folder.toStdU16String()),
+      store_, std::filesystem::path(ui::ToU16String(folder)),
       [](const std::u16string& text) { ui::Msg(text, u"", 0); },
       [this](const std::u16string& caption) { Splash().ShowLoad(caption); });
 }

@@ -16,9 +16,12 @@
 #include "core/dict/Lookup.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
-#include "ui/article/Twips.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Menus.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 #include "ui/lookup/LangPairs.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
@@ -30,23 +33,15 @@ namespace {
 
 constexpr int kClientWidth = 3990, kClientHeight = 4410;
 
-// Geometry in twips: left, top, width, height.
-struct Place {
-  int left, top, width, height;
-};
-constexpr Place kCmbFrom{0, 240, 1695, 330};
-constexpr Place kFrm{0, 0, 3975, 135};
-constexpr Place kCmbTo{2280, 240, 1695, 330};
-constexpr Place kLstWords{0, 600, 3975, 3420};
-constexpr Place kTxtWord{0, 4080, 3975, 285};
-constexpr Place kCmdSwitch{1730, 240, 495, 315};
-constexpr Place kDHTML{360, 1200, 735, 735};
+constexpr TwipsRect kCmbFrom{0, 240, 1695, 330};
+constexpr TwipsRect kFrm{0, 0, 3975, 135};
+constexpr TwipsRect kCmbTo{2280, 240, 1695, 330};
+constexpr TwipsRect kLstWords{0, 600, 3975, 3420};
+constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
+constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
+constexpr TwipsRect kDHTML{360, 1200, 735, 735};
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
-
-void Put(QWidget* widget, const Place& place) {
-  widget->setGeometry(Twips(place.left), Twips(place.top), Twips(place.width), Twips(place.height));
-}
 
 int32_t ItemValue(const QComboBox* combo) {
   return combo->currentIndex() >= 0 ? combo->currentData().toInt() : 0;
@@ -73,20 +68,18 @@ void frmDict::BuildControls() {
   setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  const QFont font(QStringLiteral("Verdana"), 9);
-
   cmbFrom_ = new QComboBox(client);
   cmbFrom_->setObjectName(QStringLiteral("cmbFrom"));
-  Put(cmbFrom_, kCmbFrom);
+  Place(cmbFrom_, kCmbFrom);
 
   frm_ = new QFrame(client);
   frm_->setObjectName(QStringLiteral("frm"));
   frm_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Put(frm_, kFrm);
+  Place(frm_, kFrm);
 
   cmbTo_ = new QComboBox(client);
   cmbTo_->setObjectName(QStringLiteral("cmbTo"));
-  Put(cmbTo_, kCmbTo);
+  Place(cmbTo_, kCmbTo);
 
   words_ = new WordListModel(store_, this);
   lstWords_ = new QListView(client);
@@ -95,27 +88,27 @@ void frmDict::BuildControls() {
   lstWords_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstWords_->setUniformItemSizes(true);
-  Put(lstWords_, kLstWords);
+  Place(lstWords_, kLstWords);
 
   txtWord_ = new SearchBox(client);
   txtWord_->setObjectName(QStringLiteral("txtWord"));
-  Put(txtWord_, kTxtWord);
+  Place(txtWord_, kTxtWord);
 
   cmdSwitch_ = new QPushButton(QStringLiteral("<>"), client);
   cmdSwitch_->setObjectName(QStringLiteral("cmdSwitch"));
   cmdSwitch_->setAutoDefault(false);
-  Put(cmdSwitch_, kCmdSwitch);
+  Place(cmdSwitch_, kCmdSwitch);
 
   DHTML_ = new HtmlView(client);
   DHTML_->setObjectName(QStringLiteral("DHTML"));
   // It takes no part in lookup; out of sight it must not take the focus either.
   DHTML_->setFocusPolicy(Qt::NoFocus);
-  Put(DHTML_, kDHTML);
+  Place(DHTML_, kDHTML);
 
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
                      static_cast<QWidget*>(cmdSwitch_)})
-    w->setFont(font);
+    w->setFont(LookupFont());
   QWidget::setTabOrder(cmbFrom_, cmbTo_);
   QWidget::setTabOrder(cmbTo_, lstWords_);
   QWidget::setTabOrder(lstWords_, txtWord_);
@@ -132,42 +125,27 @@ void frmDict::BuildControls() {
 }
 
 void frmDict::BuildMenu() {
-  auto addMenu = [this](const char* name, const QString& caption) {
-    QMenu* menu = menuBar()->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-  };
-  auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  auto addSeparator = [](QMenu* menu, const char* name) {
-    QAction* action = menu->addSeparator();
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-  };
-
-  QMenu* file = addMenu("mnuFile", QStringLiteral("Файл"));
+  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
   // The reload is reached from code only; its item and separator stay hidden.
-  addItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), [this] { DictReload(1); })->setVisible(false);
-  addSeparator(file, "mnuFileDiv00")->setVisible(false);
-  addItem(file, "mnuFileExit", QStringLiteral("Выход"), [this] {
+  QAction* reload =
+      AddItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), this, [this] { DictReload(1); });
+  reload->setVisible(false);
+  AddSeparator(file, "mnuFileDiv00")->setVisible(false);
+  AddItem(file, "mnuFileExit", QStringLiteral("Выход"), this, [this] {
     if (hooks_.endProgram) hooks_.endProgram();
   });
 
-  QMenu* plugins = addMenu("mnuPlugins", QStringLiteral("Plugins"));
-  addItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), [] { OpenWordForms(); });
-  addItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), [this] { ShowDictionaryInfo(store_); });
-  addItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), [this] { CheckLanguage(store_); });
+  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
+  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
+  AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
 
-  QMenu* help = addMenu("mnuHelp", QStringLiteral("Помощь"));
-  addItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), [this] {
+  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
+  AddItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), this, [this] {
     if (hooks_.showSplash) hooks_.showSplash();
   });
-  addSeparator(help, "mnuHelpDiv00");
-  addItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), &frmDict::mnuHelpShortcuts_Click);
+  AddSeparator(help, "mnuHelpDiv00");
+  AddItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
 }
 
 void frmDict::Form_Load() {
@@ -196,7 +174,7 @@ void frmDict::PlaceOnScreen() {
 
 void frmDict::SetDefaultLang() {
   cmbFrom_->clear();
-  for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(QString::fromStdU16String(LangName(i)), i);
+  for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(ToQString(LangName(i)), i);
   SetFromLang(1, 0);
 }
 
@@ -207,7 +185,7 @@ void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
   cmbTo_->clear();
   if (cmbFrom_->currentIndex() != FromLangNum - 1) cmbFrom_->setCurrentIndex(FromLangNum - 1);
   const LangPairChoice choice = ChooseLangPair(store_, FromLangNum, wanted);
-  for (const int32_t target : choice.targets) cmbTo_->addItem(QString::fromStdU16String(LangName(target)), target);
+  for (const int32_t target : choice.targets) cmbTo_->addItem(ToQString(LangName(target)), target);
   cmbTo_->setCurrentIndex(cmbTo_->findData(choice.target));
   currentPair_ = choice.pair;
   InSetFromLang = false;

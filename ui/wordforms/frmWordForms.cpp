@@ -13,33 +13,16 @@
 
 #include "core/text/mdlSah.h"
 #include "ui/article/frmMsg.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Menus.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 #include "ui/wordforms/WordFormsView.h"
 
 namespace sahdict::ui {
 namespace {
 
 frmWordForms* g_loaded = nullptr;
-
-// Window geometry is designed in twips; 15 twips are one pixel at 96 dpi.
-int Px(int twips) { return static_cast<int>(twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15)); }
-
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-QFont BoxFont() {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(8.25);
-  return f;
-}
-
-QFont LabelFont() {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(6.75);
-  return f;
-}
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 
@@ -60,25 +43,17 @@ frmWordForms::~frmWordForms() {
 frmWordForms* frmWordForms::LoadedWindow() { return g_loaded; }
 
 void frmWordForms::BuildMenus() {
-  QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuFileExit = mnuFile->addAction(QStringLiteral("Выход"));
-  mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-  connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
+  AddItem(mnuFile, "mnuFileExit", QStringLiteral("Выход"), this, &QWidget::close);
 
-  QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("Помощь"));
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuHelpShortcuts = mnuHelp->addAction(QStringLiteral("О сокращениях"));
-  mnuHelpShortcuts->setObjectName(QStringLiteral("mnuHelpShortcuts"));
-  connect(mnuHelpShortcuts, &QAction::triggered, this, &frmWordForms::mnuHelpShortcuts_Click);
-  QAction* mnuHelpAbout = mnuHelp->addAction(QStringLiteral("О программе"));
-  mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-  connect(mnuHelpAbout, &QAction::triggered, this, &frmWordForms::mnuHelpAbout_Click);
+  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
+  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
+  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"), this, &frmWordForms::mnuHelpAbout_Click);
 }
 
 void frmWordForms::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(Px(10155), Px(3450));
+  client->setFixedSize(Twips(10155), Twips(3450));
   setCentralWidget(client);
 
   auto label = [&](QWidget* parent, int index, const char16_t* text, Qt::Alignment align, int left, int top,
@@ -87,18 +62,18 @@ void frmWordForms::BuildControls() {
     l->setObjectName(QStringLiteral("lbl%1").arg(index));
     l->setFont(LabelFont());
     l->setAlignment(align | Qt::AlignVCenter);
-    Place(l, left, top, width, 255);
+    Place(l, {left, top, width, 255});
   };
   auto box = [&](QWidget* parent, int left, int top, int width) {
     auto* t = new QLineEdit(parent);
-    t->setFont(BoxFont());
-    Place(t, left, top, width, 315);
+    t->setFont(TextFont());
+    Place(t, {left, top, width, 315});
     return t;
   };
   auto option = [&](QWidget* parent, int index, int left, int top) {
     auto* o = new QRadioButton(parent);
     o->setObjectName(QStringLiteral("optForm%1").arg(index));
-    Place(o, left, top, 255, 255);
+    Place(o, {left, top, 255, 255});
     const auto i = static_cast<int16_t>(index);
     connect(o, &QRadioButton::clicked, this, [this, i] { optForm_Click(i); });
     optForms_[static_cast<size_t>(index)] = o;
@@ -126,7 +101,7 @@ void frmWordForms::BuildControls() {
   // Number: its two options form a group of their own inside the frame.
   frmNum_ = new QGroupBox(client);
   frmNum_->setObjectName(QStringLiteral("frmNum"));
-  Place(frmNum_, 1080, 1200, 4695, 735);
+  Place(frmNum_, {1080, 1200, 4695, 735});
   label(frmNum_, 17, u"Единственное число", Qt::AlignHCenter, 360, 120, 2055);
   label(frmNum_, 16, u"Множественное число", Qt::AlignHCenter, 2640, 120, 2055);
   option(frmNum_, 7, 120, 360);
@@ -149,7 +124,7 @@ void frmWordForms::BuildControls() {
   frame_->setObjectName(QStringLiteral("frame"));
   frame_->setFrameShape(QFrame::Box);
   frame_->setFrameShadow(QFrame::Sunken);
-  Place(frame_, 5880, 120, 100, 3135);
+  Place(frame_, {5880, 120, 100, 3135});
 
   // Case column.
   static const char16_t* const caseLabels[] = {u"ким? туох?",         u"кимнэ? туохта?",        u"кимиэххэ? туохха?",
@@ -192,9 +167,10 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormsView view = ComputeWordForms(txtInput_->text().toStdU16String(), Index, CurrentNumber);
-  txtForm100_->setText(Q(view.Processed));
-  for (int k = 1; k <= 16; ++k) txtForms_[static_cast<size_t>(k)]->setText(Q(view.Form[static_cast<size_t>(k)]));
+  const WordFormsView view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
+  txtForm100_->setText(ToQString(view.Processed));
+  for (int k = 1; k <= 16; ++k)
+    txtForms_[static_cast<size_t>(k)]->setText(ToQString(view.Form[static_cast<size_t>(k)]));
   // Choosing a number removes the possessor.
   if (Index == 7 || Index == 8) {
     for (int16_t k = 1; k <= 6; ++k) ClearOption(k);
