@@ -16,6 +16,7 @@
 #endif
 
 #include "core/text/Cp1251.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict {
@@ -213,11 +214,6 @@ class CompiledWriter {
 };
 
 }  // namespace
-
-std::u16string VersionNumberText() {
-  const auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
-  return number(kVersionMajor) + u"." + PadLeft(number(kVersionMinor), 2, u"0") + u" b" + number(kVersionRevision);
-}
 
 bool WriteCompiled(const DictStore& store, const std::filesystem::path& path) {
   std::string ignored;
