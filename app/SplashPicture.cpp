@@ -5,7 +5,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "core/text/ProgramIdentity.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/TextConversion.h"
 
 namespace sahdict::app {
 
@@ -55,7 +57,7 @@ QImage DrawSplashPicture() {
   // The program's name and what it is.
   p.setFont(ui::PictureFont(40, true));
   p.setPen(QColor(0x4A, 0x3C, 0x28));
-  p.drawText(QRect(32, 60, kWidth - 64, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Sah Dictionary"));
+  p.drawText(QRect(32, 60, kWidth - 64, 56), Qt::AlignLeft | Qt::AlignVCenter, ui::ToQString(kProgramName));
   p.setFont(ui::PictureFont(17, false));
   p.setPen(QColor(0x66, 0x56, 0x3D));
   p.drawText(QRect(34, 114, kWidth - 64, 26), Qt::AlignLeft | Qt::AlignVCenter,

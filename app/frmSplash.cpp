@@ -26,7 +26,7 @@ constexpr int kStatusHeight = 17;  // one line of Verdana 8.25 pt
 frmSplash::frmSplash(LoadSteps steps)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), steps_(std::move(steps)) {
   setObjectName(QStringLiteral("frmSplash"));
-  setWindowTitle(QStringLiteral("Loading - Sah Dictionary..."));
+  setWindowTitle(ui::ToQString(u"Loading - " + kProgramName + u"..."));
 
   const QPixmap picture = QPixmap::fromImage(DrawSplashPicture());
   img_ = new QLabel(this);

@@ -254,7 +254,7 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
 
   CompiledWriter out(file);
   out.Line("--date " + DateTimeNow());
-  out.Line("--author SahDictionary ver " + ToUtf8(VersionNumberText()));
+  out.Line("--author " + kCompiledAuthor + " ver " + ToUtf8(VersionNumberText()));
   out.Line("--encoding WIN");
   out.Line("--dicttype Sorted");
   out.Line("--dicttype RAWformat");

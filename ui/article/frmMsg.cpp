@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/render/MessagePage.h"
+#include "core/text/ProgramIdentity.h"
 #include "ui/article/HtmlView.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -38,7 +39,7 @@ MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), s
 std::u16string MsgTitle(const std::u16string& Caption) {
   std::u16string title;
   if (!Caption.empty()) title = Caption + u" | ";
-  return title + u"Sah Dictionary | made by Orlen - " + kContactAddress;
+  return title + kProgramName + u" | made by " + kAuthorName + u" - " + kContactAddress;
 }
 
 frmMsg& frmMsg::Instance() {

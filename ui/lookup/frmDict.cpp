@@ -14,6 +14,7 @@
 
 #include "core/dict/LangTable.h"
 #include "core/dict/Lookup.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/frmMsg.h"
@@ -55,7 +56,7 @@ frmDict::frmDict(DictStore& store, DictHooks hooks)
       store_(store),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmDict"));
-  setWindowTitle(QStringLiteral("Korvane - Sah Dictionary"));
+  setWindowTitle(ToQString(kProgramTitle));
   BuildControls();
   BuildMenu();
 }
@@ -219,7 +220,7 @@ void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
   // With no row selected this is position 0: the empty record.
   const DictEntry entry = currentPair_.empty() ? DictEntry{} : store_.GetEntry(row + 1, currentPair_);
-  ArticleWindow().ShowEntry(words_->RowText(row) + u" | Korvane - Sah Dictionary", entry);
+  ArticleWindow().ShowEntry(words_->RowText(row) + u" | " + kProgramTitle, entry);
   // The lookup window takes the focus back so that typing goes on in the box.
   activateWindow();
   txtWord_->setFocus();

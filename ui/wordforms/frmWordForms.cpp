@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/frmMsg.h"
 #include "ui/common/Fonts.h"
@@ -99,7 +100,7 @@ constexpr frmWordForms::ControlRow frmWordForms::kControls[] = {
 
 frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmWordForms"));
-  setWindowTitle(QStringLiteral("Korvane - Sah WordForms Generator"));
+  setWindowTitle(ToQString(kWordFormsTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   BuildMenus();
   BuildControls();
