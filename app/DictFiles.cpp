@@ -4,7 +4,7 @@
 
 #include "core/dict/mdlDict.h"
 
-namespace sahdict::ui {
+namespace sahdict::app {
 
 DictFiles::DictFiles(DictStore& store, std::filesystem::path folder, MessageFn message, ProgressFn progress)
     : store_(store), folder_(std::move(folder)), message_(std::move(message)), progress_(std::move(progress)) {}
@@ -36,4 +36,4 @@ DictFiles::Outcome DictFiles::Rebuild() {
   return Outcome::Rebuilt;
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

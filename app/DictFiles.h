@@ -7,7 +7,7 @@
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
 
-namespace sahdict::ui {
+namespace sahdict::app {
 
 class DictFiles {
  public:
@@ -43,4 +43,4 @@ class DictFiles {
   bool loaded_ = false;  // the store holds a dictionary that read in full
 };
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

@@ -7,15 +7,16 @@
 #include "app/DictFiles.h"
 #include "app/frmSplash.h"
 #include "ui/article/frmMsg.h"
+#include "ui/common/TextConversion.h"
 #include "ui/lookup/frmDict.h"
 
-namespace sahdict::ui {
+namespace sahdict::app {
 
 Program::Program(DictStore& store, const QString& folder)
     : store_(store), quit_([] { QCoreApplication::exit(0); }) {
   files_ = std::make_unique<DictFiles>(
-      store_, std::filesystem::path(folder.toStdU16String()),
-      [](const std::u16string& text) { Msg(text, u"", 0); },
+      store_, std::filesystem::path(ui::ToU16String(folder)),
+      [](const std::u16string& text) { ui::Msg(text, u"", 0); },
       [this](const std::u16string& caption) { Splash().ShowLoad(caption); });
 }
 
@@ -38,13 +39,13 @@ frmSplash& Program::Splash() {
   return *splash_;
 }
 
-frmDict& Program::Dict() {
+ui::frmDict& Program::Dict() {
   if (!dict_) {
-    dict_ = std::make_unique<frmDict>(store_, DictHooks{
-                                                  [this] { Files().Rebuild(); },
-                                                  [this] { Splash().ShowSplash(); },
-                                                  [this] { EndProgram(); },
-                                              });
+    dict_ = std::make_unique<ui::frmDict>(store_, ui::DictHooks{
+                                                      [this] { Files().Rebuild(); },
+                                                      [this] { Splash().ShowSplash(); },
+                                                      [this] { EndProgram(); },
+                                                  });
   }
   return *dict_;
 }
@@ -61,4 +62,4 @@ void Program::EndProgram() {
   if (quit_) quit_();
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

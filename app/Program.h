@@ -9,9 +9,12 @@
 #include "core/dict/DictStore.h"
 
 namespace sahdict::ui {
+class frmDict;
+}
+
+namespace sahdict::app {
 
 class DictFiles;
-class frmDict;
 class frmSplash;
 
 class Program {
@@ -25,7 +28,7 @@ class Program {
   void Start();
 
   frmSplash& Splash();
-  frmDict& Dict();
+  ui::frmDict& Dict();
   DictFiles& Files();
 
   // What ending the program does after every window has been hidden; the
@@ -39,9 +42,9 @@ class Program {
   DictStore& store_;
   std::unique_ptr<DictFiles> files_;
   std::unique_ptr<frmSplash> splash_;
-  std::unique_ptr<frmDict> dict_;
+  std::unique_ptr<ui::frmDict> dict_;
   std::function<void()> quit_;
   bool ended_ = false;
 };
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

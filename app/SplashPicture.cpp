@@ -1,12 +1,15 @@
 #include "app/SplashPicture.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace sahdict::ui {
+#include "core/text/ProgramIdentity.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/TextConversion.h"
+
+namespace sahdict::app {
 
 QImage DrawSplashPicture() {
   constexpr int kWidth = 512, kHeight = 384;
@@ -47,23 +50,15 @@ QImage DrawSplashPicture() {
   p.fillPath(near, QColor(0x7E, 0x6A, 0x4A));
 
   // The Sakha letters that the Russian alphabet lacks, large and faint.
-  QFont letters(QStringLiteral("Verdana"));
-  letters.setPixelSize(92);
-  letters.setBold(true);
-  p.setFont(letters);
+  p.setFont(ui::PictureFont(92, true));
   p.setPen(QColor(0x66, 0x56, 0x3D, 48));
   p.drawText(QRect(0, 150, kWidth, 100), Qt::AlignCenter, QStringLiteral("ҔҤӨҮҺ"));
 
   // The program's name and what it is.
-  QFont title(QStringLiteral("Verdana"));
-  title.setPixelSize(40);
-  title.setBold(true);
-  p.setFont(title);
+  p.setFont(ui::PictureFont(40, true));
   p.setPen(QColor(0x4A, 0x3C, 0x28));
-  p.drawText(QRect(32, 60, kWidth - 64, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Sah Dictionary"));
-  QFont subtitle(QStringLiteral("Verdana"));
-  subtitle.setPixelSize(17);
-  p.setFont(subtitle);
+  p.drawText(QRect(32, 60, kWidth - 64, 56), Qt::AlignLeft | Qt::AlignVCenter, ui::ToQString(kProgramName));
+  p.setFont(ui::PictureFont(17, false));
   p.setPen(QColor(0x66, 0x56, 0x3D));
   p.drawText(QRect(34, 114, kWidth - 64, 26), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Русско-якутский словарь"));
@@ -78,4 +73,4 @@ QImage DrawSplashPicture() {
   return image;
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

@@ -11,10 +11,12 @@
 #include <utility>
 
 #include "app/SplashPicture.h"
-#include "core/dict/mdlDict.h"
-#include "ui/article/Twips.h"
+#include "core/text/ProgramIdentity.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 
-namespace sahdict::ui {
+namespace sahdict::app {
 namespace {
 
 constexpr int kStatusHeight = 17;  // one line of Verdana 8.25 pt
@@ -24,7 +26,7 @@ constexpr int kStatusHeight = 17;  // one line of Verdana 8.25 pt
 frmSplash::frmSplash(LoadSteps steps)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), steps_(std::move(steps)) {
   setObjectName(QStringLiteral("frmSplash"));
-  setWindowTitle(QStringLiteral("Loading - Sah Dictionary..."));
+  setWindowTitle(ui::ToQString(u"Loading - " + kProgramName + u"..."));
 
   const QPixmap picture = QPixmap::fromImage(DrawSplashPicture());
   img_ = new QLabel(this);
@@ -39,18 +41,13 @@ frmSplash::frmSplash(LoadSteps steps)
 
   lbl_ = new QLabel(this);
   lbl_->setObjectName(QStringLiteral("lbl"));
-  QFont lblFont(QStringLiteral("Verdana"));
-  lblFont.setPointSizeF(11.25);
-  lblFont.setBold(true);
-  lbl_->setFont(lblFont);
+  lbl_->setFont(ui::VersionFont());
   lbl_->setPalette(palette);
-  lbl_->setGeometry(Twips(5160), Twips(120), Twips(2415), Twips(495));
+  ui::Place(lbl_, {5160, 120, 2415, 495});
 
   lblLoad_ = new QLabel(this);
   lblLoad_->setObjectName(QStringLiteral("lblLoad"));
-  QFont loadFont(QStringLiteral("Verdana"));
-  loadFont.setPointSizeF(8.25);
-  lblLoad_->setFont(loadFont);
+  lblLoad_->setFont(ui::TextFont());
   lblLoad_->setPalette(palette);
   lblLoad_->setAlignment(Qt::AlignCenter);
   lblLoad_->resize(picture.width(), kStatusHeight);
@@ -76,7 +73,7 @@ void frmSplash::Form_Load() {
   setFixedSize(img_->size());
   lblLoad_->setGeometry(0, height() - lblLoad_->height(), width(), lblLoad_->height());
   if (loadState_ == 0) ShowLoad(u"Loading");
-  lbl_->setText(QString::fromStdU16String(u"Version " + VersionNumberText()));
+  lbl_->setText(ui::ToQString(u"Version " + VersionNumberText()));
 }
 
 void frmSplash::Unload() {
@@ -103,7 +100,7 @@ void frmSplash::ShowStartup() {
 
 void frmSplash::ShowLoad(const std::u16string& Caption) {
   Load();
-  const QString text = QString::fromStdU16String(u"... " + Caption + u" ...");
+  const QString text = ui::ToQString(u"... " + Caption + u" ...");
   lblLoad_->setText(text);
   emit StatusShown(text);
   QCoreApplication::processEvents();
@@ -161,4 +158,4 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

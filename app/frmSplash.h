@@ -11,7 +11,7 @@
 class QLabel;
 class QTimer;
 
-namespace sahdict::ui {
+namespace sahdict::app {
 
 class frmSplash : public QDialog {
   Q_OBJECT
@@ -68,4 +68,4 @@ class frmSplash : public QDialog {
   bool loaded_ = false;
 };
 
-}  // namespace sahdict::ui
+}  // namespace sahdict::app

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   // The program ends when the lookup window closes, not when the splash does.
   QApplication::setQuitOnLastWindowClosed(false);
   sahdict::DictStore store;
-  sahdict::ui::Program program(store, QCoreApplication::applicationDirPath());
+  sahdict::app::Program program(store, QCoreApplication::applicationDirPath());
   program.Start();
   return QApplication::exec();
 }

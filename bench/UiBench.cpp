@@ -25,6 +25,7 @@ namespace {
 
 using namespace sahdict;
 using namespace sahdict::ui;
+using namespace sahdict::app;
 
 QTemporaryDir* g_folder = nullptr;
 int g_messages = 0;

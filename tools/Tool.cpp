@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "core/dict/mdlDict.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict::tool {

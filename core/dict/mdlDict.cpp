@@ -17,6 +17,7 @@
 
 #include "core/dict/FileOpen.h"
 #include "core/text/Cp1251.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict {
@@ -207,11 +208,6 @@ class CompiledWriter {
 
 }  // namespace
 
-std::u16string VersionNumberText() {
-  const auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
-  return number(kVersionMajor) + u"." + PadLeft(number(kVersionMinor), 2, u"0") + u" b" + number(kVersionRevision);
-}
-
 bool WriteCompiled(const DictStore& store, const std::filesystem::path& path) {
   std::string ignored;
   return WriteCompiled(store, path, ignored);
@@ -251,7 +247,7 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
 
   CompiledWriter out(file);
   out.Line("--date " + DateTimeNow());
-  out.Line("--author SahDictionary ver " + ToUtf8(VersionNumberText()));
+  out.Line("--author " + kCompiledAuthor + " ver " + ToUtf8(VersionNumberText()));
   out.Line("--encoding WIN");
   out.Line("--dicttype Sorted");
   out.Line("--dicttype RAWformat");

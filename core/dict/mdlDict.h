@@ -10,13 +10,6 @@
 
 namespace sahdict {
 
-// The program's version numbers, written into the compiled file's header.
-constexpr int32_t kVersionMajor = 1;
-constexpr int32_t kVersionMinor = 4;
-constexpr int32_t kVersionRevision = 27;
-// The version as the program shows it: major, ".", minor with two digits, " b", revision ("1.04 b27").
-std::u16string VersionNumberText();
-
 // Orders the store by Word (ordinal, stable) and merges neighbouring entries
 // that are identical in all five fields. Progress texts go to `progress` (may
 // be empty) while a store that is out of order is sorted; a store already in

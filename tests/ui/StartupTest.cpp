@@ -24,6 +24,7 @@
 
 using namespace sahdict;
 using namespace sahdict::ui;
+using namespace sahdict::app;
 
 namespace {
 

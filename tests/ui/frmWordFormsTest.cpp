@@ -9,7 +9,7 @@
 
 #include "core/text/mdlSah.h"
 #include "ui/article/frmMsg.h"
-#include "ui/wordforms/PluginCommands.h"
+#include "ui/lookup/PluginMenu.h"
 #include "ui/wordforms/frmWordForms.h"
 
 using namespace sahdict;

@@ -1,6 +1,7 @@
 #include "ui/article/HtmlView.h"
 
 #include "ui/article/PageForView.h"
+#include "ui/common/TextConversion.h"
 
 namespace sahdict::ui {
 
@@ -11,7 +12,7 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
   setUndoRedoEnabled(false);
 }
 
-void HtmlView::SetPage(const std::u16string& page) { setHtml(QString::fromStdU16String(PageForView(page))); }
+void HtmlView::SetPage(const std::u16string& page) { setHtml(ToQString(PageForView(page))); }
 
 QVariant HtmlView::loadResource(int, const QUrl&) { return {}; }
 

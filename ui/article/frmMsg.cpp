@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "core/render/MessagePage.h"
+#include "core/text/ProgramIdentity.h"
 #include "ui/article/HtmlView.h"
-#include "ui/article/Twips.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 
 namespace sahdict::ui {
 namespace {
@@ -17,8 +19,8 @@ MsgHandler& Handler() {
 
 // Design client area and controls.
 constexpr int kClientWidth = 7815, kClientHeight = 3090;
-constexpr int kViewHeight = 2535;
-constexpr int kButtonLeft = 3000, kButtonTop = 2640, kButtonWidth = 1815, kButtonHeight = 375;
+constexpr TwipsRect kView{0, 0, kClientWidth, 2535};
+constexpr TwipsRect kButton{3000, 2640, 1815, 375};
 // The compact one-line layout.
 constexpr int kCompactViewHeight = 900, kCompactButtonTop = 1000, kCompactClientHeight = 1400;
 
@@ -37,7 +39,7 @@ MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), s
 std::u16string MsgTitle(const std::u16string& Caption) {
   std::u16string title;
   if (!Caption.empty()) title = Caption + u" | ";
-  return title + u"Sah Dictionary | made by Orlen - " + kContactAddress;
+  return title + kProgramName + u" | made by " + kAuthorName + u" - " + kContactAddress;
 }
 
 frmMsg& frmMsg::Instance() {
@@ -61,16 +63,16 @@ frmMsg::frmMsg() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHin
 }
 
 void frmMsg::LoadDesign() {
-  dhtml_->setGeometry(0, 0, Twips(kClientWidth), Twips(kViewHeight));
+  Place(dhtml_, kView);
   dhtml_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  btnOK_->setGeometry(Twips(kButtonLeft), Twips(kButtonTop), Twips(kButtonWidth), Twips(kButtonHeight));
+  Place(btnOK_, kButton);
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
 }
 
 void frmMsg::ShowMessage(const std::u16string& Text, const std::u16string& Caption, int16_t Lines) {
   LoadDesign();
   dhtml_->SetPage(MessagePage(Text, Lines));
-  setWindowTitle(QString::fromStdU16String(MsgTitle(Caption)));
+  setWindowTitle(ToQString(MsgTitle(Caption)));
   if (Lines == 1) {
     // One line of text: a short view without scroll bars and the button just below it.
     dhtml_->resize(dhtml_->width(), Twips(kCompactViewHeight));

@@ -12,9 +12,6 @@ namespace sahdict::ui {
 
 class HtmlView;
 
-// The team's contact address, shown in the message window's title and the about text.
-inline const std::u16string kContactAddress = u"sahdict@example.org";
-
 // Shows Text as a styled page in the modal message window and returns when the
 // user has closed it. Lines == 1 selects the compact layout.
 void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines);

@@ -5,8 +5,10 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "core/render/ArticleRenderer.h"
 #include "ui/article/HtmlView.h"
-#include "ui/article/Twips.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 
 namespace sahdict::ui {
 namespace {
@@ -22,7 +24,7 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
   txt_ = new HtmlView(this);
   txt_->setObjectName(QStringLiteral("txt"));
   txt_->setFrameShape(QFrame::NoFrame);
-  txt_->setGeometry(0, 0, Twips(1575), Twips(1455));
+  Place(txt_, {0, 0, 1575, 1455});
 }
 
 void frmWord::EnsureLoaded() {
@@ -41,7 +43,7 @@ void frmWord::Form_Load() {
 
 void frmWord::SetTitle(const std::u16string& title) {
   EnsureLoaded();
-  setWindowTitle(QString::fromStdU16String(title));
+  setWindowTitle(ToQString(title));
 }
 
 void frmWord::SetPage(const std::u16string& page) {
@@ -53,6 +55,12 @@ void frmWord::ShowArticle() {
   EnsureLoaded();
   show();
   raise();
+}
+
+void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry) {
+  SetTitle(title);
+  SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
+  ShowArticle();
 }
 
 void frmWord::resizeEvent(QResizeEvent* event) {

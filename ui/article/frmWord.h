@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <string>
 
+#include "core/dict/DictEntry.h"
+
 namespace sahdict::ui {
 
 class HtmlView;
@@ -22,6 +24,9 @@ class frmWord : public QWidget {
   void SetPage(const std::u16string& page);
   // Shows the window modeless and brings it to the front.
   void ShowArticle();
+  // Titles the window `title`, shows the article page of `entry` (its
+  // HeadWord, Note and Translation) and brings the window to the front.
+  void ShowEntry(const std::u16string& title, const DictEntry& entry);
 
   bool IsLoaded() const { return loaded_; }
 

@@ -1,5 +1,7 @@
 #include "ui/lookup/WordListModel.h"
 
+#include "ui/common/TextConversion.h"
+
 namespace sahdict::ui {
 
 WordListModel::WordListModel(const DictStore& store, QObject* parent) : QAbstractListModel(parent), store_(store) {}
@@ -27,7 +29,7 @@ int WordListModel::rowCount(const QModelIndex& parent) const { return parent.isV
 
 QVariant WordListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
-  return QString::fromStdU16String(RowText(index.row()));
+  return ToQString(RowText(index.row()));
 }
 
 }  // namespace sahdict::ui

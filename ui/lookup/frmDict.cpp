@@ -14,41 +14,36 @@
 #include <utility>
 
 #include "core/dict/LangTable.h"
-#include "core/render/ArticleRenderer.h"
 #include "core/search/SearchStep.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/HtmlView.h"
-#include "ui/article/Twips.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Menus.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 #include "ui/lookup/LangPairs.h"
+#include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
 #include "ui/lookup/SearchHandling.h"
 #include "ui/lookup/WordListModel.h"
-#include "ui/wordforms/PluginCommands.h"
 
 namespace sahdict::ui {
 namespace {
 
 constexpr int kClientWidth = 3990, kClientHeight = 4410;
 
-// Geometry in twips: left, top, width, height.
-struct Place {
-  int left, top, width, height;
-};
-constexpr Place kCmbFrom{0, 240, 1695, 330};
-constexpr Place kFrm{0, 0, 3975, 135};
-constexpr Place kCmbTo{2280, 240, 1695, 330};
-constexpr Place kLstWords{0, 600, 3975, 3420};
-constexpr Place kTxtWord{0, 4080, 3975, 285};
-constexpr Place kCmdSwitch{1730, 240, 495, 315};
-constexpr Place kDHTML{360, 1200, 735, 735};
+constexpr TwipsRect kCmbFrom{0, 240, 1695, 330};
+constexpr TwipsRect kFrm{0, 0, 3975, 135};
+constexpr TwipsRect kCmbTo{2280, 240, 1695, 330};
+constexpr TwipsRect kLstWords{0, 600, 3975, 3420};
+constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
+constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
+constexpr TwipsRect kDHTML{360, 1200, 735, 735};
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
-
-void Put(QWidget* widget, const Place& place) {
-  widget->setGeometry(Twips(place.left), Twips(place.top), Twips(place.width), Twips(place.height));
-}
 
 int32_t ItemValue(const QComboBox* combo) {
   return combo->currentIndex() >= 0 ? combo->currentData().toInt() : 0;
@@ -62,7 +57,7 @@ frmDict::frmDict(DictStore& store, DictHooks hooks)
       store_(store),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmDict"));
-  setWindowTitle(QStringLiteral("Korvane - Sah Dictionary"));
+  setWindowTitle(ToQString(kProgramTitle));
   BuildControls();
   BuildMenu();
 }
@@ -75,20 +70,18 @@ void frmDict::BuildControls() {
   setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  const QFont font(QStringLiteral("Verdana"), 9);
-
   cmbFrom_ = new QComboBox(client);
   cmbFrom_->setObjectName(QStringLiteral("cmbFrom"));
-  Put(cmbFrom_, kCmbFrom);
+  Place(cmbFrom_, kCmbFrom);
 
   frm_ = new QFrame(client);
   frm_->setObjectName(QStringLiteral("frm"));
   frm_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Put(frm_, kFrm);
+  Place(frm_, kFrm);
 
   cmbTo_ = new QComboBox(client);
   cmbTo_->setObjectName(QStringLiteral("cmbTo"));
-  Put(cmbTo_, kCmbTo);
+  Place(cmbTo_, kCmbTo);
 
   words_ = new WordListModel(store_, this);
   lstWords_ = new QListView(client);
@@ -97,27 +90,27 @@ void frmDict::BuildControls() {
   lstWords_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstWords_->setUniformItemSizes(true);
-  Put(lstWords_, kLstWords);
+  Place(lstWords_, kLstWords);
 
   txtWord_ = new SearchBox(client);
   txtWord_->setObjectName(QStringLiteral("txtWord"));
-  Put(txtWord_, kTxtWord);
+  Place(txtWord_, kTxtWord);
 
   cmdSwitch_ = new QPushButton(QStringLiteral("<>"), client);
   cmdSwitch_->setObjectName(QStringLiteral("cmdSwitch"));
   cmdSwitch_->setAutoDefault(false);
-  Put(cmdSwitch_, kCmdSwitch);
+  Place(cmdSwitch_, kCmdSwitch);
 
   DHTML_ = new HtmlView(client);
   DHTML_->setObjectName(QStringLiteral("DHTML"));
   // It takes no part in lookup; out of sight it must not take the focus either.
   DHTML_->setFocusPolicy(Qt::NoFocus);
-  Put(DHTML_, kDHTML);
+  Place(DHTML_, kDHTML);
 
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
                      static_cast<QWidget*>(cmdSwitch_)})
-    w->setFont(font);
+    w->setFont(LookupFont());
   QWidget::setTabOrder(cmbFrom_, cmbTo_);
   QWidget::setTabOrder(cmbTo_, lstWords_);
   QWidget::setTabOrder(lstWords_, txtWord_);
@@ -134,42 +127,27 @@ void frmDict::BuildControls() {
 }
 
 void frmDict::BuildMenu() {
-  auto addMenu = [this](const char* name, const QString& caption) {
-    QMenu* menu = menuBar()->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-  };
-  auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  auto addSeparator = [](QMenu* menu, const char* name) {
-    QAction* action = menu->addSeparator();
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-  };
-
-  QMenu* file = addMenu("mnuFile", QStringLiteral("Файл"));
+  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
   // The reload is reached from code only; its item and separator stay hidden.
-  addItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), [this] { DictReload(1); })->setVisible(false);
-  addSeparator(file, "mnuFileDiv00")->setVisible(false);
-  addItem(file, "mnuFileExit", QStringLiteral("Выход"), [this] {
+  QAction* reload =
+      AddItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), this, [this] { DictReload(1); });
+  reload->setVisible(false);
+  AddSeparator(file, "mnuFileDiv00")->setVisible(false);
+  AddItem(file, "mnuFileExit", QStringLiteral("Выход"), this, [this] {
     if (hooks_.endProgram) hooks_.endProgram();
   });
 
-  QMenu* plugins = addMenu("mnuPlugins", QStringLiteral("Plugins"));
-  addItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), [] { OpenWordForms(); });
-  addItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), [this] { ShowDictionaryInfo(store_); });
-  addItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), [this] { CheckLanguage(store_); });
+  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
+  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
+  AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
 
-  QMenu* help = addMenu("mnuHelp", QStringLiteral("Помощь"));
-  addItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), [this] {
+  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
+  AddItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), this, [this] {
     if (hooks_.showSplash) hooks_.showSplash();
   });
-  addSeparator(help, "mnuHelpDiv00");
-  addItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), &frmDict::mnuHelpShortcuts_Click);
+  AddSeparator(help, "mnuHelpDiv00");
+  AddItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
 }
 
 void frmDict::Form_Load() {
@@ -198,7 +176,7 @@ void frmDict::PlaceOnScreen() {
 
 void frmDict::SetDefaultLang() {
   cmbFrom_->clear();
-  for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(QString::fromStdU16String(LangName(i)), i);
+  for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(ToQString(LangName(i)), i);
   SetFromLang(1, 0);
 }
 
@@ -209,7 +187,7 @@ void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
   cmbTo_->clear();
   if (cmbFrom_->currentIndex() != FromLangNum - 1) cmbFrom_->setCurrentIndex(FromLangNum - 1);
   const LangPairChoice choice = ChooseLangPair(store_, FromLangNum, wanted);
-  for (const int32_t target : choice.targets) cmbTo_->addItem(QString::fromStdU16String(LangName(target)), target);
+  for (const int32_t target : choice.targets) cmbTo_->addItem(ToQString(LangName(target)), target);
   cmbTo_->setCurrentIndex(cmbTo_->findData(choice.target));
   currentPair_ = choice.pair;
   InSetFromLang = false;
@@ -241,12 +219,9 @@ frmWord& frmDict::ArticleWindow() {
 
 void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
-  frmWord& window = ArticleWindow();
-  window.SetTitle(words_->RowText(row) + u" | Korvane - Sah Dictionary");
   // With no row selected this is position 0: the empty record.
   const DictEntry entry = currentPair_.empty() ? DictEntry{} : store_.GetEntry(row + 1, currentPair_);
-  window.SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
-  window.ShowArticle();
+  ArticleWindow().ShowEntry(words_->RowText(row) + u" | " + kProgramTitle, entry);
   // The lookup window takes the focus back so that typing goes on in the box.
   activateWindow();
   txtWord_->setFocus();
@@ -292,12 +267,12 @@ void frmDict::txtWord_Change() {
   const bool selected = txtWord_->hasSelectedText();
   const SearchStep step = RunSearchStep(
       store_, currentPair_,
-      {txtWord_->text().toStdU16String(), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+      {ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
        selected ? txtWord_->selectionLength() : 0});
   if (step.rewritten) {
     // The step's text is already settled: writing it must not run this handler again.
     const QSignalBlocker blocker(txtWord_);
-    const QString text = QString::fromStdU16String(step.box.text);
+    const QString text = ToQString(step.box.text);
     if (text != txtWord_->text()) txtWord_->setText(text);
     if (step.box.selLength > 0) {
       txtWord_->setSelection(step.box.caret, step.box.selLength);

@@ -1,8 +1,8 @@
 #include "ui/wordforms/WordFormsView.h"
 
 #include "core/grammar/mdlSahGrammar.h"
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
-#include "ui/article/frmMsg.h"
 
 namespace sahdict::ui {
 
@@ -54,10 +54,10 @@ const std::u16string& WordFormsWarningText() {
 }
 
 const std::u16string& WordFormsAboutText() {
-  static const std::u16string text =
-      u"Программа \"Korvane - Sah WordForms Generator\"\r\n"
-      u"Создает все словоформы заранее заданного слова\r\n" +
-      kContactAddress + u"\r\nhttp://www.example.org/sahdict/";
+  static const std::u16string text = u"Программа \"" + kWordFormsTitle +
+                                     u"\"\r\n"
+                                     u"Создает все словоформы заранее заданного слова\r\n" +
+                                     kContactAddress + u"\r\n" + kWebAddress;
   return text;
 }
 

@@ -11,8 +11,13 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/frmMsg.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Menus.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
 #include "ui/wordforms/WordFormsView.h"
 
 namespace sahdict::ui {
@@ -20,32 +25,82 @@ namespace {
 
 frmWordForms* g_loaded = nullptr;
 
-// Window geometry is designed in twips; 15 twips are one pixel at 96 dpi.
-int Px(int twips) { return static_cast<int>(twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15)); }
-
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-QFont BoxFont() {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(8.25);
-  return f;
-}
-
-QFont LabelFont() {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(6.75);
-  return f;
-}
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+enum class Kind { Label, Input, Form, Option, Group, Frame };
+// Where a control sits: in the client area or in the number group.
+enum class Parent { InClient, InGroup };
+using enum Kind;
+using enum Parent;
 
 }  // namespace
 
+// One control of the window's design: created with its object name in its
+// parent and placed by its rectangle in twips. `index` is the number of an
+// option or a form box; a label carries its caption and horizontal alignment.
+struct frmWordForms::ControlRow {
+  Kind kind;
+  const char* name;
+  int index;
+  Parent parent;
+  TwipsRect rect;
+  const char16_t* caption = nullptr;
+  Qt::AlignmentFlag align = Qt::AlignLeft;
+};
+
+// The controls in the order they are created, which is also their tab order.
+constexpr frmWordForms::ControlRow frmWordForms::kControls[] = {
+    // Input and processed word.
+    {Label, "lbl0", 0, InClient, {-120, 360, 1455, 255}, u"Исходная", Qt::AlignRight},
+    {Input, "txtInput", 0, InClient, {1440, 360, 4275, 315}},
+    {Label, "lbl1", 0, InClient, {-120, 720, 1455, 255}, u"Обработанная", Qt::AlignRight},
+    {Form, "txtForm100", ProcessedFormIndex, InClient, {1440, 720, 4275, 315}},
+    // Number: its two options form a group of their own inside the frame.
+    {Group, "frmNum", 0, InClient, {1080, 1200, 4695, 735}},
+    {Label, "lbl17", 0, InGroup, {360, 120, 2055, 255}, u"Единственное число", Qt::AlignHCenter},
+    {Label, "lbl16", 0, InGroup, {2640, 120, 2055, 255}, u"Множественное число", Qt::AlignHCenter},
+    {Option, "optForm7", 7, InGroup, {120, 360, 255, 255}},
+    {Form, "txtForm7", 7, InGroup, {360, 360, 2000, 315}},
+    {Option, "optForm8", 8, InGroup, {2400, 360, 255, 255}},
+    {Form, "txtForm8", 8, InGroup, {2640, 360, 2000, 315}},
+    // Possessor: persons 1..3 singular on the left, 4..6 plural on the right.
+    {Label, "lbl2", 0, InClient, {-360, 2040, 1455, 255}, u"1ое лицо", Qt::AlignRight},
+    {Option, "optForm1", 1, InClient, {1200, 2040, 255, 255}},
+    {Form, "txtForm1", 1, InClient, {1440, 2040, 2000, 315}},
+    {Option, "optForm4", 4, InClient, {3480, 2040, 255, 255}},
+    {Form, "txtForm4", 4, InClient, {3720, 2040, 2000, 315}},
+    {Label, "lbl3", 0, InClient, {-360, 2400, 1455, 255}, u"2ое лицо", Qt::AlignRight},
+    {Option, "optForm2", 2, InClient, {1200, 2400, 255, 255}},
+    {Form, "txtForm2", 2, InClient, {1440, 2400, 2000, 315}},
+    {Option, "optForm5", 5, InClient, {3480, 2400, 255, 255}},
+    {Form, "txtForm5", 5, InClient, {3720, 2400, 2000, 315}},
+    {Label, "lbl4", 0, InClient, {-360, 2760, 1455, 255}, u"3е лицо", Qt::AlignRight},
+    {Option, "optForm3", 3, InClient, {1200, 2760, 255, 255}},
+    {Form, "txtForm3", 3, InClient, {1440, 2760, 2000, 315}},
+    {Option, "optForm6", 6, InClient, {3480, 2760, 255, 255}},
+    {Form, "txtForm6", 6, InClient, {3720, 2760, 2000, 315}},
+    {Frame, "frame", 0, InClient, {5880, 120, 100, 3135}},
+    // Case column.
+    {Label, "lbl7", 0, InClient, {8040, 120, 2055, 255}, u"Склонение", Qt::AlignHCenter},
+    {Label, "lbl8", 0, InClient, {6000, 480, 1995, 255}, u"ким? туох?", Qt::AlignRight},
+    {Form, "txtForm9", 9, InClient, {8040, 480, 2000, 315}},
+    {Label, "lbl9", 0, InClient, {6000, 840, 1995, 255}, u"кимнэ? туохта?", Qt::AlignRight},
+    {Form, "txtForm10", 10, InClient, {8040, 840, 2000, 315}},
+    {Label, "lbl10", 0, InClient, {6000, 1200, 1995, 255}, u"кимиэххэ? туохха?", Qt::AlignRight},
+    {Form, "txtForm11", 11, InClient, {8040, 1200, 2000, 315}},
+    {Label, "lbl11", 0, InClient, {6000, 1560, 1995, 255}, u"кими? тугу?", Qt::AlignRight},
+    {Form, "txtForm12", 12, InClient, {8040, 1560, 2000, 315}},
+    {Label, "lbl12", 0, InClient, {6000, 1920, 1995, 255}, u"кимтэн? туохтан?", Qt::AlignRight},
+    {Form, "txtForm13", 13, InClient, {8040, 1920, 2000, 315}},
+    {Label, "lbl13", 0, InClient, {6000, 2280, 1995, 255}, u"киминэн? тугунан?", Qt::AlignRight},
+    {Form, "txtForm14", 14, InClient, {8040, 2280, 2000, 315}},
+    {Label, "lbl14", 0, InClient, {6000, 2640, 1995, 255}, u"кимниин? туохтуун?", Qt::AlignRight},
+    {Form, "txtForm15", 15, InClient, {8040, 2640, 2000, 315}},
+    {Label, "lbl15", 0, InClient, {6000, 3000, 1995, 255}, u"кимнээ5ер? туохтаа5ар?", Qt::AlignRight},
+    {Form, "txtForm16", 16, InClient, {8040, 3000, 2000, 315}},
+};
+
 frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmWordForms"));
-  setWindowTitle(QStringLiteral("Korvane - Sah WordForms Generator"));
+  setWindowTitle(ToQString(kWordFormsTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   BuildMenus();
   BuildControls();
@@ -60,107 +115,68 @@ frmWordForms::~frmWordForms() {
 frmWordForms* frmWordForms::LoadedWindow() { return g_loaded; }
 
 void frmWordForms::BuildMenus() {
-  QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuFileExit = mnuFile->addAction(QStringLiteral("Выход"));
-  mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-  connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
+  AddItem(mnuFile, "mnuFileExit", QStringLiteral("Выход"), this, &QWidget::close);
 
-  QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("Помощь"));
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuHelpShortcuts = mnuHelp->addAction(QStringLiteral("О сокращениях"));
-  mnuHelpShortcuts->setObjectName(QStringLiteral("mnuHelpShortcuts"));
-  connect(mnuHelpShortcuts, &QAction::triggered, this, &frmWordForms::mnuHelpShortcuts_Click);
-  QAction* mnuHelpAbout = mnuHelp->addAction(QStringLiteral("О программе"));
-  mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-  connect(mnuHelpAbout, &QAction::triggered, this, &frmWordForms::mnuHelpAbout_Click);
+  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
+  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
+  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"), this, &frmWordForms::mnuHelpAbout_Click);
 }
 
 void frmWordForms::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(Px(10155), Px(3450));
+  client->setFixedSize(Twips(10155), Twips(3450));
   setCentralWidget(client);
+  for (const ControlRow& row : kControls) {
+    QWidget* control = NewControl(row, row.parent == InGroup ? frmNum_ : client);
+    control->setObjectName(QString::fromLatin1(row.name));
+    Place(control, row.rect);
+  }
+}
 
-  auto label = [&](QWidget* parent, int index, const char16_t* text, Qt::Alignment align, int left, int top,
-                   int width) {
-    auto* l = new QLabel(QString::fromUtf16(text), parent);
-    l->setObjectName(QStringLiteral("lbl%1").arg(index));
-    l->setFont(LabelFont());
-    l->setAlignment(align | Qt::AlignVCenter);
-    Place(l, left, top, width, 255);
-  };
-  auto box = [&](QWidget* parent, int left, int top, int width) {
-    auto* t = new QLineEdit(parent);
-    t->setFont(BoxFont());
-    Place(t, left, top, width, 315);
-    return t;
-  };
-  auto option = [&](QWidget* parent, int index, int left, int top) {
-    auto* o = new QRadioButton(parent);
-    o->setObjectName(QStringLiteral("optForm%1").arg(index));
-    Place(o, left, top, 255, 255);
-    const auto i = static_cast<int16_t>(index);
-    connect(o, &QRadioButton::clicked, this, [this, i] { optForm_Click(i); });
-    optForms_[static_cast<size_t>(index)] = o;
-  };
-  auto form = [&](QWidget* parent, int index, int left, int top, int width) {
-    QLineEdit* t = box(parent, left, top, width);
-    t->setObjectName(QStringLiteral("txtForm%1").arg(index));
-    // A click on a form box acts like a click on the option of the same index.
-    t->installEventFilter(this);
-    if (index == ProcessedFormIndex) {
-      txtForm100_ = t;
-    } else {
-      txtForms_[static_cast<size_t>(index)] = t;
+QWidget* frmWordForms::NewControl(const ControlRow& row, QWidget* parent) {
+  const auto index = static_cast<size_t>(row.index);
+  switch (row.kind) {
+    case Kind::Label: {
+      auto* label = new QLabel(QString::fromUtf16(row.caption), parent);
+      label->setFont(LabelFont());
+      label->setAlignment(row.align | Qt::AlignVCenter);
+      return label;
     }
-  };
-
-  // Input and processed word.
-  label(client, 0, u"Исходная", Qt::AlignRight, -120, 360, 1455);
-  txtInput_ = box(client, 1440, 360, 4275);
-  txtInput_->setObjectName(QStringLiteral("txtInput"));
-  connect(txtInput_, &QLineEdit::textChanged, this, &frmWordForms::txtInput_Change);
-  label(client, 1, u"Обработанная", Qt::AlignRight, -120, 720, 1455);
-  form(client, ProcessedFormIndex, 1440, 720, 4275);
-
-  // Number: its two options form a group of their own inside the frame.
-  frmNum_ = new QGroupBox(client);
-  frmNum_->setObjectName(QStringLiteral("frmNum"));
-  Place(frmNum_, 1080, 1200, 4695, 735);
-  label(frmNum_, 17, u"Единственное число", Qt::AlignHCenter, 360, 120, 2055);
-  label(frmNum_, 16, u"Множественное число", Qt::AlignHCenter, 2640, 120, 2055);
-  option(frmNum_, 7, 120, 360);
-  form(frmNum_, 7, 360, 360, 2000);
-  option(frmNum_, 8, 2400, 360);
-  form(frmNum_, 8, 2640, 360, 2000);
-
-  // Possessor: persons 1..3 singular on the left, 4..6 plural on the right.
-  static const char16_t* const personLabels[] = {u"1ое лицо", u"2ое лицо", u"3е лицо"};
-  for (int row = 0; row < 3; ++row) {
-    const int top = 2040 + 360 * row;
-    label(client, 2 + row, personLabels[row], Qt::AlignRight, -360, top, 1455);
-    option(client, 1 + row, 1200, top);
-    form(client, 1 + row, 1440, top, 2000);
-    option(client, 4 + row, 3480, top);
-    form(client, 4 + row, 3720, top, 2000);
+    case Kind::Input:
+      txtInput_ = new QLineEdit(parent);
+      txtInput_->setFont(TextFont());
+      connect(txtInput_, &QLineEdit::textChanged, this, &frmWordForms::txtInput_Change);
+      return txtInput_;
+    case Kind::Form: {
+      auto* box = new QLineEdit(parent);
+      box->setFont(TextFont());
+      // A click on a form box acts like a click on the option of the same index.
+      box->installEventFilter(this);
+      if (row.index == ProcessedFormIndex) {
+        txtForm100_ = box;
+      } else {
+        txtForms_[index] = box;
+      }
+      return box;
+    }
+    case Kind::Option: {
+      auto* option = new QRadioButton(parent);
+      const auto i = static_cast<int16_t>(row.index);
+      connect(option, &QRadioButton::clicked, this, [this, i] { optForm_Click(i); });
+      optForms_[index] = option;
+      return option;
+    }
+    case Kind::Group:
+      frmNum_ = new QGroupBox(parent);
+      return frmNum_;
+    case Kind::Frame:
+      frame_ = new QFrame(parent);
+      frame_->setFrameShape(QFrame::Box);
+      frame_->setFrameShadow(QFrame::Sunken);
+      return frame_;
   }
-
-  frame_ = new QFrame(client);
-  frame_->setObjectName(QStringLiteral("frame"));
-  frame_->setFrameShape(QFrame::Box);
-  frame_->setFrameShadow(QFrame::Sunken);
-  Place(frame_, 5880, 120, 100, 3135);
-
-  // Case column.
-  static const char16_t* const caseLabels[] = {u"ким? туох?",         u"кимнэ? туохта?",        u"кимиэххэ? туохха?",
-                                               u"кими? тугу?",        u"кимтэн? туохтан?",      u"киминэн? тугунан?",
-                                               u"кимниин? туохтуун?", u"кимнээ5ер? туохтаа5ар?"};
-  label(client, 7, u"Склонение", Qt::AlignHCenter, 8040, 120, 2055);
-  for (int k = 1; k <= 8; ++k) {
-    const int top = 480 + 360 * (k - 1);
-    label(client, 7 + k, caseLabels[k - 1], Qt::AlignRight, 6000, top, 1995);
-    form(client, 8 + k, 8040, top, 2000);
-  }
+  return nullptr;
 }
 
 QLineEdit* frmWordForms::txtForm(int index) const {
@@ -192,9 +208,10 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormsView view = ComputeWordForms(txtInput_->text().toStdU16String(), Index, CurrentNumber);
-  txtForm100_->setText(Q(view.Processed));
-  for (int k = 1; k <= 16; ++k) txtForms_[static_cast<size_t>(k)]->setText(Q(view.Form[static_cast<size_t>(k)]));
+  const WordFormsView view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
+  txtForm100_->setText(ToQString(view.Processed));
+  for (int k = 1; k <= 16; ++k)
+    txtForms_[static_cast<size_t>(k)]->setText(ToQString(view.Form[static_cast<size_t>(k)]));
   // Choosing a number removes the possessor.
   if (Index == 7 || Index == 8) {
     for (int16_t k = 1; k <= 6; ++k) ClearOption(k);

@@ -48,7 +48,13 @@ class frmWordForms : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The design: one row per control, in creation order (defined with the table).
+  struct ControlRow;
+  static const ControlRow kControls[];
+
   void BuildControls();
+  // Creates the control of `row` in `parent` and keeps it in its member.
+  QWidget* NewControl(const ControlRow& row, QWidget* parent);
   void BuildMenus();
 
   void txtInput_Change();

@@ -1,9 +1,9 @@
-#include "ui/wordforms/PluginCommands.h"
+#include "ui/lookup/PluginMenu.h"
 
 #include "core/dict/LangTable.h"
 #include "core/langcheck/CheckWordLanguage.h"
 #include "ui/article/frmMsg.h"
-#include "ui/wordforms/InputBox.h"
+#include "ui/article/InputBox.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {

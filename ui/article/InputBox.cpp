@@ -1,9 +1,11 @@
-#include "ui/wordforms/InputBox.h"
+#include "ui/article/InputBox.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QString>
 #include <utility>
+
+#include "ui/common/TextConversion.h"
 
 namespace sahdict::ui {
 namespace {
@@ -16,14 +18,14 @@ InputBoxHandler& CurrentHandler() {
 std::u16string ShowInputDialog(const std::u16string& prompt, const std::u16string& title,
                                const std::u16string& defaultText) {
   QInputDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(QString::fromStdU16String(title));
-  dialog.setLabelText(QString::fromStdU16String(prompt));
-  dialog.setTextValue(QString::fromStdU16String(defaultText));
+  dialog.setWindowTitle(ToQString(title));
+  dialog.setLabelText(ToQString(prompt));
+  dialog.setTextValue(ToQString(defaultText));
   // The buttons speak the program's language whatever the system's is.
   dialog.setOkButtonText(QStringLiteral("ОК"));
   dialog.setCancelButtonText(QStringLiteral("Отмена"));
   if (dialog.exec() != QDialog::Accepted) return {};
-  return dialog.textValue().toStdU16String();
+  return ToU16String(dialog.textValue());
 }
 
 }  // namespace
