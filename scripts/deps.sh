@@ -17,6 +17,6 @@ sahdict_deps() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
-SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core)
-SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core)
+SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev)
+SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru)
+SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru)

@@ -49,11 +49,23 @@ Command FormsCommand() {
   return cmd;
 }
 
+// Takes a leading "--letters" off `args`: Sakha words of the page are then
+// shown with real letters.
+RenderOptions TakeLettersOption(std::vector<std::string>& args) {
+  RenderOptions options;
+  if (!args.empty() && args.front() == "--letters") {
+    options.SakhaLetters = true;
+    args.erase(args.begin());
+  }
+  return options;
+}
+
 Command RenderCommand() {
-  Command cmd{"render", "HEADWORD NOTE TRANSLATION", "the article page of an entry", nullptr};
-  cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
+  Command cmd{"render", "[--letters] HEADWORD NOTE TRANSLATION", "the article page of an entry", nullptr};
+  cmd.run = [cmd](std::vector<std::string> args, Io& io) {
+    const RenderOptions options = TakeLettersOption(args);
     if (args.size() != 3) return UsageError(cmd, io);
-    WriteText(io.out, RenderArticle(FromUtf8(args[0]), FromUtf8(args[1]), FromUtf8(args[2])));
+    WriteText(io.out, RenderArticle(FromUtf8(args[0]), FromUtf8(args[1]), FromUtf8(args[2]), options));
     io.out << "\n";
     return int{kOk};
   };
@@ -73,18 +85,29 @@ Command MessageCommand() {
 }
 
 Command ArticleCommand() {
-  return DictFileCommand("article", "FILE PAIR TEXT", "the article page of the entry that lookup names", 3,
-                         [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
-                           const std::u16string pair = FromUtf8(args[1]);
-                           const std::u16string text = FromUtf8(args[2]);
-                           const int32_t caret = static_cast<int32_t>(text.size());
-                           const int32_t k = RunSearchStep(store, pair, {text, caret, 0}).position;
-                           if (k == 0) return int{kProblems};
-                           const DictEntry e = store.GetEntry(k, pair);
-                           WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation));
-                           io.out << "\n";
-                           return int{kOk};
-                         });
+  // The letters option comes before the file, so the file command sees the rest.
+  auto body = [](const RenderOptions& options) {
+    return [options](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+      const std::u16string pair = FromUtf8(args[1]);
+      const std::u16string text = FromUtf8(args[2]);
+      const int32_t caret = static_cast<int32_t>(text.size());
+      const int32_t k = RunSearchStep(store, pair, {text, caret, 0}).position;
+      if (k == 0) return int{kProblems};
+      const DictEntry e = store.GetEntry(k, pair);
+      WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation, options));
+      io.out << "\n";
+      return int{kOk};
+    };
+  };
+  const std::string help = "the article page of the entry that lookup names";
+  Command plain = DictFileCommand("article", "[--letters] FILE PAIR TEXT", help, 3, body(RenderOptions{}));
+  Command letters = DictFileCommand("article", plain.usage, help, 3, body(RenderOptions{true}));
+  Command cmd = plain;
+  cmd.run = [plain, letters](std::vector<std::string> args, Io& io) {
+    const bool withLetters = TakeLettersOption(args).SakhaLetters;
+    return (withLetters ? letters : plain).run(args, io);
+  };
+  return cmd;
 }
 
 Command LangcheckCommand() {

@@ -1,4 +1,4 @@
-// code, canon: the letter notation.
+// code, canon, notation, letters: the letter notation and real Sakha letters.
 #include <ostream>
 
 #include "core/text/mdlCommon.h"
@@ -26,8 +26,12 @@ Command NotationCommand(std::string name, std::string help, std::u16string& (*co
 }  // namespace
 
 std::vector<Command> TextCommands() {
-  return {NotationCommand("code", "the code form of TEXT", ToCodeNotation),
-          NotationCommand("canon", "the canonical form of TEXT", NormalizeSakha)};
+  return {
+      NotationCommand("code", "the code form of TEXT", ToCodeNotation),
+      NotationCommand("canon", "the canonical form of TEXT", NormalizeSakha),
+      NotationCommand("notation", "TEXT typed with real Sakha letters, as the search box shows it",
+                      TypedSakhaToNotation),
+      NotationCommand("letters", "the canonical form of TEXT shown with real Sakha letters", NotationToSakhaLetters)};
 }
 
 }  // namespace sahdict::tool

@@ -13,7 +13,7 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (auto group : {TextCommands, DictCommands, PageCommands}) {
+  for (auto group : {TextCommands, DictCommands, SuggestCommands, PageCommands}) {
     auto cmds = group();
     all.insert(all.end(), cmds.begin(), cmds.end());
   }

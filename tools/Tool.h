@@ -27,6 +27,7 @@ struct Command {
 // Command groups, each defined in its own file.
 std::vector<Command> TextCommands();
 std::vector<Command> DictCommands();
+std::vector<Command> SuggestCommands();
 std::vector<Command> PageCommands();
 
 // Runs the tool as main() would: args excludes the program name.

@@ -1,6 +1,7 @@
 #include "core/dict/DictStore.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "core/text/mdlCommon.h"
 
@@ -17,11 +18,20 @@ const DictEntry& EmptyEntry() {
 
 DictStore::DictStore() { ClearDictionary(); }
 
+void DictStore::Changed() {
+  // One counter for all stores, so a stamp is never seen on two of them.
+  static std::atomic<uint64_t> lastStamp{0};
+  changeStamp_ = ++lastStamp;
+  tableValid_ = false;
+}
+
+uint64_t DictStore::ChangeStamp() const { return changeStamp_; }
+
 void DictStore::ClearDictionary() {
   entries_.assign(1, DictEntry{});
   index_.assign(1, 0);
   count_ = 0;
-  tableValid_ = false;
+  Changed();
 }
 
 void DictStore::AddEntry(const std::u16string& word, const std::u16string& headWord, const std::u16string& note,
@@ -31,14 +41,14 @@ void DictStore::AddEntry(const std::u16string& word, const std::u16string& headW
   const auto slot = static_cast<int32_t>(entries_.size() - 1);
   index_.push_back(slot);
   count_ = slot;
-  tableValid_ = false;
+  Changed();
 }
 
 int32_t DictStore::GetEntryCount() const { return count_; }
 
 void DictStore::SetEntryCount(int32_t n) {
   count_ = n;
-  tableValid_ = false;
+  Changed();
 }
 
 int32_t DictStore::ValidCount() const {
@@ -65,7 +75,7 @@ void DictStore::SetEntry(int32_t n, const DictEntry& entry) {
   // Slot 0 stays the empty record; positions beyond the table do not exist.
   if (n < 1 || static_cast<size_t>(n) >= index_.size()) return;
   entries_[static_cast<size_t>(index_[static_cast<size_t>(n)])] = entry;
-  tableValid_ = false;
+  Changed();
 }
 
 int32_t DictStore::FindFirstEntry(const std::u16string& text, const std::u16string& pair) const {
@@ -98,7 +108,7 @@ std::vector<std::u16string> DictStore::GetPairs() const {
 }
 
 std::vector<int32_t>& DictStore::OrderIndex() {
-  tableValid_ = false;
+  Changed();
   return index_;
 }
 

@@ -59,6 +59,13 @@ class DictStore {
   // FindFirstEntry can search by halves (otherwise it walks the pair's entries).
   bool PairWordsOrdered() const;
 
+  // A number that changes with every change of the entries, the count or the
+  // order (asking for the writable order index counts as one). Stamps are
+  // never reused in the process, and a copy of a store carries its stamp with
+  // the same contents, so equal stamps mean equal contents: a cache built from
+  // a store is current while the stamp stays the same.
+  uint64_t ChangeStamp() const;
+
  private:
   // Sorted positions of one pair's entries, in ascending order.
   struct PairPositions {
@@ -83,6 +90,9 @@ class DictStore {
   mutable std::vector<std::u16string> pairOrder_;
   mutable std::vector<PairPositions> pairTable_;
   mutable bool allPairsOrdered_ = true;
+
+  uint64_t changeStamp_ = 0;
+  void Changed();
 };
 
 }  // namespace sahdict

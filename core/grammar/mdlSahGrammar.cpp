@@ -1,5 +1,6 @@
 #include "core/grammar/mdlSahGrammar.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -62,6 +63,19 @@ constexpr std::array<std::u16string_view, 7> kPossessivePart = {u"", u"б", u"5"
 constexpr std::array<std::u16string_view, 9> kPossessedEnding = {u"",      u"",     u"",      u"ар",     u"ын",
                                                                  u"ыттан", u"ынан", u"ыныын", u"ынаа5ар"};
 
+// What MakeWordForm joins for a case 1..8 and a person 0..6 (case 1 with
+// person 0 joins nothing and case 2 has no possessive forms; callers skip them).
+std::u16string CaseSuffix(int32_t caseNum, int32_t person) {
+  const auto c = static_cast<size_t>(caseNum);
+  const auto p = static_cast<size_t>(person);
+  if (caseNum == 1) return std::u16string(kPossessive[p]);
+  if (person == 0) return std::u16string(kCaseEnding[c]);
+  std::u16string suffix(kPossessivePart[p]);
+  if (caseNum == 3 && person >= 3) suffix += u"ыг";
+  suffix += kPossessedEnding[c];
+  return suffix;
+}
+
 std::u16string Join(std::u16string stem, std::u16string_view suffix) {
   return JoinSuffix(stem, std::u16string(suffix));
 }
@@ -108,17 +122,22 @@ std::u16string MakeWordForm(const std::u16string& word, int32_t caseNum, int32_t
   if (word.empty() || (number != 1 && number != 2) || person < 0 || person > 6) return {};
   std::u16string w = FirstWord(word);
   if (number == 2) w = Join(w, kPlural);
-  const auto p = static_cast<size_t>(person);
+  if (caseNum == 2 && person > 0) return {};
+  if ((caseNum == 1 && person == 0) || caseNum < 1 || caseNum > 8) return w;
+  return Join(w, CaseSuffix(caseNum, person));
+}
 
-  if (caseNum == 1) return person == 0 ? w : Join(w, kPossessive[p]);
-  if (caseNum == 2) return person > 0 ? std::u16string() : Join(w, kCaseEnding[2]);
-  if (caseNum < 3 || caseNum > 8) return w;
-  const auto c = static_cast<size_t>(caseNum);
-  if (person == 0) return Join(w, kCaseEnding[c]);
-  std::u16string suffix(kPossessivePart[p]);
-  if (caseNum == 3 && person >= 3) suffix += u"ыг";
-  suffix += kPossessedEnding[c];
-  return Join(w, suffix);
+std::vector<std::u16string> WordFormSuffixes() {
+  std::vector<std::u16string> all{std::u16string(kPlural)};
+  for (int32_t caseNum = 1; caseNum <= 8; ++caseNum) {
+    for (int32_t person = 0; person <= 6; ++person) {
+      if ((caseNum == 1 && person == 0) || (caseNum == 2 && person > 0)) continue;
+      const std::u16string suffix = CaseSuffix(caseNum, person);
+      for (std::u16string s : {suffix, std::u16string(kPlural) + suffix})
+        if (std::find(all.begin(), all.end(), s) == all.end()) all.push_back(std::move(s));
+    }
+  }
+  return all;
 }
 
 }  // namespace sahdict

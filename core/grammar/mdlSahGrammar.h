@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace sahdict {
 
@@ -19,5 +20,11 @@ std::u16string JoinSuffix(std::u16string& stem, std::u16string suffix);
 
 // The form of `word` for case 1..8, number 1..2 and person 0..6, or "".
 std::u16string MakeWordForm(const std::u16string& word, int32_t caseNum, int32_t number, int32_t person);
+
+// Every suffix that MakeWordForm joins to a word, as its tables write it (code
+// form, before assimilation and harmony: "а" and "ы" stand for the vowels that
+// harmony chooses): the plural "лар", each case and possessive suffix, and each
+// of those after "лар". No suffix twice.
+std::vector<std::u16string> WordFormSuffixes();
 
 }  // namespace sahdict

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
 
 namespace sahdict {
 namespace {
@@ -38,9 +39,11 @@ void StyleFirstPunctuation(std::u16string& w, char16_t mark, std::u16string_view
 }
 
 // The six word steps: language colour, emphasis, then punctuation.
-std::u16string ColourWord(std::u16string w, size_t dot) {
+std::u16string ColourWord(std::u16string w, size_t dot, const RenderOptions& options) {
   if (dot > 0) {
-    w = Before(w, dot) + Dec(From(w, dot + 1), kSakhaColor, std::nullopt, 0);
+    std::u16string sakha = From(w, dot + 1);
+    if (options.SakhaLetters) NotationToSakhaLetters(sakha);
+    w = Before(w, dot) + Dec(sakha, kSakhaColor, std::nullopt, 0);
   } else {
     w = Dec(w, kRussianColor, std::nullopt, 0);
   }
@@ -89,7 +92,7 @@ void DropLeadingSpace(std::u16string& text) {
 }
 
 // Renders one open segment or remark and appends its HTML to `out`.
-void RenderSegment(WordReader& reader, std::u16string& out) {
+void RenderSegment(WordReader& reader, std::u16string& out, const RenderOptions& options) {
   std::u16string html;
   std::u16string raw;
   bool hasRussian = false;
@@ -128,7 +131,7 @@ void RenderSegment(WordReader& reader, std::u16string& out) {
     if (!sep) raw += u' ';
     raw += w;
     if (!sep) html += u' ';
-    html += ColourWord(std::move(w), dot);
+    html += ColourWord(std::move(w), dot, options);
   }
 
   if (remark) {
@@ -180,7 +183,7 @@ std::u16string DecPunctuation(char16_t mark) { return Dec(std::u16string(1, mark
 
 std::u16string WrapPage(const std::u16string& content) { return u"<body bgcolor=#FAFAF5>" + content + u"</body>"; }
 
-std::u16string RenderTranslation(const std::u16string& translation) {
+std::u16string RenderTranslation(const std::u16string& translation, const RenderOptions& options) {
   std::u16string text = TrimSpaces(translation) + u" ";
   ReplaceAll(text, u",", u" , ");
   ReplaceAll(text, u";", u" ; ");
@@ -188,20 +191,20 @@ std::u16string RenderTranslation(const std::u16string& translation) {
 
   std::u16string out;
   WordReader reader(text);
-  while (!reader.Empty()) RenderSegment(reader, out);
+  while (!reader.Empty()) RenderSegment(reader, out, options);
 
   if (StartsWith(out, std::u16string(kLineBreak))) out.erase(0, kLineBreak.size());
   return out;
 }
 
 std::u16string RenderArticle(const std::u16string& headWord, const std::u16string& note,
-                             const std::u16string& translation) {
+                             const std::u16string& translation, const RenderOptions& options) {
   std::u16string page = Dec(headWord, u"", 6, 0);
   page += Dec(u" (", kRemarkColor, 3, 0);
   page += Dec(note, kNoteColor, 5, 1);
   page += Dec(u")", kRemarkColor, 3, 0);
   page += kLineBreak;
-  page += Dec(RenderTranslation(translation), u"", 5, 0);
+  page += Dec(RenderTranslation(translation, options), u"", 5, 0);
   return WrapPage(page);
 }
 

@@ -17,11 +17,18 @@ std::u16string DecPunctuation(char16_t mark);
 // A whole page: "<body bgcolor=#FAFAF5>" + content + "</body>".
 std::u16string WrapPage(const std::u16string& content);
 
+// Choices for rendering an article; the defaults give the plain page.
+struct RenderOptions {
+  // Show the words coloured as Sakha (examples and remarks included) with
+  // real Sakha letters (NotationToSakhaLetters) instead of the notation.
+  bool SakhaLetters = false;
+};
+
 // The translation as an HTML fragment: coloured words, remarks, example blocks.
-std::u16string RenderTranslation(const std::u16string& translation);
+std::u16string RenderTranslation(const std::u16string& translation, const RenderOptions& options = {});
 
 // The whole article page: "<body bgcolor=#FAFAF5>" ... "</body>".
 std::u16string RenderArticle(const std::u16string& headWord, const std::u16string& note,
-                             const std::u16string& translation);
+                             const std::u16string& translation, const RenderOptions& options = {});
 
 }  // namespace sahdict

@@ -12,17 +12,6 @@ int32_t Length(const std::u16string& text) { return static_cast<int32_t>(text.si
 
 int32_t NormalizedLength(std::u16string text) { return Length(NormalizeSakha(text)); }
 
-// NormalizeSakha until the text no longer changes. Two rounds settle any text;
-// the bound only guards against a rewrite that never settles.
-std::u16string FixedPoint(std::u16string text) {
-  constexpr int kMaxRounds = 64;
-  for (int round = 0; round < kMaxRounds; ++round) {
-    const std::u16string before = text;
-    if (NormalizeSakha(text) == before) break;
-  }
-  return text;
-}
-
 // The canonical box. The caret and the selection are measured after a single
 // rewrite of the text as typed (what stood before the caret, what was
 // selected), then held within the settled text.
@@ -30,7 +19,8 @@ SearchBoxState Canonical(const SearchBoxState& box) {
   const int32_t caret = std::clamp(box.caret, 0, Length(box.text));
   const int32_t selLength = std::clamp(box.selLength, 0, Length(box.text) - caret);
   SearchBoxState out;
-  out.text = FixedPoint(box.text);
+  out.text = box.text;
+  NormalizeSakhaSettled(out.text);
   out.caret = std::min(NormalizedLength(box.text.substr(0, static_cast<size_t>(caret))), Length(out.text));
   out.selLength =
       std::min(NormalizedLength(box.text.substr(static_cast<size_t>(caret), static_cast<size_t>(selLength))),

@@ -1,6 +1,8 @@
 #include "core/text/mdlSah.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "core/text/Cp1251.h"
@@ -22,6 +24,24 @@ constexpr Step kExpandSteps[] = {
     {u"77", u"ннь"}, {u"7", u"нь"}, {u"3", u"дь"}, {u"4", u"н'"},
     {u"1", u"ыа"},   {u"2", u"иэ"}, {u"6", u"уо"}, {u"9", u"YO"},
 };
+
+// Real Sakha letters and their spellings in the notation, both directions.
+constexpr Step kLetterSteps[] = {
+    {u"ҥ", u"н'"}, {u"ҕ", u"5"}, {u"ө", u"O"}, {u"ү", u"Y"}, {u"һ", u"h"},
+};
+
+// A typed letter as the notation reads it: the capitals of the real Sakha
+// letters and the Cyrillic capitals other than "О" and "У" lowered.
+constexpr std::u16string_view kSakhaCapitals = u"ҤҔӨҮҺ";
+constexpr std::u16string_view kSakhaSmall = u"ҥҕөүһ";
+
+char16_t TypedLetter(char16_t c) {
+  const size_t at = kSakhaCapitals.find(c);
+  if (at != std::u16string_view::npos) return kSakhaSmall[at];
+  if (c >= u'Ѐ' && c <= u'Џ') return static_cast<char16_t>(c + 0x50);
+  if (c >= u'А' && c <= u'Я' && c != u'О' && c != u'У') return static_cast<char16_t>(c + 0x20);
+  return c;
+}
 
 template <size_t N>
 void ApplySteps(std::u16string& text, const Step (&steps)[N]) {
@@ -70,6 +90,46 @@ std::u16string& ToCodeNotation(std::u16string& text) {
 std::u16string& NormalizeSakha(std::u16string& text) {
   ToCodeNotation(text);
   ApplySteps(text, kExpandSteps);
+  return text;
+}
+
+std::u16string& NormalizeSakhaSettled(std::u16string& text) {
+  // The bound only guards against a rewrite that never settles.
+  constexpr int kMaxRounds = 64;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    const std::u16string before = text;
+    if (NormalizeSakha(text) == before) break;
+  }
+  return text;
+}
+
+std::u16string& SakhaLettersToNotation(std::u16string& text) {
+  std::u16string out;
+  out.reserve(text.size() + 4);
+  for (char16_t typed : text) {
+    const char16_t c = TypedLetter(typed);
+    const auto* step = std::find_if(std::begin(kLetterSteps), std::end(kLetterSteps),
+                                    [c](const Step& s) { return s.first.front() == c; });
+    out += step == std::end(kLetterSteps) ? std::u16string_view(&c, 1) : step->second;
+  }
+  text = std::move(out);
+  return text;
+}
+
+std::u16string& TypedSakhaToNotation(std::u16string& text) {
+  return NormalizeSakhaSettled(SakhaLettersToNotation(text));
+}
+
+int32_t TypedSakhaCaret(const std::u16string& typed, int32_t caret) {
+  std::u16string before =
+      typed.substr(0, static_cast<size_t>(std::clamp<int32_t>(caret, 0, static_cast<int32_t>(typed.size()))));
+  return static_cast<int32_t>(TypedSakhaToNotation(before).size());
+}
+
+std::u16string& NotationToSakhaLetters(std::u16string& text) {
+  NormalizeSakhaSettled(text);
+  for (const auto& [letter, spelling] : kLetterSteps)
+    ReplaceAll(text, std::u16string(spelling), std::u16string(letter));
   return text;
 }
 

@@ -3,6 +3,7 @@
 // written with Latin letters, digits and letter pairs. Every operation changes
 // the caller's text in place.
 
+#include <cstdint>
 #include <string>
 
 namespace sahdict {
@@ -14,6 +15,31 @@ std::u16string& ToCodeNotation(std::u16string& text);
 // Rewrites any accepted spelling into the canonical form under which Sakha
 // words are stored and searched. Returns the changed text.
 std::u16string& NormalizeSakha(std::u16string& text);
+
+// NormalizeSakha repeated until the text no longer changes (two or three
+// rounds settle any text). Returns the text.
+std::u16string& NormalizeSakhaSettled(std::u16string& text);
+
+// Real Sakha letters as typed, turned into the notation: ҥ ҕ ө ү һ and their
+// capitals become "н'", "5", "O", "Y", "h"; the Cyrillic capitals U+0400..U+042F
+// become lower case, except "О" and "У", which stay (the notation reads them as
+// ө and ү). Every other character passes unchanged, and each character gives
+// one or two, so a caret keeps its place by mapping the text before it.
+// Returns the text.
+std::u16string& SakhaLettersToNotation(std::u16string& text);
+
+// What a search box for a Sakha source shows for typed text:
+// SakhaLettersToNotation, then NormalizeSakhaSettled. Returns the text.
+std::u16string& TypedSakhaToNotation(std::u16string& text);
+
+// Where a caret that stood after `caret` characters of the typed text stands
+// after TypedSakhaToNotation: the length of the rewritten text before it (the
+// rule the search box uses to keep the caret and the selection in place).
+int32_t TypedSakhaCaret(const std::u16string& typed, int32_t caret);
+
+// The notation shown with real letters: NormalizeSakhaSettled, then "н'" -> ҥ,
+// "5" -> ҕ, "O" -> ө, "Y" -> ү, "h" -> һ. Returns the text.
+std::u16string& NotationToSakhaLetters(std::u16string& text);
 
 // Replace every character outside the Sakha alphabet by "?" (length unchanged).
 void MarkNonSakha(std::u16string& text);

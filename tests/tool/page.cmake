@@ -23,6 +23,9 @@ add_test(NAME tool.render_doc COMMAND sahdict-tool render дом "" ".дьиэ, 
 set_tests_properties(tool.render_doc PROPERTIES PASS_REGULAR_EXPRESSION
   "^<body bgcolor=#FAFAF5><font color=# size=6>дом</font><font color=#6C6C6C size=3> \\(</font><font color=#6C6C6C size=3>\\)</font><br><font color=# size=5> <font color=#7B9006>дьиэ</font><font color=#B27800><b><font color=#5B544B size=5>,</font></b></font> <font color=#7B9006>бала5ан</font></font></body>\n$")
 sahdict_tool_check(NAME render_two_args ARGS render a b EXIT 2)
+sahdict_tool_check(NAME render_letters ARGS render --letters h5 O ".о5о мин h5"
+  EXPECT "^<body bgcolor=#FAFAF5><font color=# size=6>h5</font>[^\n]*<font color=#7B9006>оҕо</font> <font color=#B27800>мин</font> <font color=#B27800>h5</font>")
+sahdict_tool_check(NAME render_letters_two_args ARGS render --letters a b EXIT 2)
 
 sahdict_tool_check(NAME message_normal ARGS message a.b
   EXPECT "^<body bgcolor=#FAFAF5><font color=#7B9006 size=4>a<b><font color=#5B544B size=5>\\.</font></b>b</font></body>\n$")
@@ -35,6 +38,9 @@ set(pages tests/data/pages)
 # Sakha text is searched in its canonical form: "3" is typed for "дь".
 sahdict_tool_check(NAME article_sah ARGS article ${pages}/small.dict SAH-RUS 3иэм
   EXPECT "^<body bgcolor=#FAFAF5><font color=# size=6>мой дом</font>[^\n]*<div style='padding: 0,0,0,20px'><font color=#8D8D8D size=4>Пример:  ")
+sahdict_tool_check(NAME article_letters ARGS article --letters tests/data/search/suggest.dict RUS-SAH ученье
+  EXPECT "^<body bgcolor=#FAFAF5><font color=# size=6>ученье</font>[^\n]*<font color=#7B9006>үөрэх</font>[^\n]*<font color=#7B9006>ҥуурдаах</font></font></body>\n$")
+sahdict_tool_check(NAME article_letters_missing_arg ARGS article --letters tests/data/search/suggest.dict RUS-SAH EXIT 2)
 sahdict_tool_check(NAME article_none ARGS article ${pages}/small.dict RUS-SAH яяя EXPECT "^$" EXIT 1)
 sahdict_tool_check(NAME article_missing_arg ARGS article ${pages}/small.dict RUS-SAH EXIT 2)
 

@@ -87,6 +87,16 @@ TEST(RenderArticle, PageFrame) {
             u"<font color=# size=5> <font color=#7B9006>дьиэ</font></font></body>");
 }
 
+// With the letters option the words coloured as Sakha, in open segments,
+// remarks and examples, read as if written with real letters; Russian words
+// and the headword stay as they are.
+TEST(RenderArticle, SakhaLettersOption) {
+  const RenderOptions letters{true};
+  EXPECT_EQ(RenderArticle(u"h5", u"O", u".о5о; .дьиэ*h (.н'уурдаах) мой O5 .YOрэх", letters),
+            RenderArticle(u"h5", u"O", u".оҕо; .дьиэ*һ (.ҥуурдаах) мой O5 .үөрэх"));
+  EXPECT_EQ(RenderTranslation(u"(.ат8 разг.)", letters), RenderTranslation(u"(.атө разг.)"));
+}
+
 size_t Count(const std::u16string& text, const std::u16string& what) {
   size_t n = 0;
   for (size_t at = text.find(what); at != std::u16string::npos; at = text.find(what, at + 1)) ++n;

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/text/mdlCommon.h"
 #include "core/text/mdlSah.h"
 
 namespace sahdict {
@@ -34,6 +35,33 @@ TEST(mdlSah, CanonicalFormSpellsLettersOut) {
       {u"4", u"н'"},      {u"77", u"ннь"}, {u"ат", u"ат"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(Canon(in), out);
+}
+
+// Typed real letters -> the notation the search box shows -> real letters again.
+TEST(mdlSah, RealLettersToNotationAndBack) {
+  struct Row {
+    std::u16string typed, notation, letters;
+  };
+  const Row rows[] = {
+      {u"ҥ", u"н'", u"ҥ"},           {u"Ҥ", u"н'", u"ҥ"},
+      {u"ҕҔ", u"55", u"ҕҕ"},         {u"өӨ", u"OO", u"өө"},
+      {u"үҮ", u"YY", u"үү"},         {u"һҺ", u"hh", u"һһ"},
+      {u"Саҥа", u"сан'а", u"саҥа"},  {u"ҮӨРЭХ", u"YOрэх", u"үөрэх"},
+      {u"Олох", u"Oлох", u"өлох"},   {u"Уол", u"Yол", u"үол"},
+      {u"Ёлка", u"йолка", u"йолка"}, {u"нг 4 8 ь", u"н' н' O h", u"ҥ ҥ ө һ"},
+      {u"7н7", u"нньнь", u"нньнь"},  {u"ABC", u"ABC", u"ABC"},
+      {u"ЀЏ", u"ѐџ", u"ѐџ"},
+  };
+  for (const auto& r : rows) {
+    std::u16string t = r.typed;
+    EXPECT_EQ(TypedSakhaToNotation(t), r.notation) << ToUtf8(r.typed);
+    std::u16string shown = r.notation;
+    EXPECT_EQ(NotationToSakhaLetters(shown), r.letters) << ToUtf8(r.typed);
+  }
+  // The caret stays after the characters that stood before it.
+  EXPECT_EQ(TypedSakhaCaret(u"Ҥа", 1), 2);
+  EXPECT_EQ(TypedSakhaCaret(u"нья", 3), 4);
+  EXPECT_EQ(TypedSakhaCaret(u"ат", 9), 2);
 }
 
 TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {

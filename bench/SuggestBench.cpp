@@ -1,0 +1,142 @@
+// The suggestion line over the shared corpus: ordinary typing (the search's
+// position and the suggestion line per keystroke: median, 99th percentile and
+// slowest), the longest fallback (no word begins with the text, so every
+// alternative is searched, the similar words last), and building a pair's
+// tables (the first keystroke without an exact place after a load waits for
+// them unless the window prepares them).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/dict/DictStore.h"
+#include "core/dict/mdlDictParser.h"
+#include "core/search/SearchText.h"
+#include "core/search/Suggest.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict {
+namespace {
+
+const DictStore& Corpus() {
+  static const DictStore store = [] {
+    DictStore s;
+    if (std::filesystem::exists(SAHDICT_CORPUS))
+      ReadDictionary(
+          s, SAHDICT_CORPUS, [](const std::u16string&) {}, [](const std::u16string&) {});
+    return s;
+  }();
+  return store;
+}
+
+bool NeedCorpus(benchmark::State& state) {
+  if (Corpus().GetEntryCount() > 0) return true;
+  state.SkipWithError("corpus not found: " SAHDICT_CORPUS);
+  return false;
+}
+
+// The box texts of typing about 150 words of the pair letter by letter, each
+// word followed by a slip of the last letter (which no word usually begins with).
+std::vector<std::u16string> Keystrokes(const std::u16string& pair) {
+  const DictStore& store = Corpus();
+  const int32_t count = store.GetPairCount(pair);
+  std::vector<std::u16string> texts;
+  for (int32_t k = 1; k <= count; k += std::max(1, count / 150)) {
+    const std::u16string word = WordBase(store.GetEntry(k, pair).Word);
+    for (size_t length = 1; length <= word.size(); ++length) texts.push_back(word.substr(0, length));
+    texts.push_back(word.substr(0, word.size() - 1) + u"щ");
+  }
+  if (PairFrom(pair) == u"SAH")
+    for (std::u16string& t : texts) TypedSakhaToNotation(t);
+  return texts;
+}
+
+// Microseconds of this thread's processor time: on a shared machine the wall
+// clock of a single call also counts the time other processes ran.
+double ThreadMicros() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+}
+
+void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {
+  if (!NeedCorpus(state)) return;
+  const DictStore& store = Corpus();
+  const std::vector<std::u16string> texts = Keystrokes(pair);
+  Suggester suggester;
+  suggester.Prepare(store, pair);
+  std::vector<double> micros;
+  size_t i = 0;
+  for (auto _ : state) {
+    const std::u16string& text = texts[i++ % texts.size()];
+    const double start = ThreadMicros();
+    benchmark::DoNotOptimize(store.FindFirstEntry(text, pair));
+    benchmark::DoNotOptimize(suggester.Suggest(store, pair, text).size());
+    micros.push_back(ThreadMicros() - start);
+  }
+  std::sort(micros.begin(), micros.end());
+  state.counters["median_us"] = micros[micros.size() / 2];
+  state.counters["p99_us"] = micros[micros.size() * 99 / 100];
+  state.counters["max_us"] = micros.back();
+  state.counters["keystrokes"] = static_cast<double>(texts.size());
+}
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, RUS_SAH, std::u16string(u"RUS-SAH"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, SAH_RUS, std::u16string(u"SAH-RUS"))->Unit(benchmark::kMicrosecond);
+
+// Up to 200 texts of `length` letters that no word of the pair begins with:
+// words of the pair with their last two letters replaced by common ones, so
+// the whole fallback runs and the similar search meets many words that share
+// the text's letters and beginning.
+std::vector<std::u16string> AbsentTexts(const std::u16string& pair, size_t length) {
+  const DictStore& store = Corpus();
+  std::vector<std::u16string> texts;
+  const int32_t count = store.GetPairCount(pair);
+  for (int32_t k = 1; k <= count && texts.size() < 200; k += 7) {
+    const std::u16string word = WordBase(store.GetEntry(k, pair).Word);
+    if (word.size() != length || word.find(u' ') != std::u16string::npos) continue;
+    const std::u16string text = word.substr(0, length - 2) + u"ао";
+    const int32_t at = store.FindFirstEntry(text, pair);
+    if (at == 0 || store.GetEntry(at, pair).Word.rfind(text, 0) != 0) texts.push_back(text);
+  }
+  return texts;
+}
+
+void BM_SuggestLongestFallback(benchmark::State& state) {
+  if (!NeedCorpus(state)) return;
+  const std::u16string pair = u"RSE-SAH";
+  const std::vector<std::u16string> texts = AbsentTexts(pair, static_cast<size_t>(state.range(0)));
+  if (texts.empty()) return state.SkipWithError("no text of that length");
+  Suggester suggester;
+  suggester.Prepare(Corpus(), pair);
+  std::vector<double> micros;
+  size_t i = 0;
+  for (auto _ : state) {
+    const double start = ThreadMicros();
+    benchmark::DoNotOptimize(suggester.Suggest(Corpus(), pair, texts[i++ % texts.size()]).size());
+    micros.push_back(ThreadMicros() - start);
+  }
+  std::sort(micros.begin(), micros.end());
+  state.counters["median_us"] = micros[micros.size() / 2];
+  state.counters["max_us"] = micros.back();
+  state.counters["texts"] = static_cast<double>(texts.size());
+  state.counters["pair_entries"] = Corpus().GetPairCount(pair);
+}
+BENCHMARK(BM_SuggestLongestFallback)->DenseRange(4, 14, 2)->Unit(benchmark::kMicrosecond);
+
+void BM_SuggestTablesBuild(benchmark::State& state, const std::u16string& pair) {
+  if (!NeedCorpus(state)) return;
+  for (auto _ : state) {
+    Suggester suggester;
+    suggester.Prepare(Corpus(), pair);
+  }
+}
+BENCHMARK_CAPTURE(BM_SuggestTablesBuild, RSE_SAH, std::u16string(u"RSE-SAH"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SuggestTablesBuild, SAH_RUS, std::u16string(u"SAH-RUS"))->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sahdict
+
+BENCHMARK_MAIN();

@@ -1,0 +1,222 @@
+#include "core/search/Suggest.h"
+
+#include <algorithm>
+#include <bit>
+#include <tuple>
+
+#include "core/search/EditDistance.h"
+#include "core/search/RussianStems.h"
+#include "core/search/SearchText.h"
+#include "core/search/SuggestIndex.h"
+#include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict {
+
+namespace {
+
+// Gathers alternatives up to the limit, each position once.
+class Collector {
+ public:
+  Collector(const DictStore& store, const std::u16string& pair, std::vector<Alternative>& out)
+      : store_(store), pair_(pair), out_(out) {}
+
+  bool Full() const { return out_.size() >= kMaxAlternatives; }
+
+  void Add(Alternative a) {
+    if (Full()) return;
+    for (const Alternative& had : out_)
+      if (had.Position == a.Position) return;
+    a.Word = store_.GetEntry(a.Position, pair_).Word;
+    out_.push_back(std::move(a));
+  }
+
+ private:
+  const DictStore& store_;
+  const std::u16string& pair_;
+  std::vector<Alternative>& out_;
+};
+
+// A word is offered once, at the first of the entries that stand for it; the
+// others follow it in the list.
+void AddBase(const SuggestIndex::Base& base, Alternative a, Collector& found) {
+  a.Position = base.first;
+  found.Add(std::move(a));
+}
+
+// The first entry that begins with the folded text once folded: either one
+// whose Word folding leaves as it is, found by the store's own search, or one
+// of the few that folding changes.
+void AddFolded(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+               const std::u16string& folded, Collector& found) {
+  int32_t first = store.FindFirstEntry(folded, pair);
+  if (first > 0 && !StartsWith(store.GetEntry(first, pair).Word, folded)) first = 0;
+  for (const SuggestIndex::Folded& f : index.folded) {
+    if (first > 0 && f.position >= first) break;
+    if (StartsWith(f.key, folded)) first = f.position;
+  }
+  if (first > 0) found.Add({SuggestKind::Folded, first, {}, FormSource::None, {}, 0});
+}
+
+void AddSakhaForms(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+                   const std::u16string& folded, Collector& found) {
+  struct Match {
+    bool generated;
+    size_t length;
+    int32_t base;
+    WordFormNumbers numbers;
+  };
+  std::vector<Match> matches;
+  std::u16string code = folded;
+  const std::u16string key = HarmonyKey(ToCodeNotation(code));
+  // A word is a prefix of the text but for its last letter, which the seam or
+  // harmony may have changed: look its key up under every shorter prefix.
+  for (size_t length = 0; length < std::min(key.size(), index.longestStemKey + 1); ++length) {
+    const auto it = index.stemsByKey.find(key.substr(0, length));
+    if (it == index.stemsByKey.end()) continue;
+    for (int32_t id : it->second) {
+      const SuggestIndex::Base& base = index.bases[static_cast<size_t>(id)];
+      const std::u16string word = WordBase(FoldSearchText(store.GetEntry(base.first, pair).Word, true));
+      if (word == folded || !IsSuffixedForm(word, folded)) continue;
+      const auto numbers = FindGeneratedForm(word, folded);
+      matches.push_back({numbers.has_value(), word.size(), id, numbers.value_or(WordFormNumbers{})});
+    }
+  }
+  // Generated forms first, then longer words.
+  std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+    return std::tuple(!a.generated, b.length) < std::tuple(!b.generated, a.length);
+  });
+  for (const Match& m : matches)
+    AddBase(index.bases[static_cast<size_t>(m.base)],
+            {SuggestKind::Form, 0, {}, m.generated ? FormSource::Generated : FormSource::Suffix, m.numbers, 0}, found);
+}
+
+// The first entry whose word is `stem`: the Word itself or the Word of a
+// derived entry, stem + " (" + headword + ")", folded; 0 when there is none.
+int32_t FirstEntryOfWord(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+                         const std::u16string& stem) {
+  int32_t first = store.FindFirstEntry(stem, pair);
+  if (first > 0 && WordBase(store.GetEntry(first, pair).Word) != stem) first = 0;
+  for (const SuggestIndex::Folded& f : index.folded) {
+    if (first > 0 && f.position >= first) break;
+    if (StartsWith(f.key, stem) && WordBase(f.key) == stem) first = f.position;
+  }
+  return first;
+}
+
+void AddRussianForms(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+                     const std::u16string& text, const std::u16string& folded, Collector& found) {
+  std::vector<std::u16string> stems = RussianStems(text);
+  if (text != folded)
+    for (std::u16string& stem : RussianStems(folded)) stems.push_back(std::move(stem));
+  for (const std::u16string& stem : stems) {
+    const std::u16string key = FoldSearchText(stem, false);
+    if (key == folded) continue;
+    const int32_t first = FirstEntryOfWord(store, pair, index, key);
+    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Stem, {}, 0});
+  }
+}
+
+void AddSimilar(const SuggestIndex& index, const std::u16string& folded, Collector& found) {
+  std::u16string code = folded;
+  if (index.sakha) ToCodeNotation(code);
+  const auto length = static_cast<int32_t>(code.size());
+  const int32_t limit = length >= 7 ? 2 : length >= 4 ? 1 : 0;
+  if (limit == 0) return;
+  const uint64_t letters = LetterBits(code);
+  struct Near {
+    int32_t distance;
+    int32_t base;
+  };
+  std::vector<Near> near;
+  const auto lengths = static_cast<int32_t>(index.basesByLength.size());
+  for (int32_t l = std::max(0, length - limit); l <= std::min(lengths - 1, length + limit); ++l) {
+    for (int32_t id : index.basesByLength[static_cast<size_t>(l)]) {
+      const SuggestIndex::Base& base = index.bases[static_cast<size_t>(id)];
+      // Each letter one key has and the other lacks needs an edit of its own.
+      if (std::popcount(letters & ~base.letters) > limit || std::popcount(base.letters & ~letters) > limit) continue;
+      const int32_t d = BoundedEditDistance(code, index.Key(base), limit);
+      if (d > 0 && d <= limit) near.push_back({d, id});
+    }
+  }
+  // Nearest first, then in list order (bases are in list order).
+  std::sort(near.begin(), near.end(),
+            [](const Near& a, const Near& b) { return std::tie(a.distance, a.base) < std::tie(b.distance, b.base); });
+  for (const Near& n : near) {
+    if (found.Full()) break;
+    AddBase(index.bases[static_cast<size_t>(n.base)], {SuggestKind::Similar, 0, {}, FormSource::None, {}, n.distance},
+            found);
+  }
+}
+
+}  // namespace
+
+Suggester::Suggester() = default;
+Suggester::~Suggester() = default;
+
+const SuggestIndex& Suggester::IndexFor(const DictStore& store, const std::u16string& pair) {
+  if (store.ChangeStamp() != stamp_) {
+    indexes_.clear();
+    stamp_ = store.ChangeStamp();
+  }
+  auto& index = indexes_[pair];
+  if (!index) index = std::make_unique<SuggestIndex>(BuildSuggestIndex(store, pair));
+  return *index;
+}
+
+void Suggester::Prepare(const DictStore& store, const std::u16string& pair) {
+  if (!IndexFor(store, pair).sakha) RussianStemsAvailable();  // loads the spelling dictionary
+}
+
+std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u16string& pair,
+                                            const std::u16string& boxText) {
+  std::vector<Alternative> out;
+  const int32_t k = store.FindFirstEntry(boxText, pair);
+  if (k > 0) {
+    DictEntry entry = store.GetEntry(k, pair);
+    if (StartsWith(entry.Word, boxText)) {
+      out.push_back({SuggestKind::Exact, k, std::move(entry.Word), FormSource::None, {}, 0});
+      return out;
+    }
+  }
+  const SuggestIndex& index = IndexFor(store, pair);
+  const std::u16string folded = FoldSearchText(boxText, index.sakha);
+  Collector found(store, pair, out);
+  AddFolded(store, pair, index, folded, found);
+  if (index.sakha)
+    AddSakhaForms(store, pair, index, folded, found);
+  else
+    AddRussianForms(store, pair, index, boxText, folded, found);
+  AddSimilar(index, folded, found);
+  return out;
+}
+
+std::u16string SuggestKindName(SuggestKind kind) {
+  switch (kind) {
+    case SuggestKind::Exact:
+      return u"exact";
+    case SuggestKind::Folded:
+      return u"folded";
+    case SuggestKind::Form:
+      return u"form";
+    case SuggestKind::Similar:
+      return u"similar";
+  }
+  return {};
+}
+
+std::u16string AlternativeDetail(const Alternative& a) {
+  auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
+  switch (a.Kind) {
+    case SuggestKind::Form:
+      if (a.Source == FormSource::Generated)
+        return number(a.Numbers.Number) + u"\t" + number(a.Numbers.Person) + u"\t" + number(a.Numbers.Case);
+      return a.Source == FormSource::Suffix ? u"suffix" : a.Source == FormSource::Stem ? u"stem" : u"";
+    case SuggestKind::Similar:
+      return number(a.Distance);
+    default:
+      return {};
+  }
+}
+
+}  // namespace sahdict

@@ -1,0 +1,97 @@
+#pragma once
+// What the lookup window's suggestion line offers for the text in the search
+// box: the exact place when a word begins with the text, otherwise
+// alternatives — the same text with case, "ё" and stress marks folded, a word
+// of which the text is an inflected form, and words a letter or two away.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/dict/DictStore.h"
+#include "core/search/SakhaForms.h"
+
+namespace sahdict {
+
+struct SuggestIndex;
+
+enum class SuggestKind {
+  Exact,    // an entry begins with the text: the search's own position
+  Folded,   // the first entry that begins with the text once both are folded (FoldSearchText)
+  Form,     // the text is an inflected form of the entry's word
+  Similar,  // the entry's word is within a small edit distance of the text
+};
+
+// How a form was recognised.
+enum class FormSource {
+  None,
+  Generated,  // a Sakha noun form that MakeWordForm builds (Numbers says which)
+  Suffix,     // a Sakha word followed by a suffix of the engine's tables (IsSuffixedForm)
+  Stem,       // a Russian stem that the spelling dictionary gives (RussianStems)
+};
+
+struct Alternative {
+  SuggestKind Kind = SuggestKind::Exact;
+  int32_t Position = 0;                  // 1-based within the pair: GetEntry(Position, pair)
+  std::u16string Word;                   // that entry's Word
+  FormSource Source = FormSource::None;  // Form only
+  WordFormNumbers Numbers;               // Form with Source Generated only
+  int32_t Distance = 0;                  // Similar only: edit distance in letters
+};
+
+// The most alternatives one text gets.
+constexpr size_t kMaxAlternatives = 8;
+
+// Finds the alternatives for one store. It keeps per-pair tables, built on the
+// first text that needs them and rebuilt after the store changes (it compares
+// the store's ChangeStamp), so one Suggester may serve any number of stores
+// and pairs in turn. Not for use from two threads at once.
+class Suggester {
+ public:
+  Suggester();
+  ~Suggester();
+  Suggester(const Suggester&) = delete;
+  Suggester& operator=(const Suggester&) = delete;
+
+  // The suggestion line for `boxText` as the search box holds it (for a Sakha
+  // source after TypedSakhaToNotation), best first, at most kMaxAlternatives:
+  // - one Exact alternative at FindFirstEntry's position when that entry's Word
+  //   begins with the text, and nothing else;
+  // - otherwise Folded, then Form, then Similar alternatives, each position
+  //   once (the first kind that finds it keeps it);
+  // - empty when nothing is found.
+  // A word that several entries stand for (derived entries are written
+  // word + " (" + headword + ")") is offered once, at the first of them; the
+  // others follow it in the list.
+  // Forms: for a Sakha source generated forms first, then suffixed ones,
+  // longer words first; for a Russian source ("RUS", "RSE") the stems the
+  // spelling dictionary gives, when it is installed. Similar words: texts of 4
+  // to 6 letters allow distance 1, longer texts 2, shorter texts none; letters
+  // are counted in the code form for a Sakha source (ToCodeNotation: "дь",
+  // "нь", "н'", a long vowel are one letter each). Nearest first, then in list order.
+  std::vector<Alternative> Suggest(const DictStore& store, const std::u16string& pair, const std::u16string& boxText);
+
+  // Builds the pair's tables now (and, for a Russian source, loads the
+  // spelling dictionary), so that no later keystroke waits for them: some
+  // tens of milliseconds for a pair of 70,000 entries.
+  void Prepare(const DictStore& store, const std::u16string& pair);
+
+ private:
+  const SuggestIndex& IndexFor(const DictStore& store, const std::u16string& pair);
+
+  uint64_t stamp_ = 0;
+  std::unordered_map<std::u16string, std::unique_ptr<SuggestIndex>> indexes_;
+};
+
+// "exact", "folded", "form" or "similar".
+std::u16string SuggestKindName(SuggestKind kind);
+
+// The detail of an alternative as the tool writes it: "number<TAB>person<TAB>case"
+// for a generated form, "suffix", "stem", the distance for a similar word, ""
+// for the others.
+std::u16string AlternativeDetail(const Alternative& alternative);
+
+}  // namespace sahdict

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "core/dict/DictStore.h"
+#include "core/dict/mdlDict.h"
+#include "core/dict/mdlDictParser.h"
+#include "core/grammar/mdlSahGrammar.h"
+#include "core/search/EditDistance.h"
+#include "core/search/RussianStems.h"
+#include "core/search/SearchText.h"
+#include "core/search/Suggest.h"
+#include "core/text/mdlCommon.h"
+
+namespace sahdict {
+namespace {
+
+// tests/data/search/suggest.dict, plus words the file cannot hold (a stress
+// mark) or that crowd one text's neighbourhood.
+class SuggestTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ReadDictionary(store, SAHDICT_TEST_DATA "/search/suggest.dict", nullptr, nullptr);
+    ASSERT_EQ(store.GetEntryCount(), 28);
+    for (const std::u16string word :
+         {u"за\u0301мок", u"сова", u"сода", u"сола", u"сома", u"сопа", u"сора", u"сота", u"соха", u"соча", u"соша"})
+      store.AddEntry(word, word, u"", u".x", u"RUS-SAH");
+    SortDictionary(store, nullptr);
+  }
+
+  // "kind k Word detail" lines of the suggestion line.
+  std::vector<std::string> Lines(const std::u16string& pair, const std::u16string& text) {
+    std::vector<std::string> lines;
+    for (const Alternative& a : suggester.Suggest(store, pair, text))
+      lines.push_back(ToUtf8(SuggestKindName(a.Kind) + u" " + store.GetEntry(a.Position, pair).Word + u" " + a.Word +
+                             u" " + AlternativeDetail(a)));
+    return lines;
+  }
+
+  DictStore store;
+  Suggester suggester;
+};
+
+TEST_F(SuggestTest, EachKindInItsPlace) {
+  const struct {
+    std::u16string pair, text;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {u"RUS-SAH", u"до", {"exact дом дом "}},
+      {u"RUS-SAH", u"", {"exact Ёлка Ёлка "}},
+      // Case, "ё" and stress marks are folded on both sides.
+      {u"RUS-SAH", u"елка", {"folded Ёлка Ёлка "}},
+      {u"RUS-SAH", u"ЗДА\u0301НИЕ", {"folded здание здание "}},
+      {u"RUS-SAH", u"замок", {"folded за\u0301мок за\u0301мок "}},
+      {u"RUS-SAH", u"лошать", {"similar лошадь лошадь 1"}},
+      // At most eight, nearest first, then in list order.
+      {u"RUS-SAH",
+       u"сожа",
+       {"similar сова сова 1", "similar сода сода 1", "similar сола сола 1", "similar сома сома 1",
+        "similar сопа сопа 1", "similar сора сора 1", "similar сота сота 1", "similar соха соха 1"}},
+      // Sakha letters count once: "уо" and "YO" are one long vowel each, one apart.
+      {u"SAH-RUS", u"уорэх", {"similar YOрэх (ученье) YOрэх (ученье) 1"}},
+      {u"SAH-RUS", u"кыыз", {"similar кыыс (девушка) кыыс (девушка) 1"}},
+      // A word offered once, at the first of its entries.
+      {u"SAH-RUS", u"дьиэбэр", {"form дьиэ (дом) дьиэ (дом) 1\t1\t3"}},
+      {u"SAH-RUS", u"дьиэм", {"form дьиэ (дом) дьиэ (дом) suffix"}},
+      // Too short for a similar word; nothing at all.
+      {u"SAH-RUS", u"кыз", {}},
+      {u"RUS-SAH", u"щщщщ", {}},
+      {u"RUS-RUS", u"дом", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Lines(c.pair, c.text), c.expected) << ToUtf8(c.pair + u" " + c.text);
+}
+
+// Every form the engine makes of these nouns, and real spellings it writes
+// otherwise, lead back to the noun.
+TEST_F(SuggestTest, SakhaFormsLeadToTheirNoun) {
+  const std::u16string pair = u"SAH-RUS";
+  auto leadsTo = [&](const std::u16string& noun, const std::u16string& form, bool generated) {
+    for (const Alternative& a : suggester.Suggest(store, pair, form)) {
+      if (WordBase(a.Word) != noun) continue;
+      if (a.Kind == SuggestKind::Exact) return form == noun;
+      if (a.Kind != SuggestKind::Form) return false;
+      if (!generated) return true;
+      return a.Source == FormSource::Generated &&
+             MakeWordForm(noun, a.Numbers.Case, a.Numbers.Number, a.Numbers.Person) == form;
+    }
+    return false;
+  };
+  int forms = 0;
+  for (const std::u16string noun : {u"дьиэ", u"ат", u"о5о", u"кыыс"})
+    for (int32_t number = 1; number <= 2; ++number)
+      for (int32_t person = 0; person <= 6; ++person)
+        for (int32_t caseNum = 1; caseNum <= 8; ++caseNum) {
+          const std::u16string form = MakeWordForm(noun, caseNum, number, person);
+          if (form.empty()) continue;
+          ++forms;
+          EXPECT_TRUE(leadsTo(noun, form, true)) << ToUtf8(form);
+        }
+  EXPECT_EQ(forms, 4 * 100);  // case 2 has no possessive forms
+  const std::pair<std::u16string, std::u16string> real[] = {
+      {u"дьиэ", u"дьиэм"}, {u"дьиэ", u"дьиэни"}, {u"дьиэ", u"дьиэтигэр"},
+      {u"о5о", u"о5ом"},   {u"о5о", u"о5ото"},   {u"кыыс", u"кыыстарыгар"},
+  };
+  for (const auto& [noun, form] : real) EXPECT_TRUE(leadsTo(noun, form, false)) << ToUtf8(form);
+}
+
+TEST_F(SuggestTest, RussianFormsLeadToTheirStem) {
+  if (!RussianStemsAvailable()) GTEST_SKIP() << "no Russian spelling dictionary";
+  EXPECT_EQ(Lines(u"RUS-SAH", u"книги"), std::vector<std::string>{"form книга книга stem"});
+  EXPECT_EQ(Lines(u"RSE-SAH", u"девушки"), std::vector<std::string>{"form девушка девушка stem"});
+}
+
+TEST_F(SuggestTest, TablesFollowTheStore) {
+  EXPECT_FALSE(Lines(u"RUS-SAH", u"елка").empty());
+  store.ClearDictionary();
+  ReadDictionary(store, SAHDICT_TEST_DATA "/dict/small.dict", nullptr, nullptr);
+  ASSERT_EQ(store.GetEntryCount(), 16);
+  EXPECT_EQ(Lines(u"RUS-SAH", u"елка"), std::vector<std::string>{});
+  EXPECT_EQ(Lines(u"RUS-SAH", u"лашадь"), std::vector<std::string>{"similar лошадь лошадь 1"});
+}
+
+TEST(BoundedEditDistance, CountsEditsUpToTheLimit) {
+  const struct {
+    std::u16string a, b;
+    int32_t limit, expected;
+  } cases[] = {
+      {u"", u"", 2, 0},
+      {u"кот", u"кот", 0, 0},
+      {u"кот", u"кит", 1, 1},
+      {u"кот", u"скот", 1, 1},
+      {u"кот", u"ко", 1, 1},
+      {u"кот", u"ток", 2, 2},
+      {u"кот", u"ток", 1, 2},
+      {u"abcdef", u"badcfe", 2, 3},
+      {u"лошадь", u"лош", 2, 3},
+      {u"kitten", u"sitting", 3, 3},
+      {u"kitten", u"sitting", 5, 3},
+      {u"a", u"", 0, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(BoundedEditDistance(c.a, c.b, c.limit), c.expected) << ToUtf8(c.a + u" " + c.b) << " " << c.limit;
+}
+
+}  // namespace
+}  // namespace sahdict

@@ -1,0 +1,13 @@
+# sahdict-tool suggest: the suggestion line's alternatives on tests/data/search/suggest.dict.
+set(suggest_dict tests/data/search/suggest.dict)
+set(tab "\t")
+
+# One item of each kind, then one with nothing found (exit 1).
+sahdict_tool_check(NAME suggest_stdin ARGS suggest ${suggest_dict} RUS-SAH - INPUT ${CMAKE_CURRENT_SOURCE_DIR}/suggest-input.txt
+  EXIT 1 EXPECT "^exact${tab}3${tab}дом${tab}\n--\nfolded${tab}1${tab}Ёлка${tab}\n--\nsimilar${tab}6${tab}лошадь${tab}1\n--\n--\n$")
+# The box's rewriting comes first: real letters typed for a Sakha source.
+sahdict_tool_check(NAME suggest_sakha_form ARGS suggest ${suggest_dict} SAH-RUS дьиэбэр
+  EXPECT "^form${tab}3${tab}дьиэ \\(дом\\)${tab}1${tab}1${tab}3\n--\n$")
+sahdict_tool_check(NAME suggest_real_letters ARGS suggest ${suggest_dict} SAH-RUS ҥуурдаах
+  EXPECT "^exact${tab}7${tab}н'уурдаах \\(ученье\\)${tab}\n--\n$")
+sahdict_tool_check(NAME suggest_usage ARGS suggest ${suggest_dict} RUS-SAH EXIT 2)
