@@ -16,7 +16,9 @@ class HtmlView : public QTextBrowser {
   // Replaces the document with a page text made by the renderer.
   void SetPage(const std::u16string& page);
 
-  // Pages name no resources; anything asked for (images, style sheets, links) is refused.
+  // Pages name no resources; anything asked for (images, style sheets, links),
+  // by any scheme or path, gets a harmless empty stand-in: a 1x1 transparent
+  // image or an empty text. Nothing is ever read.
   QVariant loadResource(int type, const QUrl& name) override;
 };
 
