@@ -57,9 +57,9 @@ Command Compile() {
       [](DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io) {
         PrintReadSummary(read, store, io);
         if (!read.ok) return int{kProblems};
-        std::string error;
+        WriteError error;
         if (!WriteCompiled(store, args[1], error)) {
-          io.err << "sahdict-tool: cannot write " << args[1] << ": " << error << "\n";
+          io.err << "sahdict-tool: cannot write " << args[1] << ": " << error.text << "\n";
           return int{kUsage};
         }
         return int{kOk};

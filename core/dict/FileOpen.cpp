@@ -16,4 +16,21 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #endif
 }
 
+std::string NotOrdinaryText(std::filesystem::file_type type) {
+  using std::filesystem::file_type;
+  switch (type) {
+    case file_type::directory:
+      return "a folder, not an ordinary file";
+    case file_type::fifo:
+      return "a FIFO, not an ordinary file";
+    case file_type::character:
+    case file_type::block:
+      return "a device, not an ordinary file";
+    case file_type::socket:
+      return "a socket, not an ordinary file";
+    default:
+      return "not an ordinary file";
+  }
+}
+
 }  // namespace sahdict

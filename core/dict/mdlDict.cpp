@@ -5,17 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <random>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
-
-#include "core/dict/FileOpen.h"
+#include "core/dict/FileReplacement.h"
 #include "core/text/Cp1251.h"
 #include "core/text/ProgramIdentity.h"
 #include "core/text/mdlCommon.h"
@@ -159,9 +153,10 @@ std::string DateTimeNow() {
   return text;
 }
 
+// Lines in Windows-1251 with CR LF, gathered and handed to the file in large pieces.
 class CompiledWriter {
  public:
-  explicit CompiledWriter(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
+  explicit CompiledWriter(FileReplacement& file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
 
   // One line in Windows-1251 with CR LF. `escape` puts a space in front of a
   // field that would otherwise read back as a header line.
@@ -177,44 +172,24 @@ class CompiledWriter {
   }
 
   bool Flush() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) ok_ = false;
+    const bool ok = file_.Write(buffer_);
     buffer_.clear();
-    return ok_;
+    return ok;
   }
-
-  // Writes what is buffered, forces it to the disk and closes the file.
-  bool Finish() {
-    Flush();
-    if (std::fflush(file_) != 0) ok_ = false;
-#if defined(__unix__) || defined(__APPLE__)
-    if (ok_ && ::fsync(::fileno(file_)) != 0) ok_ = false;
-#endif
-    if (std::fclose(file_) != 0) ok_ = false;
-    file_ = nullptr;
-    return ok_;
-  }
-
-  ~CompiledWriter() {
-    if (file_ != nullptr) std::fclose(file_);
-  }
-  CompiledWriter(const CompiledWriter&) = delete;
-  CompiledWriter& operator=(const CompiledWriter&) = delete;
 
  private:
-  std::FILE* file_;
+  FileReplacement& file_;
   std::string buffer_;
-  bool ok_ = true;
 };
 
 }  // namespace
 
 bool WriteCompiled(const DictStore& store, const std::filesystem::path& path) {
-  std::string ignored;
+  WriteError ignored;
   return WriteCompiled(store, path, ignored);
 }
 
-bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, std::string& error) {
-  namespace fs = std::filesystem;
+bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, WriteError& error) {
   const int32_t count = std::max(store.GetEntryCount(), 0);
 
   // The pair line is kept verbatim on reading, so a pair that begins with
@@ -222,29 +197,14 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
   // later entry. Refuse rather than write a file that reads back corrupted.
   for (int32_t p = 1; p <= count; ++p) {
     if (StartsWith(store.EntryAt(p).LangPair, u"--")) {
-      error = "entry " + std::to_string(p) + " has the language pair \"" + ToUtf8(store.EntryAt(p).LangPair) +
-              "\", which the compiled layout cannot hold";
+      error = {WriteFailure::LangPair, "entry " + std::to_string(p) + " has the language pair \"" +
+                                           ToUtf8(store.EntryAt(p).LangPair) +
+                                           "\", which the compiled layout cannot hold"};
       return false;
     }
   }
 
-  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  std::random_device seed;
-  std::mt19937_64 random(static_cast<uint64_t>(seed()) << 32 ^ seed() ^
-                         static_cast<uint64_t>(Clock::now().time_since_epoch().count()));
-  fs::path temp;
-  std::FILE* file = nullptr;
-  for (int attempt = 0; attempt < 16 && file == nullptr; ++attempt) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".tmp%016llx", static_cast<unsigned long long>(random()));
-    temp = dir / (path.filename().string() + suffix);
-    file = OpenFile(temp, "wbx");
-  }
-  if (file == nullptr) {
-    error = "cannot create a temporary file in " + dir.string();
-    return false;
-  }
-
+  FileReplacement file(path);
   CompiledWriter out(file);
   out.Line("--date " + DateTimeNow());
   out.Line("--author " + kCompiledAuthor + " ver " + ToUtf8(VersionNumberText()));
@@ -259,19 +219,12 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
     out.Line(e.Translation, true);
     out.Line(e.LangPair, false);
   }
-  std::error_code ec;
-  if (!out.Finish()) {
-    fs::remove(temp, ec);
-    error = "cannot write " + temp.string();
-    return false;
-  }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    error = "cannot replace " + path.string() + ": " + ec.message();
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  out.Line(std::string(kEntriesTrailer) + std::to_string(count));
+  if (out.Flush() && file.Commit()) return true;
+  error = {file.WhatFailed() == FileReplacement::Failure::NotOrdinaryFile ? WriteFailure::NotOrdinaryFile
+                                                                          : WriteFailure::System,
+           file.Error()};
+  return false;
 }
 
 }  // namespace sahdict

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/dict/DictCallbacks.h"
 #include "core/dict/DictStore.h"
@@ -16,15 +17,31 @@ namespace sahdict {
 // order reports nothing.
 void SortDictionary(DictStore& store, const ProgressFn& progress);
 
-// Writes the store in the raw layout, declaring it sorted. Writes a temporary
-// file beside `path` and renames it over `path` only when every byte is
-// written; returns false (and leaves `path` as it was) on any failure. A Word,
+// Why WriteCompiled failed: nothing, a language pair the layout cannot hold,
+// a target that is not an ordinary file, or the system (folder, disk).
+enum class WriteFailure { None, LangPair, NotOrdinaryFile, System };
+
+struct WriteError {
+  WriteFailure failure = WriteFailure::None;
+  std::string text;  // the reason, in English, for the tool and logs
+};
+
+// The comment line that ends a compiled file, before the entry count in
+// decimal: "--# entries 12". Reading takes it for a comment (in the raw layout
+// a line left over, which makes no entry); a compiled file whose last line is
+// not this line with the right count was cut short or damaged.
+inline constexpr std::string_view kEntriesTrailer = "--# entries ";
+
+// Writes the store in the raw layout, declaring it sorted, and ends it with
+// the entries trailer. The file is replaced as a whole (FileReplacement): a
+// symbolic link is followed, anything but an ordinary file is refused, and on
+// any failure `path` stays as it was and no temporary file is left. A Word,
 // HeadWord, Note or Translation that begins with "--" is written with one
 // leading space, which reading trims again; a LangPair that begins with "--"
-// cannot be held by the layout and makes the write fail.
+// cannot be held by the layout and makes the write fail before anything is
+// touched.
 bool WriteCompiled(const DictStore& store, const std::filesystem::path& path);
-// The same; on failure `error` says what went wrong (English, for logs and the tool).
-bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, std::string& error);
+bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, WriteError& error);
 
 // The sort's status text for a finished fraction (0..1) after elapsedSeconds:
 // "Rebuilding dictionary - 12.50% complete, wait for 0:00:07".

@@ -83,8 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!ok) return 0;
 
   const auto& compiled = Files().compiled;
-  std::string error;
-  if (!WriteCompiled(store, compiled, error)) {
+  if (!WriteCompiled(store, compiled)) {
     // The only store the layout cannot hold is one with a pair beginning with "--".
     bool dashedPair = false;
     for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= StartsWith(store.EntryAt(p).LangPair, u"--");

@@ -39,6 +39,50 @@ if(CMAKE_SCRIPT_MODE_FILE)
     # Output that cannot be written: a full device, a closed standard output.
     run(2 "" "cannot write standard output: No space left on device" sh -c "exec \"$0\" dump ${small} > /dev/full" ${TOOL})
     run(2 "" "cannot write standard output: Bad file descriptor" sh -c "exec \"$0\" dump ${small} >&-" ${TOOL})
+
+  elseif(CASE STREQUAL "out_kinds")
+    # A FIFO, and a link to a device, are refused and stay what they are; a
+    # link to a file is followed: the file is replaced, keeping its mode, and
+    # the link stays a link.
+    sh("mkfifo fifo.dict && ln -s /dev/null null.dict && echo old > real.dict && chmod 640 real.dict && ln -s real.dict link.dict")
+    run(2 "" "fifo.dict: a FIFO, not an ordinary file" ${TOOL} compile ${small} fifo.dict)
+    run(2 "" "null.dict: a device, not an ordinary file" ${TOOL} compile ${small} null.dict)
+    run(0 "^result: true\nentries: 16\n$" "^$" ${TOOL} compile ${small} link.dict)
+    sh("test -p fifo.dict && test -L null.dict && test -c /dev/null && test -L link.dict && test -f real.dict")
+    run(0 "^640\n$" "" stat -c %a real.dict)
+    file(READ ${WORK}/real.dict compiled HEX)
+    string(HEX "--# entries 16\r\n" trailer)
+    if(NOT compiled MATCHES "${trailer}$")
+      message(FATAL_ERROR "real.dict does not end like a compiled file:\n${compiled}")
+    endif()
+    expect_files(fifo.dict link.dict null.dict real.dict)
+
+  elseif(CASE STREQUAL "cut_writes")
+    # Writes killed part-way (by the file size limit's signal) leave nothing
+    # behind, and the next write also clears a temporary file that an older
+    # writer left; then the folder holds the source and the output only.
+    file(COPY ${SOURCE} DESTINATION ${WORK})
+    get_filename_component(src ${SOURCE} NAME)
+    foreach(try 1 2 3)
+      execute_process(COMMAND sh -c "ulimit -f 4; exec \"$0\" compile ${src} out.dict" ${TOOL}
+                      WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+      if(rc EQUAL 0)
+        message(FATAL_ERROR "the write was not cut short")
+      endif()
+    endforeach()
+    file(WRITE ${WORK}/out.dict.tmp0123456789abcdef "left by a killed writer")
+    run(0 "result: true" "^$" ${TOOL} compile ${src} out.dict)
+    expect_files(${src} out.dict)
+    # A write that runs out of room (the limit's signal ignored) names OUT and
+    # the system's reason, and leaves OUT as it was.
+    file(READ ${WORK}/out.dict before)
+    run(2 "" "sahdict-tool: cannot write out.dict: File too large\n$"
+        sh -c "trap '' XFSZ && ulimit -f 1 && exec \"$0\" compile ${src} out.dict" ${TOOL})
+    file(READ ${WORK}/out.dict after)
+    if(NOT before STREQUAL after)
+      message(FATAL_ERROR "out.dict changed")
+    endif()
+    expect_files(${src} out.dict)
   else()
     message(FATAL_ERROR "no case ${CASE}")
   endif()
@@ -52,7 +96,7 @@ function(sahdict_tool_files case)
             -DWORK=${CMAKE_CURRENT_BINARY_DIR}/files-${case} -P ${CMAKE_CURRENT_SOURCE_DIR}/files.cmake)
 endfunction()
 if(UNIX)
-  foreach(case stdout)
+  foreach(case stdout out_kinds cut_writes)
     sahdict_tool_files(${case})
   endforeach()
 endif()

@@ -78,26 +78,26 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
   return lines;
 }
 
-TEST(WriteCompiled, HeaderAndFiveLinesPerEntry) {
+TEST(WriteCompiled, HeaderFiveLinesPerEntryAndTrailer) {
   ScratchDir dir;
   const auto file = dir.File("compiled.dict");
   DictStore store;
   ASSERT_TRUE(WriteCompiled(store, file));
   std::vector<std::string> lines = SplitCrLf(ReadBytes(file));
-  ASSERT_EQ(lines.size(), 5u);
+  ASSERT_EQ(lines.size(), 6u);
   EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"(--date \d\d\.\d\d\.\d{4} \d{1,2}:\d\d:\d\d)"))) << lines[0];
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()),
             (std::vector<std::string>{"--author SahDictionary ver 1.04 b27", "--encoding WIN", "--dicttype Sorted",
-                                      "--dicttype RAWformat"}));
+                                      "--dicttype RAWformat", "--# entries 0"}));
 
   store.AddEntry(u"дом", u"дом", u"сущ.", u".дьиэ", kRS);
   store.AddEntry(u"--", u"--x", u"--#", u"-- тире", u"RSE-SAH");
   ASSERT_TRUE(WriteCompiled(store, file));
   lines = SplitCrLf(ReadBytes(file));
-  ASSERT_EQ(lines.size(), 15u);
+  ASSERT_EQ(lines.size(), 16u);
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.end()),
             (std::vector<std::string>{"\xE4\xEE\xEC", "\xE4\xEE\xEC", "\xF1\xF3\xF9.", ".\xE4\xFC\xE8\xFD", "RUS-SAH",
-                                      " --", " --x", " --#", " -- \xF2\xE8\xF0\xE5", "RSE-SAH"}));
+                                      " --", " --x", " --#", " -- \xF2\xE8\xF0\xE5", "RSE-SAH", "--# entries 2"}));
 }
 
 // Every byte but CR and LF, in every text field, survives read -> write -> read.
@@ -129,9 +129,10 @@ TEST(WriteCompiled, FailureLeavesThePreviousFileAndNoTemporaryFile) {
   WriteBytes(file, "previous");
   DictStore store;
   store.AddEntry(u"а", u"а", u"", u"", u"--X");  // a pair the layout cannot hold
-  std::string error;
+  WriteError error;
   EXPECT_FALSE(WriteCompiled(store, file, error));
-  EXPECT_NE(error.find("--X"), std::string::npos) << error;
+  EXPECT_EQ(error.failure, WriteFailure::LangPair);
+  EXPECT_NE(error.text.find("--X"), std::string::npos) << error.text;
   EXPECT_EQ(ReadBytes(file), "previous");
 
   store.ClearDictionary();
