@@ -19,7 +19,8 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
         io.out << "\n";
       },
       nullptr);
-  result.readable = read.opened;
+  result.readable = read.opened && read.error.empty();
+  result.error = read.error;
   result.ok = read.ok;
   return result;
 }
@@ -31,7 +32,7 @@ Command DictFileCommand(std::string name, std::string usage, std::string help, s
     DictStore store;
     const LoadResult read = LoadDictionary(store, args[0], io);
     if (!read.readable) {
-      io.err << "sahdict-tool: cannot read " << args[0] << "\n";
+      io.err << "sahdict-tool: cannot read " << args[0] << ": " << read.error << "\n";
       return int{kUsage};
     }
     const int readStatus = read.ok && read.messages == 0 ? kOk : kProblems;

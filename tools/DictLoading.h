@@ -13,7 +13,8 @@
 namespace sahdict::tool {
 
 struct LoadResult {
-  bool readable = false;  // the file could be opened
+  bool readable = false;  // the file could be opened and read
+  std::string error;      // why it could not, as the system words it
   bool ok = false;        // ReadDictionary's result
   int messages = 0;       // number of reader messages printed
 };

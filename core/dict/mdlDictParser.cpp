@@ -1,6 +1,7 @@
 #include "core/dict/mdlDictParser.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -46,6 +47,8 @@ class LineReader {
   }
 
   bool Failed() const { return failed_; }
+  // The system's reason for the failed read.
+  int Errno() const { return errno_; }
 
  private:
   static constexpr size_t kBufferSize = 1 << 16;
@@ -54,6 +57,7 @@ class LineReader {
     if (failed_) return false;
     len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     pos_ = 0;
+    if (std::ferror(file_) && errno_ == 0) errno_ = errno;
     if (len_ == 0 && std::ferror(file_)) failed_ = true;
     return len_ > 0;
   }
@@ -63,6 +67,7 @@ class LineReader {
   size_t pos_ = 0;
   size_t len_ = 0;
   bool failed_ = false;
+  int errno_ = 0;
 };
 
 struct FileCloser {
@@ -95,13 +100,16 @@ class DictReader {
 
   ReadResult Read(const std::filesystem::path& path, const ProgressFn& progress) {
     store_.ClearDictionary();
-    FileCloser file{OpenFile(path, "rb")};
-    if (file.file == nullptr) return {};
-    return {true, ReadLines(file.file, progress)};
+    ReadResult result;
+    FileCloser file{OpenForReading(path, result.error)};
+    if (file.file == nullptr) return result;
+    result.opened = true;
+    result.ok = ReadLines(file.file, progress, result);
+    return result;
   }
 
  private:
-  bool ReadLines(std::FILE* file, const ProgressFn& progress) {
+  bool ReadLines(std::FILE* file, const ProgressFn& progress, ReadResult& result) {
     LineReader lines(file);
     std::string bytes;
     std::u16string line;
@@ -132,7 +140,10 @@ class DictReader {
         pending_.clear();
       }
     }
-    if (lines.Failed()) return false;
+    if (lines.Failed()) {
+      result.error = std::strerror(lines.Errno());
+      return false;
+    }
     ParseEntryText(pending_);
     pending_.clear();
     if (needsSort_ || needSahExtract_) SortDictionary(store_, progress);

@@ -11,14 +11,18 @@
 namespace sahdict {
 
 struct ReadResult {
-  bool opened = false;  // the file could be opened (a folder cannot)
+  bool opened = false;  // the file could be opened (only an ordinary file can)
   bool ok = false;      // the reader's result
+  // The system's reason when the file could not be opened or a read failed
+  // ("No such file or directory", "Input/output error"); empty otherwise.
+  std::string error;
 };
 
 // Replaces the store's content with the file's entries and sorts them when the
 // file asks for it. `ok` is false, without a message, when the file cannot be
 // opened or read; entries read until then stay in the store. A file that
-// cannot be opened leaves the store empty.
+// cannot be opened leaves the store empty. Only an ordinary file (or a link to
+// one) is opened; a FIFO or device is refused like a missing file.
 ReadResult ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
                           const ProgressFn& progress);
 

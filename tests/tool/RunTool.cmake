@@ -2,7 +2,8 @@
 # the exit code against EXIT and the whole output against the regex EXPECT
 # (no output at all when EXPECT is not given). Standard error holds a reason
 # exactly when the exit code is 2 (bad usage, a file that cannot be read or written).
-# ABSENT names a file the run must not leave behind.
+# ABSENT names a file the run must not leave behind; ERROR, a regex that
+# standard error must match.
 if(ABSENT)
   file(REMOVE "${ABSENT}")
 endif()
@@ -25,6 +26,9 @@ if(rc EQUAL 2 AND err STREQUAL "")
   message(FATAL_ERROR "exit 2 without a reason on standard error")
 elseif(NOT rc EQUAL 2 AND NOT err STREQUAL "")
   message(FATAL_ERROR "unexpected text on standard error:\n${err}")
+endif()
+if(ERROR AND NOT err MATCHES "${ERROR}")
+  message(FATAL_ERROR "standard error does not match '${ERROR}':\n${err}")
 endif()
 if(ABSENT AND EXISTS "${ABSENT}")
   message(FATAL_ERROR "the run left ${ABSENT} behind")

@@ -83,6 +83,14 @@ if(CMAKE_SCRIPT_MODE_FILE)
       message(FATAL_ERROR "out.dict changed")
     endif()
     expect_files(${src} out.dict)
+
+  elseif(CASE STREQUAL "input_kinds")
+    # Only ordinary files are read, links to them included; a FIFO or device
+    # is refused at once instead of being waited on.
+    sh("mkfifo fifo.dict && ln -s ${small} link.dict")
+    run(2 "^$" "/dev/null: a device, not an ordinary file" ${TOOL} dump /dev/null)
+    run(2 "^$" "fifo.dict: a FIFO, not an ordinary file" ${TOOL} check fifo.dict)
+    run(0 "^result: true\nentries: 16\n$" "^$" ${TOOL} check link.dict)
   else()
     message(FATAL_ERROR "no case ${CASE}")
   endif()
@@ -96,7 +104,13 @@ function(sahdict_tool_files case)
             -DWORK=${CMAKE_CURRENT_BINARY_DIR}/files-${case} -P ${CMAKE_CURRENT_SOURCE_DIR}/files.cmake)
 endfunction()
 if(UNIX)
-  foreach(case stdout out_kinds cut_writes)
+  foreach(case stdout out_kinds cut_writes input_kinds)
     sahdict_tool_files(${case})
   endforeach()
+endif()
+
+# A read that fails after the file was opened: the system's reason, exit 2.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  sahdict_tool_check(NAME check_read_error ARGS check /proc/self/mem EXIT 2
+    ERROR "^sahdict-tool: cannot read /proc/self/mem: Input/output error\n$")
 endif()
