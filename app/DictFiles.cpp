@@ -10,7 +10,13 @@ DictFiles::DictFiles(DictStore& store, std::filesystem::path folder, MessageFn m
     : store_(store), folder_(std::move(folder)), message_(std::move(message)), progress_(std::move(progress)) {}
 
 bool DictFiles::LoadCompiled() {
-  loaded_ = ReadDictionary(store_, CompiledPath(), message_, progress_).ok;
+  // The file is the program's own: any message, or a last line other than
+  // the trailer with the count just read, means it was cut short or damaged,
+  // and it is rebuilt without a word about it.
+  bool quiet = true;
+  const ReadResult read = ReadDictionary(
+      store_, CompiledPath(), [&](const std::u16string&) { quiet = false; }, progress_);
+  loaded_ = read.ok && quiet && read.trailerEntries == store_.GetEntryCount();
   return loaded_;
 }
 

@@ -18,7 +18,10 @@ class DictFiles {
   std::filesystem::path CompiledPath() const { return folder_ / "compiled.dict"; }
   std::filesystem::path SourcePath() const { return folder_ / "default.dict"; }
 
-  // Reads compiled.dict into the store; false when it cannot be read.
+  // Reads compiled.dict into the store. False, without a message, when it
+  // cannot be read, gives any message, or does not end with the entries
+  // trailer that counts what was read (a file cut short, damaged, or written
+  // before the trailer existed): it then counts as absent.
   bool LoadCompiled();
 
   enum class Outcome {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dict/FileOpen.h"
@@ -28,6 +29,7 @@ class LineReader {
   // a read error (then Failed() is true).
   bool Next(std::string& line) {
     line.clear();
+    crLf_ = false;
     bool any = false;
     for (;;) {
       if (pos_ == len_ && !Refill()) return any && !failed_;
@@ -41,7 +43,8 @@ class LineReader {
       }
       line.append(begin, static_cast<size_t>(lf - begin));
       pos_ = static_cast<size_t>(lf - buffer_.data()) + 1;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+      crLf_ = !line.empty() && line.back() == '\r';
+      if (crLf_) line.pop_back();
       return true;
     }
   }
@@ -49,6 +52,8 @@ class LineReader {
   bool Failed() const { return failed_; }
   // The system's reason for the failed read.
   int Errno() const { return errno_; }
+  // The line that Next gave last ended with CR LF.
+  bool EndedWithCrLf() const { return crLf_; }
 
  private:
   static constexpr size_t kBufferSize = 1 << 16;
@@ -67,8 +72,18 @@ class LineReader {
   size_t pos_ = 0;
   size_t len_ = 0;
   bool failed_ = false;
+  bool crLf_ = false;
   int errno_ = 0;
 };
+
+// N of a line "--# entries N" (kEntriesTrailer) that ended with CR LF, else -1.
+int64_t TrailerCount(const std::string& line, bool crLf) {
+  if (!crLf || line.compare(0, kEntriesTrailer.size(), kEntriesTrailer) != 0) return -1;
+  const std::string_view digits = std::string_view(line).substr(kEntriesTrailer.size());
+  if (digits.empty() || digits.size() > 18 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+    return -1;
+  return std::stoll(std::string(digits));
+}
 
 struct FileCloser {
   std::FILE* file;
@@ -115,6 +130,7 @@ class DictReader {
     std::u16string line;
     while (lines.Next(bytes)) {
       ++lineNumber_;
+      result.trailerEntries = TrailerCount(bytes, lines.EndedWithCrLf());
       line = DecodeCp1251(bytes);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
@@ -142,6 +158,7 @@ class DictReader {
     }
     if (lines.Failed()) {
       result.error = std::strerror(lines.Errno());
+      result.trailerEntries = -1;
       return false;
     }
     ParseEntryText(pending_);

@@ -2,6 +2,7 @@
 // The dictionary reader: text layout (one article per paragraph) and raw layout
 // (five lines per entry), both Windows-1251 with CR LF line ends.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +17,8 @@ struct ReadResult {
   // The system's reason when the file could not be opened or a read failed
   // ("No such file or directory", "Input/output error"); empty otherwise.
   std::string error;
+  // N of a last line "--# entries N" ended by CR LF (kEntriesTrailer), else -1.
+  int64_t trailerEntries = -1;
 };
 
 // Replaces the store's content with the file's entries and sorts them when the

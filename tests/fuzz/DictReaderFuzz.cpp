@@ -1,7 +1,8 @@
 // Arbitrary bytes to the dictionary reader. The first byte picks the header
 // lines put in front (none, text layout with both extractions, raw sorted, raw
 // unsorted). Whatever reads successfully is written as a compiled file and
-// must read back to the same store; the pair table must answer like the walks.
+// must read back to the same store, with a trailer that counts it; the pair
+// table must answer like the walks.
 #include <unistd.h>
 
 #include <cstdint>
@@ -92,11 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DictStore back;
   int messages = 0;
-  Check(ReadDictionary(
-            back, compiled, [&](const std::u16string&) { ++messages; }, nullptr)
-            .ok,
-        "read back");
+  const ReadResult read = ReadDictionary(
+      back, compiled, [&](const std::u16string&) { ++messages; }, nullptr);
+  Check(read.ok, "read back");
   Check(messages == 0, "read back without messages");
+  Check(read.trailerEntries == back.GetEntryCount(), "the trailer counts the entries");
   Check(back.GetEntryCount() == store.GetEntryCount(), "same count");
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p) Check(back.EntryAt(p) == store.EntryAt(p), "same entries");
   return 0;

@@ -188,6 +188,30 @@ class StartupTest : public QObject {
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"default.dict"});
   }
 
+  // compiled.dict cut short at any byte (so also one written before it ended
+  // with its entry count) counts as absent: the next start rebuilds it from
+  // default.dict without a word about the damage.
+  void DamagedCompiledIsRebuilt() {
+    StartAndClick(test::kSampleDict);
+    const QByteArray whole = Contents(PathOf("compiled.dict"));
+    QVERIFY(whole.endsWith("\r\n--# entries " + QByteArray::number(store_->GetEntryCount()) + "\r\n"));
+    for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+      QFile file(PathOf("compiled.dict"));
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(whole.left(cut)) == cut);
+      file.close();
+      DictStore store;
+      DictFiles files(store, dir_->path().toStdU16String(), [&](const std::u16string&) { QFAIL("a message"); }, {});
+      QVERIFY2(!files.LoadCompiled(), qPrintable(QString::number(cut)));
+    }
+    NewProgram();
+    StartAndClick();
+    QVERIFY(statuses_.contains(QStringLiteral("... Rebuilding dictionary ...")));
+    QCOMPARE(messages_, QStringList());
+    QCOMPARE(List()->model()->rowCount(), 9);
+    const QByteArray rebuilt = Contents(PathOf("compiled.dict"));
+    QCOMPARE(rebuilt.mid(rebuilt.indexOf('\n')), whole.mid(whole.indexOf('\n')));  // all but the date
+  }
+
   // A reload after default.dict was edited: the window is hidden meanwhile and
   // shown again in the same place, with the pair chosen now, an empty search
   // box and the new words; "Инфо о словаре" counts the new dictionary. The
