@@ -1,13 +1,48 @@
 #include "app/DictFiles.h"
 
+#include <string>
 #include <utility>
 
 #include "core/dict/mdlDict.h"
+#include "core/text/mdlCommon.h"
 
 namespace sahdict::app {
 
+namespace {
+
+// A read of a broken file may raise a message per article; only this many are
+// shown one by one, and one more message counts the rest.
+constexpr int kShownMessages = 10;
+
+constexpr char16_t kUsedSource[] = u" Словарь загружен из default.dict; при следующем запуске он будет собран заново.";
+
+// Why compiled.dict was not written, said to the user.
+std::u16string NotWrittenText(WriteFailure failure) {
+  switch (failure) {
+    case WriteFailure::LangPair:
+      return std::u16string(
+                 u"Файл compiled.dict не записан: в словаре есть языковая пара, которая начинается с "
+                 u"\"--\" (см. строку --languages в default.dict), а такую пару этот файл хранить не "
+                 u"может.") +
+             kUsedSource;
+    case WriteFailure::NotOrdinaryFile:
+      return std::u16string(
+                 u"Файл compiled.dict не записан: в папке программы под этим именем находится не "
+                 u"обычный файл, и он оставлен как есть.") +
+             kUsedSource;
+    default:
+      return std::u16string(u"Не удалось записать файл compiled.dict в папку программы.") + kUsedSource;
+  }
+}
+
+}  // namespace
+
 DictFiles::DictFiles(DictStore& store, std::filesystem::path folder, MessageFn message, ProgressFn progress)
     : store_(store), folder_(std::move(folder)), message_(std::move(message)), progress_(std::move(progress)) {}
+
+void DictFiles::Show(const std::u16string& text) const {
+  if (message_) message_(text);
+}
 
 bool DictFiles::LoadCompiled() {
   // The file is the program's own: any message, or a last line other than
@@ -20,25 +55,41 @@ bool DictFiles::LoadCompiled() {
   return loaded_;
 }
 
+ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& path) const {
+  int messages = 0;
+  const ReadResult read = ReadDictionary(
+      store, path,
+      [&](const std::u16string& text) {
+        if (++messages <= kShownMessages) Show(text);
+      },
+      progress_);
+  if (messages > kShownMessages) {
+    Show(u"Остальные сообщения о словаре не показаны (ещё " + FromUtf8(std::to_string(messages - kShownMessages)) +
+         u").");
+  }
+  if (read.noArticle) Show(kNoArticleMessage);
+  return read;
+}
+
 DictFiles::Outcome DictFiles::Rebuild() {
   DictStore source;
-  if (!ReadDictionary(source, SourcePath(), message_, progress_).ok) {
+  const ReadResult read = ReadShown(source, SourcePath());
+  if (!read.ok) {
     if (!loaded_) store_ = std::move(source);
-    if (message_) message_(u"Не удалось прочитать словарь default.dict");
+    if (!read.noArticle) Show(u"Не удалось прочитать словарь default.dict");
     return Outcome::SourceUnreadable;
   }
   store_ = std::move(source);
   loaded_ = true;
 
-  if (!WriteCompiled(store_, CompiledPath())) {
-    if (message_)
-      message_(u"Не удалось записать файл compiled.dict в папку программы. Словарь загружен из default.dict; "
-               u"при следующем запуске он будет собран заново.");
+  WriteError error;
+  if (!WriteCompiled(store_, CompiledPath(), error)) {
+    Show(NotWrittenText(error.failure));
     return Outcome::NotCached;
   }
   // The store becomes what the written file holds.
   DictStore compiled;
-  if (ReadDictionary(compiled, CompiledPath(), message_, progress_).ok) store_ = std::move(compiled);
+  if (ReadShown(compiled, CompiledPath()).ok) store_ = std::move(compiled);
   return Outcome::Rebuilt;
 }
 

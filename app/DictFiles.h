@@ -32,13 +32,18 @@ class DictFiles {
 
   // Reads default.dict, writes compiled.dict from it and reads that back.
   // compiled.dict is written only after default.dict was read in full. When
-  // default.dict cannot be read, one message says so and the store keeps the
-  // dictionary it held if that one had loaded; otherwise it holds whatever
-  // could be read. When compiled.dict cannot be written, one message says so
-  // and the store keeps what was read from default.dict.
+  // default.dict cannot be read, or holds no readable article, one message
+  // says so and the store keeps the dictionary it held if that one had
+  // loaded; otherwise it holds whatever could be read. When compiled.dict
+  // cannot be written, one message says why and the store keeps what was read
+  // from default.dict. Of each read's own messages the first ten are shown,
+  // then one that counts the rest.
   Outcome Rebuild();
 
  private:
+  void Show(const std::u16string& text) const;
+  ReadResult ReadShown(DictStore& store, const std::filesystem::path& path) const;
+
   DictStore& store_;
   std::filesystem::path folder_;
   MessageFn message_;

@@ -10,15 +10,14 @@ namespace sahdict::tool {
 
 LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
   LoadResult result;
-  const ReadResult read = ReadDictionary(
-      store, std::filesystem::path(path),
-      [&](const std::u16string& text) {
-        ++result.messages;
-        io.out << "message: ";
-        WriteText(io.out, text);
-        io.out << "\n";
-      },
-      nullptr);
+  auto print = [&](const std::u16string& text) {
+    ++result.messages;
+    io.out << "message: ";
+    WriteText(io.out, text);
+    io.out << "\n";
+  };
+  const ReadResult read = ReadDictionary(store, std::filesystem::path(path), print, nullptr);
+  if (read.noArticle) print(kNoArticleMessage);
   result.readable = read.opened && read.error.empty();
   result.error = read.error;
   result.ok = read.ok;

@@ -19,7 +19,8 @@ struct LoadResult {
   int messages = 0;       // number of reader messages printed
 };
 
-// Reads `path` into `store`, printing each reader message as "message: <text>" to io.out.
+// Reads `path` into `store`, printing each reader message as "message: <text>"
+// to io.out, then the message of a file without a readable article.
 LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io);
 
 // The body of a command whose first argument is a dictionary file: it runs

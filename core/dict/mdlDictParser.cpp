@@ -85,6 +85,19 @@ int64_t TrailerCount(const std::string& line, bool crLf) {
   return std::stoll(std::string(digits));
 }
 
+// Whether a line that begins with "--" hides article lines behind lone CRs: a
+// file with CR-only line ends reads as one such line.
+bool HidesArticleLines(const std::string& line) {
+  for (size_t cr = line.find('\r'); cr != std::string::npos;) {
+    const size_t next = line.find('\r', cr + 1);
+    const std::string_view piece =
+        std::string_view(line).substr(cr + 1, next == std::string::npos ? next : next - cr - 1);
+    if (!piece.empty() && piece.substr(0, 2) != "--") return true;
+    cr = next;
+  }
+  return false;
+}
+
 struct FileCloser {
   std::FILE* file;
   ~FileCloser() {
@@ -128,10 +141,12 @@ class DictReader {
     LineReader lines(file);
     std::string bytes;
     std::u16string line;
+    bool articleLines = false;
     while (lines.Next(bytes)) {
       ++lineNumber_;
       result.trailerEntries = TrailerCount(bytes, lines.EndedWithCrLf());
       line = DecodeCp1251(bytes);
+      if (!articleLines && StartsWith(line, u"--")) articleLines = HidesArticleLines(bytes);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
         ParseEntryText(pending_);
@@ -145,6 +160,7 @@ class DictReader {
         if (field == 4) store_.AddEntry(group_[0], group_[1], group_[2], group_[3], group_[4]);
         ++rawCounter_;
       } else if (!line.empty()) {
+        articleLines = true;
         pending_ += u' ';
         pending_ += line;
       } else if (!pending_.empty()) {
@@ -163,6 +179,11 @@ class DictReader {
     }
     ParseEntryText(pending_);
     pending_.clear();
+    // Article lines that gave nothing at all: not a dictionary to keep.
+    if (articleLines && store_.GetEntryCount() == 0) {
+      result.noArticle = true;
+      return false;
+    }
     if (needsSort_ || needSahExtract_) SortDictionary(store_, progress);
     return true;
   }

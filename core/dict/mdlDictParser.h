@@ -17,9 +17,15 @@ struct ReadResult {
   // The system's reason when the file could not be opened or a read failed
   // ("No such file or directory", "Input/output error"); empty otherwise.
   std::string error;
+  // A text-layout file that holds article lines gave no entry at all (every
+  // article broken, or lines that never end): a failed read, `ok` is false.
+  bool noArticle = false;
   // N of a last line "--# entries N" ended by CR LF (kEntriesTrailer), else -1.
   int64_t trailerEntries = -1;
 };
+
+// What to tell the user about a read with `noArticle`.
+inline constexpr char16_t kNoArticleMessage[] = u"В словаре нет ни одной читаемой статьи";
 
 // Replaces the store's content with the file's entries and sorts them when the
 // file asks for it. `ok` is false, without a message, when the file cannot be

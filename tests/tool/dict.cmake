@@ -53,6 +53,12 @@ sahdict_tool_check(NAME compile_unwritable ARGS compile ${dict_data}/small.dict 
 sahdict_tool_check(NAME compile_failed_read ARGS compile ${dict_data}/nolang.dict ${CMAKE_CURRENT_BINARY_DIR}/never.dict
   EXIT 1 EXPECT "^message: Не определен язык\nresult: false\nentries: 0\n$" ABSENT ${CMAKE_CURRENT_BINARY_DIR}/never.dict)
 
+# Lines that end in a lone CR read as one header line: no readable article, a failed read, nothing written.
+sahdict_tool_check(NAME check_cr_only ARGS check ${dict_data}/cr-only.dict EXIT 1
+  EXPECT "^message: В словаре нет ни одной читаемой статьи\nresult: false\nentries: 0\n$")
+sahdict_tool_check(NAME compile_cr_only ARGS compile ${dict_data}/cr-only.dict ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict
+  EXIT 1 EXPECT "\nresult: false\n" ABSENT ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict)
+
 # compile then dump gives what dump of the source gives.
 function(sahdict_dict_roundtrip name src)
   add_test(NAME tool.roundtrip_${name}

@@ -212,6 +212,39 @@ class StartupTest : public QObject {
     QCOMPARE(rebuilt.mid(rebuilt.indexOf('\n')), whole.mid(whole.indexOf('\n')));  // all but the date
   }
 
+  // Sources that give nothing to keep, or nothing that can be kept, are not
+  // cached: no compiled.dict appears, and the messages say what happened. Of
+  // one read's own messages ten are shown, then one counts the rest.
+  void HostileSourcesAreNotCached_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("expected");
+    const QString noArticle = QString::fromStdU16String(kNoArticleMessage);
+    QString dashes = QStringLiteral("--languages RUS-SAH\r\n");
+    QStringList errors;
+    for (int k = 1; k <= 25; ++k) {
+      dashes += QStringLiteral("\r\nслово (сущ.) – .тыл\r\n");
+      if (k <= 10) errors << QStringLiteral("Ошибка формата в строке  %1").arg(2 * k + 2);
+    }
+    QTest::newRow("articles with – for - ")
+        << dashes << errors + QStringList{"Остальные сообщения о словаре не показаны (ещё 15).", noArticle};
+    QTest::newRow("lone CR line ends") << QString::fromStdU16String(test::kSampleDict).replace("\r\n", "\r")
+                                       << QStringList{"Неправильный язык словаря", noArticle};
+    QTest::newRow("a pair the compiled file cannot hold")
+        << QStringLiteral("--languages --X\r\n\r\nдом (сущ.) - .дьиэ\r\n")
+        << QStringList{"Неправильный язык словаря",
+                       "Файл compiled.dict не записан: в словаре есть языковая пара, которая начинается с \"--\" "
+                       "(см. строку --languages в default.dict), а такую пару этот файл хранить не может. Словарь "
+                       "загружен из default.dict; при следующем запуске он будет собран заново."};
+  }
+  void HostileSourcesAreNotCached() {
+    QFETCH(QString, source);
+    QFETCH(QStringList, expected);
+    StartAndClick(source.toStdU16String());
+    QCOMPARE(messages_, expected);
+    QVERIFY(!QFile::exists(PathOf("compiled.dict")));
+    QVERIFY(program_->Dict().isVisible());
+  }
+
   // A reload after default.dict was edited: the window is hidden meanwhile and
   // shown again in the same place, with the pair chosen now, an empty search
   // box and the new words; "Инфо о словаре" counts the new dictionary. The

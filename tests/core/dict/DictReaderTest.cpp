@@ -52,10 +52,11 @@ TEST(DictReader, TextLayout) {
 
 TEST(DictReader, MessagesCarryTheRightLineNumbers) {
   RunCases({
-      {"format errors: ( after - , no ), ) before (, nothing; numbered by the line that ended the paragraph",
+      {"format errors: ( after - , no ), ) before (, nothing; numbered by the line that ended the paragraph; "
+       "articles that give no entry at all make a failed read",
        {u"--languages RUS-SAH", u"а - б (в)", u"", u"г (д - е", u"x", u"--# c", u"ж ) з ( - и", u"--version 1",
         u"просто текст", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"ok - 1 (x)", u"последняя"},
-       true,
+       false,
        {u"Ошибка формата в строке  3", u"Ошибка формата в строке  6", u"Ошибка формата в строке  8",
         u"Ошибка формата в строке  10", u"Ошибка формата в строке  21"},
        {}},
