@@ -18,6 +18,7 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
   };
   const ReadResult read = ReadDictionary(store, std::filesystem::path(path), print, nullptr);
   if (read.noArticle) print(kNoArticleMessage);
+  if (read.utf8) io.out << "encoding: utf-8\n";
   result.readable = read.opened && read.error.empty();
   result.error = read.error;
   result.ok = read.ok;

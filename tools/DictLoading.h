@@ -20,7 +20,8 @@ struct LoadResult {
 };
 
 // Reads `path` into `store`, printing each reader message as "message: <text>"
-// to io.out, then the message of a file without a readable article.
+// to io.out, then the message of a file without a readable article, then
+// "encoding: utf-8" for a file read as UTF-8.
 LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io);
 
 // The body of a command whose first argument is a dictionary file: it runs

@@ -11,6 +11,7 @@
 #include "core/dict/FileOpen.h"
 #include "core/dict/mdlDict.h"
 #include "core/text/Cp1251.h"
+#include "core/text/Utf8Scan.h"
 #include "core/text/mdlCommon.h"
 #include "core/text/mdlSah.h"
 
@@ -76,6 +77,39 @@ class LineReader {
   int errno_ = 0;
 };
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// Whether the open file reads as UTF-8: it begins with the byte-order mark, or
+// all of it is UTF-8 with a multi-byte character somewhere. Reads piece by
+// piece up to the first byte that is not UTF-8, then goes back to the start.
+// False, with errno's reason in `error`, when the file cannot be read.
+bool SniffUtf8(std::FILE* file, bool& utf8, std::string& error) {
+  std::vector<char> buffer(1 << 16);
+  Utf8Scan scan;
+  bool first = true;
+  utf8 = false;
+  for (;;) {
+    const size_t len = std::fread(buffer.data(), 1, buffer.size(), file);
+    if (std::ferror(file)) {
+      error = std::strerror(errno);
+      return false;
+    }
+    const std::string_view piece(buffer.data(), len);
+    if (first && piece.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+      utf8 = true;
+      break;
+    }
+    first = false;
+    if (!scan.Feed(piece) || len == 0) break;
+  }
+  utf8 = utf8 || (scan.Complete() && scan.Multibyte());
+  if (std::fseek(file, 0, SEEK_SET) != 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
 // N of a line "--# entries N" (kEntriesTrailer) that ended with CR LF, else -1.
 int64_t TrailerCount(const std::string& line, bool crLf) {
   if (!crLf || line.compare(0, kEntriesTrailer.size(), kEntriesTrailer) != 0) return -1;
@@ -132,11 +166,25 @@ class DictReader {
     FileCloser file{OpenForReading(path, result.error)};
     if (file.file == nullptr) return result;
     result.opened = true;
+    if (!SniffUtf8(file.file, utf8_, result.error)) return result;
+    result.utf8 = utf8_;
     result.ok = ReadLines(file.file, progress, result);
     return result;
   }
 
  private:
+  // One line of the file as text: UTF-8 without the byte-order mark and with
+  // real Sakha letters in the notation, or Windows-1251.
+  void Decode(std::string_view bytes, std::u16string& line) const {
+    if (!utf8_) {
+      line = DecodeCp1251(bytes);
+      return;
+    }
+    if (lineNumber_ == 1 && bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
+    line = FromUtf8(std::string(bytes));
+    FileSakhaLettersToNotation(line);
+  }
+
   bool ReadLines(std::FILE* file, const ProgressFn& progress, ReadResult& result) {
     LineReader lines(file);
     std::string bytes;
@@ -145,7 +193,7 @@ class DictReader {
     while (lines.Next(bytes)) {
       ++lineNumber_;
       result.trailerEntries = TrailerCount(bytes, lines.EndedWithCrLf());
-      line = DecodeCp1251(bytes);
+      Decode(bytes, line);
       if (!articleLines && StartsWith(line, u"--")) articleLines = HidesArticleLines(bytes);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
@@ -200,7 +248,7 @@ class DictReader {
       pair_ = value;  // used even when the check below fails
       if (value != u"RUS-SAH") Message(u"Неправильный язык словаря");
     } else if (key == u"encoding") {
-      if (value != u"WIN") Message(u"Кодировка словаря неверна");
+      if (value != u"WIN" && !(utf8_ && value == u"UTF-8")) Message(u"Кодировка словаря неверна");
     } else if (key == u"dicttype") {
       if (value == u"NeedSahExtract") {
         needSahExtract_ = true;
@@ -270,6 +318,7 @@ class DictReader {
   bool needRusExtract_ = false;
   bool needsSort_ = true;
   bool raw_ = false;
+  bool utf8_ = false;
   int64_t lineNumber_ = 0;
   std::u16string pending_;
   int64_t rawCounter_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The dictionary reader: text layout (one article per paragraph) and raw layout
-// (five lines per entry), both Windows-1251 with CR LF line ends.
+// (five lines per entry), both Windows-1251 (or UTF-8) with CR LF line ends.
 
 #include <cstdint>
 #include <filesystem>
@@ -20,6 +20,8 @@ struct ReadResult {
   // A text-layout file that holds article lines gave no entry at all (every
   // article broken, or lines that never end): a failed read, `ok` is false.
   bool noArticle = false;
+  // The file was read as UTF-8 rather than Windows-1251.
+  bool utf8 = false;
   // N of a last line "--# entries N" ended by CR LF (kEntriesTrailer), else -1.
   int64_t trailerEntries = -1;
 };
@@ -32,6 +34,13 @@ inline constexpr char16_t kNoArticleMessage[] = u"В словаре нет ни 
 // opened or read; entries read until then stay in the store. A file that
 // cannot be opened leaves the store empty. Only an ordinary file (or a link to
 // one) is opened; a FIFO or device is refused like a missing file.
+//
+// A file that begins with the UTF-8 byte-order mark, or that is valid UTF-8
+// with at least one multi-byte character, is read as UTF-8: the mark is
+// dropped, real Sakha letters become the notation
+// (FileSakhaLettersToNotation), and "--encoding UTF-8" is accepted. Any other
+// file is read as Windows-1251. The check reads the file once before the real
+// read, piece by piece, stopping at the first byte that is not UTF-8.
 ReadResult ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
                           const ProgressFn& progress);
 

@@ -116,6 +116,28 @@ std::u16string& SakhaLettersToNotation(std::u16string& text) {
   return text;
 }
 
+std::u16string& FileSakhaLettersToNotation(std::u16string& text) {
+  const auto real = [](char16_t c) {
+    return kSakhaSmall.find(c) != std::u16string_view::npos || kSakhaCapitals.find(c) != std::u16string_view::npos;
+  };
+  if (std::none_of(text.begin(), text.end(), real)) return text;
+  std::u16string out;
+  out.reserve(text.size() + 4);
+  for (const char16_t c : text) {
+    if (!real(c)) {
+      out += c;
+      continue;
+    }
+    const size_t capital = kSakhaCapitals.find(c);
+    const char16_t small = capital == std::u16string_view::npos ? c : kSakhaSmall[capital];
+    out += std::find_if(std::begin(kLetterSteps), std::end(kLetterSteps), [small](const Step& s) {
+             return s.first.front() == small;
+           })->second;
+  }
+  text = std::move(out);
+  return text;
+}
+
 std::u16string& TypedSakhaToNotation(std::u16string& text) {
   return NormalizeSakhaSettled(SakhaLettersToNotation(text));
 }

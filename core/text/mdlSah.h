@@ -28,6 +28,12 @@ std::u16string& NormalizeSakhaSettled(std::u16string& text);
 // Returns the text.
 std::u16string& SakhaLettersToNotation(std::u16string& text);
 
+// The real Sakha letters of a dictionary file saved as UTF-8, written in the
+// notation the dictionary uses: ҥ ҕ ө ү һ become "н'", "5", "O", "Y", "h", and
+// their capitals become the same (the notation has no capital of its own for
+// them). Every other character, capitals included, stays. Returns the text.
+std::u16string& FileSakhaLettersToNotation(std::u16string& text);
+
 // What a search box for a Sakha source shows for typed text:
 // SakhaLettersToNotation, then NormalizeSakhaSettled. Returns the text.
 std::u16string& TypedSakhaToNotation(std::u16string& text);
