@@ -75,8 +75,9 @@ Command RenderCommand() {
 Command MessageCommand() {
   Command cmd{"message", "[--compact] TEXT", "the message window's page for TEXT", nullptr};
   cmd.run = [cmd](const std::vector<std::string>& args, Io& io) {
-    const bool compact = args.size() == 2 && args[0] == "--compact";
-    if (args.size() != 1 && !compact) return UsageError(cmd, io);
+    // "--compact" first exactly when a text follows it; alone it is no text.
+    if (args.empty() || args.size() > 2 || (args.size() == 2) != (args[0] == "--compact")) return UsageError(cmd, io);
+    const bool compact = args.size() == 2;
     WriteText(io.out, MessagePage(FromUtf8(args.back()), compact ? 1 : 0));
     io.out << "\n";
     return int{kOk};

@@ -1,10 +1,13 @@
 #include "tools/Tool.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 #include "core/text/ProgramIdentity.h"
+#include "core/text/Utf8Scan.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict::tool {
@@ -32,6 +35,35 @@ void PrintHelp(std::ostream& out, const std::vector<Command>& cmds) {
   out << "\n  --help                                  this text\n"
          "  --version                               the version\n"
          "\nexit status: 0 success, 1 problems found, 2 bad usage or unreadable/unwritable file\n";
+}
+
+// The length of the UTF-8 sequence that `rest` begins with; 0 when it is none.
+size_t SequenceLength(std::string_view rest) {
+  const auto b = static_cast<unsigned char>(rest[0]);
+  const size_t len = b < 0x80 ? 1 : b < 0xC2 ? 0 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF5 ? 4 : 0;
+  if (len == 0 || len > rest.size()) return 0;
+  Utf8Scan scan;
+  return scan.Feed(rest.substr(0, len)) && scan.Complete() ? len : 0;
+}
+
+// `text` for an error line: UTF-8 characters as they are, every other byte
+// and every control character as \xNN.
+std::string Escaped(std::string_view text) {
+  std::string out;
+  while (!text.empty()) {
+    const auto b = static_cast<unsigned char>(text[0]);
+    const size_t len = SequenceLength(text);
+    if (len > 1 || (len == 1 && b >= 0x20 && b != 0x7F)) {
+      out += text.substr(0, len);
+      text.remove_prefix(len);
+      continue;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", b);
+    out += hex;
+    text.remove_prefix(1);
+  }
+  return out;
 }
 
 }  // namespace
@@ -75,7 +107,7 @@ int RunTool(const std::vector<std::string>& args, Io& io) {
   for (const auto& c : cmds) {
     if (c.name == args[0]) return c.run(std::vector<std::string>(args.begin() + 1, args.end()), io);
   }
-  io.err << "sahdict-tool: unknown command '" << args[0] << "' (see sahdict-tool --help)\n";
+  io.err << "sahdict-tool: unknown command '" << Escaped(args[0]) << "' (see sahdict-tool --help)\n";
   return kUsage;
 }
 
