@@ -503,6 +503,8 @@ class frmDictTest : public QObject {
     QCOMPARE(Selected(), 0);
     Type(QStringLiteral("w3"));
     QCOMPARE(Selected(), 29999);
+    // A row out of sight comes to the top of the list.
+    QCOMPARE(lstWords()->visualRect(lstWords()->model()->index(29999, 0)).top(), 0);
     Type(QStringLiteral("9999"));
     QCOMPARE(Selected(), 39998);
     QTest::keyClick(txtWord(), Qt::Key_Return);

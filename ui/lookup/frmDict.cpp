@@ -288,14 +288,14 @@ int32_t frmDict::SelectedRow() const {
   return selected.isEmpty() ? -1 : selected.front().row();
 }
 
-void frmDict::SelectRow(int32_t row) {
+void frmDict::SelectRow(int32_t row, Scroll scroll) {
   const QModelIndex index = words_->index(row);
   if (!index.isValid()) return;
+  // Seen before the selection moves: making a row current scrolls it into view.
+  const bool inSight = lstWords_->viewport()->rect().contains(lstWords_->visualRect(index));
   lstWords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  // A row out of sight comes to the top, with the words after it below; a
-  // visible row leaves the list where it is.
-  if (!lstWords_->viewport()->rect().contains(lstWords_->visualRect(index)))
-    lstWords_->scrollTo(index, QAbstractItemView::PositionAtTop);
+  // A visible row leaves the list where it is.
+  if (!inSight && scroll == Scroll::ToTop) lstWords_->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 void frmDict::cmbFrom_Click() {
@@ -367,7 +367,7 @@ void frmDict::txtWord_KeyDown(int key) {
     case Qt::Key_Down: {
       const int32_t row =
           ArrowRow(SelectedRow(), words_->rowCount(), key == Qt::Key_Up ? ArrowKey::Up : ArrowKey::Down);
-      if (row >= 0) SelectRow(row);
+      if (row >= 0) SelectRow(row, Scroll::Step);
       break;
     }
     default:

@@ -79,7 +79,10 @@ class frmDict : public QMainWindow {
   void BuildMenu();
   void PlaceOnScreen();
   int32_t SelectedRow() const;
-  void SelectRow(int32_t row);
+  // Selects `row`. A row out of sight is scrolled to the top of the list, so
+  // that the words after it show; an arrow key's step just brings it into view.
+  enum class Scroll { ToTop, Step };
+  void SelectRow(int32_t row, Scroll scroll = Scroll::ToTop);
 
   void cmbFrom_Click();
   void cmbTo_Click();
