@@ -18,12 +18,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <vector>
 
 #include "app/Program.h"
 #include "app/frmSplash.h"
+#include "bench/ProcessorTime.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
@@ -33,6 +33,7 @@ namespace {
 using namespace sahdict;
 using namespace sahdict::ui;
 using namespace sahdict::app;
+using sahdict::bench::ThreadMicros;
 
 QTemporaryDir* g_folder = nullptr;
 int g_messages = 0;
@@ -72,14 +73,6 @@ void PickSource(Running& r, int row) {
 
 void Press(QWidget* widget, QChar c) {
   QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-}
-
-// This thread's processor time in microseconds: on a shared machine the wall
-// clock of one keystroke also counts the time other processes ran.
-double ThreadMicros() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
 double Median(std::vector<double>& values) {
