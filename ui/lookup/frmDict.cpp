@@ -121,8 +121,8 @@ void frmDict::BuildControls() {
   DHTML_->setFocusPolicy(Qt::NoFocus);
   Place(DHTML_, kDHTML);
 
-  lblSuggest_ = new SuggestLine(client);
-  Place(lblSuggest_, kSuggestLine);
+  suggestLine_ = new SuggestLine(client);
+  Place(suggestLine_, kSuggestLine);
 
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
@@ -141,9 +141,9 @@ void frmDict::BuildControls() {
   connect(lstWords_, &QListView::doubleClicked, this, &frmDict::lstWords_DblClick);
   connect(txtWord_, &QLineEdit::textChanged, this, &frmDict::txtWord_Change);
   connect(txtWord_, &SearchBox::KeyDown, this, &frmDict::txtWord_KeyDown);
-  connect(lblSuggest_, &SuggestLine::AlternativeChosen, this, &frmDict::OpenAlternative);
+  connect(suggestLine_, &SuggestLine::AlternativeChosen, this, &frmDict::OpenAlternative);
   connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
-          [this] { OpenAlternative(lblSuggest_->BestPosition()); });
+          [this] { OpenAlternative(suggestLine_->BestPosition()); });
 }
 
 void frmDict::BuildMenu() {
@@ -348,9 +348,9 @@ void frmDict::txtWord_Change() {
 void frmDict::ShowSuggestion(const std::u16string& text) {
   std::vector<Alternative> alternatives;
   if (!text.empty() && !currentPair_.empty()) alternatives = suggester_.Suggest(store_, currentPair_, text);
-  lblSuggest_->Show(text, std::move(alternatives), words_->ShowsSakhaLetters());
+  suggestLine_->Show(text, std::move(alternatives), words_->ShowsSakhaLetters());
   // A quiet tint while the pair has no word like the text; the inherited colours otherwise.
-  const bool tint = lblSuggest_->ShowsNoWord();
+  const bool tint = suggestLine_->ShowsNoWord();
   if (tint == txtWord_->testAttribute(Qt::WA_SetPalette)) return;
   QPalette palette;
   if (tint) palette.setColor(QPalette::Base, kNoWordTint);

@@ -115,7 +115,7 @@ class frmDict : public QMainWindow {
   SearchBox* txtWord_ = nullptr;
   QPushButton* cmdSwitch_ = nullptr;
   HtmlView* DHTML_ = nullptr;
-  SuggestLine* lblSuggest_ = nullptr;
+  SuggestLine* suggestLine_ = nullptr;
   QAction* mnuViewLetters_ = nullptr;
   WordListModel* words_ = nullptr;
   std::unique_ptr<frmWord> article_;
