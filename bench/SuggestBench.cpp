@@ -7,11 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/ProcessorTime.h"
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/search/SearchText.h"
@@ -20,6 +20,8 @@
 
 namespace sahdict {
 namespace {
+
+using bench::ThreadMicros;
 
 const DictStore& Corpus() {
   static const DictStore store = [] {
@@ -52,14 +54,6 @@ std::vector<std::u16string> Keystrokes(const std::u16string& pair) {
   if (PairFrom(pair) == u"SAH")
     for (std::u16string& t : texts) TypedSakhaToNotation(t);
   return texts;
-}
-
-// Microseconds of this thread's processor time: on a shared machine the wall
-// clock of a single call also counts the time other processes ran.
-double ThreadMicros() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
 void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {

@@ -1,22 +1,29 @@
 // The desktop program's windows over the shared corpus (put beside the program
 // as default.dict): switching the language pair, one keystroke in the search
-// box, opening an article, and start-up from an existing compiled.dict (from
+// box, a keystroke that leaves no word beginning with the text (the suggestion
+// line searches its alternatives), switching "Якутские буквы" with an article
+// open, opening an article, and start-up from an existing compiled.dict (from
 // the splash timer's tick to the shown lookup window). Runs offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "app/Program.h"
 #include "app/frmSplash.h"
+#include "bench/ProcessorTime.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
@@ -26,6 +33,7 @@ namespace {
 using namespace sahdict;
 using namespace sahdict::ui;
 using namespace sahdict::app;
+using sahdict::bench::ThreadMicros;
 
 QTemporaryDir* g_folder = nullptr;
 int g_messages = 0;
@@ -67,6 +75,32 @@ void Press(QWidget* widget, QChar c) {
   QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
+double Median(std::vector<double>& values) {
+  if (values.empty()) return 0;
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
+
+// Times one step per iteration, events processed (the repaint included), and
+// reports the medians of the wall clock and of this thread's processor time.
+template <typename Step>
+void TimeSteps(benchmark::State& state, Step step) {
+  std::vector<double> wall, processor;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    const double startProcessor = ThreadMicros();
+    step();
+    QApplication::processEvents();
+    processor.push_back(ThreadMicros() - startProcessor);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(took.count());
+    wall.push_back(took.count() * 1e6);
+  }
+  state.counters["median_us"] = Median(wall);
+  state.counters["median_cpu_us"] = Median(processor);
+}
+
 // Choosing another source: the target list and the word list are rebuilt.
 void BM_SwitchPair(benchmark::State& state) {
   Running& r = Shared();
@@ -82,24 +116,71 @@ void BM_SwitchPair(benchmark::State& state) {
 BENCHMARK(BM_SwitchPair)->Unit(benchmark::kMillisecond);
 
 // One keystroke: a letter typed or taken back; the search (and, for a Sakha
-// source, the normalisation) and the repaint of the list.
+// source, the normalisation), the suggestion line and the repaint of the list.
 void BM_Keystroke(benchmark::State& state) {
   Running& r = Shared();
   PickSource(r, static_cast<int>(state.range(0)));
   QLineEdit* box = r.Child<QLineEdit>("txtWord");
   const QString letters = state.range(0) == 2 ? QStringLiteral("ат4ыhкуо5с") : QStringLiteral("аботкемдрсн");
   int i = 0;
-  for (auto _ : state) {
+  TimeSteps(state, [&] {
     if (box->text().size() < 3) {
       Press(box, letters[i++ % letters.size()]);
     } else {
       QTest::keyClick(box, Qt::Key_Backspace);
     }
-    QApplication::processEvents();
-  }
+  });
   PickSource(r, 0);
 }
-BENCHMARK(BM_Keystroke)->Arg(0)->Arg(2)->ArgName("source")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(2)->ArgName("source")->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A keystroke after which no word of the pair begins with the box's text: the
+// last letter of a word no entry has is typed and taken back, and the line
+// shows alternatives each time (RUS-SAH: a Russian form, SAH-RUS: a Sakha form,
+// RSE-SAH: a long misspelling, whose similar words are searched over every word).
+void BM_KeystrokeSuggest(benchmark::State& state) {
+  Running& r = Shared();
+  const int source = static_cast<int>(state.range(0));
+  PickSource(r, source);
+  QLineEdit* box = r.Child<QLineEdit>("txtWord");
+  const QString base = source == 0   ? QStringLiteral("книгам")
+                       : source == 2 ? QStringLiteral("дьиэбэ")
+                                     : QStringLiteral("предстовлени");
+  const QChar last = source == 0 ? u'и' : source == 2 ? u'р' : u'е';
+  box->setText(base);
+  TimeSteps(state, [&] {
+    if (box->text() == base) {
+      Press(box, last);
+    } else {
+      QTest::keyClick(box, Qt::Key_Backspace);
+    }
+  });
+  state.SetLabel(r.Child<QLabel>("lblSuggest")->text().toStdString());
+  PickSource(r, 0);
+}
+BENCHMARK(BM_KeystrokeSuggest)
+    ->Arg(0)
+    ->Arg(2)
+    ->Arg(1)
+    ->ArgName("source")
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// "Вид" → "Якутские буквы" on and off with SAH-RUS listed and an article open:
+// the list's rows, the page and the title are redrawn.
+void BM_SwitchLetters(benchmark::State& state) {
+  Running& r = Shared();
+  PickSource(r, 2);
+  QLineEdit* box = r.Child<QLineEdit>("txtWord");
+  box->setText(QStringLiteral("ньуо"));
+  QTest::keyClick(box, Qt::Key_Return);
+  QAction* letters = r.Child<QAction>("mnuViewLetters");
+  TimeSteps(state, [&] { letters->trigger(); });
+  if (letters->isChecked()) letters->trigger();
+  state.counters["rows"] = r.Child<QListView>("lstWords")->model()->rowCount();
+  PickSource(r, 0);
+}
+BENCHMARK(BM_SwitchLetters)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Enter on a selected row: fetch the entry, render the page, show it.
 void BM_OpenArticle(benchmark::State& state) {
@@ -147,6 +228,8 @@ BENCHMARK(BM_StartupFromCompiled)->UseManualTime()->Iterations(10)->Unit(benchma
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // "Якутские буквы" is switched here: keep the user's own settings out of it.
+  QStandardPaths::setTestModeEnabled(true);
   QApplication::setQuitOnLastWindowClosed(false);
   QTemporaryDir folder;
   if (!folder.isValid() || !QFile::copy(QStringLiteral(SAHDICT_CORPUS), folder.path() + "/default.dict")) {

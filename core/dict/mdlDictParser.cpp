@@ -182,7 +182,7 @@ class DictReader {
     }
     if (lineNumber_ == 1 && bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
     line = FromUtf8(std::string(bytes));
-    FileSakhaLettersToNotation(line);
+    RealLettersToNotation(line);
   }
 
   bool ReadLines(std::FILE* file, const ProgressFn& progress, ReadResult& result) {

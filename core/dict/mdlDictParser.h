@@ -38,7 +38,7 @@ inline constexpr char16_t kNoArticleMessage[] = u"В словаре нет ни 
 // A file that begins with the UTF-8 byte-order mark, or that is valid UTF-8
 // with at least one multi-byte character, is read as UTF-8: the mark is
 // dropped, real Sakha letters become the notation
-// (FileSakhaLettersToNotation), and "--encoding UTF-8" is accepted. Any other
+// (RealLettersToNotation), and "--encoding UTF-8" is accepted. Any other
 // file is read as Windows-1251. The check reads the file once before the real
 // read, piece by piece, stopping at the first byte that is not UTF-8.
 ReadResult ReadDictionary(DictStore& store, const std::filesystem::path& path, const MessageFn& message,

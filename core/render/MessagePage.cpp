@@ -2,6 +2,7 @@
 
 #include "core/render/ArticleRenderer.h"
 #include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
 
 namespace sahdict {
 
@@ -22,12 +23,29 @@ void HighlightPunctuation(std::u16string& text, const std::u16string& set) {
   text.swap(out);
 }
 
-std::u16string MessagePage(const std::u16string& Text, int16_t Lines) {
+std::u16string MessagePage(const std::u16string& Text, int16_t Lines) { return MessagePage(Text, Lines, u""); }
+
+std::u16string MessagePage(const std::u16string& Text, int16_t Lines, const std::u16string& Appendix) {
   std::u16string text = Text;
   ReplaceAll(text, u"\r\n", u"<br>");
   HighlightPunctuation(text, u".,!?-+*/:=()[]{}");
   const std::u16string styled = Lines == 1 ? Dec(text, u"876112", 5, 1) : Dec(text, u"7B9006", 4, 0);
-  return WrapPage(styled);
+  return WrapPage(styled + Appendix);
+}
+
+std::u16string SakhaLettersTable() {
+  // Spellings stand a few spaces apart, which the page would fold into one.
+  auto spaced = [](std::u16string_view text) {
+    std::u16string out(text);
+    ReplaceAll(out, u" ", u"&nbsp;&nbsp; ");
+    return out;
+  };
+  std::u16string table = u"<br><table border=1 cellspacing=0 cellpadding=3>";
+  for (const SakhaLetterSpelling& row : SakhaLetterSpellings()) {
+    table += u"<tr><td>" + Dec(spaced(row.letters), u"876112", 4, 1) + u"</td><td>" +
+             Dec(spaced(row.spellings), u"7B9006", 4, 0) + u"</td></tr>";
+  }
+  return table + u"</table>";
 }
 
 }  // namespace sahdict

@@ -14,4 +14,12 @@ void HighlightPunctuation(std::u16string& text, const std::u16string& set);
 // and the whole is styled compact (Lines == 1) or normal.
 std::u16string MessagePage(const std::u16string& Text, int16_t Lines);
 
+// The same page with `Appendix`, an HTML fragment, put as it is after the
+// styled text.
+std::u16string MessagePage(const std::u16string& Text, int16_t Lines, const std::u16string& Appendix);
+
+// The notation help's table of the real Sakha letters, each with the spellings
+// that type it, as an HTML fragment for MessagePage's appendix.
+std::u16string SakhaLettersTable();
+
 }  // namespace sahdict

@@ -27,13 +27,24 @@ struct SearchStep {
   int32_t position = 0;
 };
 
+// Choices of the search step; the defaults give the step of the command line.
+struct SearchStepOptions {
+  // For a "SAH" source, read real Sakha letters and Cyrillic capitals as typed
+  // (SakhaLettersToNotation) before the rewrite: the search box of a window.
+  bool SakhaLetters = false;
+};
+
 // Runs the search for the box after an edit. For a "SAH" source the text is
 // rewritten with NormalizeSakha until it no longer changes (at most 64
 // rounds); the caret lands after the canonical form of what stood before it
 // and the selection spans the canonical form of the selected text, both
 // measured after a single rewrite and then held within the final text (a
-// caret or selection outside the input counts as clamped to it). Other sources
-// search the text as it is and return the box unchanged.
-SearchStep RunSearchStep(const DictStore& store, const std::u16string& pair, const SearchBoxState& box);
+// caret or selection outside the input counts as clamped to it). With
+// options.SakhaLetters the typed letters are mapped first, the caret landing
+// after the mapping of what stood before it and the selection spanning the
+// mapping of the selected text; the rewrite then measures from there. Other
+// sources search the text as it is and return the box unchanged.
+SearchStep RunSearchStep(const DictStore& store, const std::u16string& pair, const SearchBoxState& box,
+                         const SearchStepOptions& options = {});
 
 }  // namespace sahdict

@@ -35,12 +35,26 @@ constexpr Step kLetterSteps[] = {
 constexpr std::u16string_view kSakhaCapitals = u"ҤҔӨҮҺ";
 constexpr std::u16string_view kSakhaSmall = u"ҥҕөүһ";
 
-char16_t TypedLetter(char16_t c) {
+char16_t TypedLetter(char16_t c, bool lowerCapitals) {
   const size_t at = kSakhaCapitals.find(c);
   if (at != std::u16string_view::npos) return kSakhaSmall[at];
+  if (!lowerCapitals) return c;
   if (c >= u'Ѐ' && c <= u'Џ') return static_cast<char16_t>(c + 0x50);
   if (c >= u'А' && c <= u'Я' && c != u'О' && c != u'У') return static_cast<char16_t>(c + 0x20);
   return c;
+}
+
+std::u16string& MapTypedLetters(std::u16string& text, bool lowerCapitals) {
+  std::u16string out;
+  out.reserve(text.size() + 4);
+  for (char16_t typed : text) {
+    const char16_t c = TypedLetter(typed, lowerCapitals);
+    const auto* step = std::find_if(std::begin(kLetterSteps), std::end(kLetterSteps),
+                                    [c](const Step& s) { return s.first.front() == c; });
+    out += step == std::end(kLetterSteps) ? std::u16string_view(&c, 1) : step->second;
+  }
+  text = std::move(out);
+  return text;
 }
 
 template <size_t N>
@@ -103,39 +117,15 @@ std::u16string& NormalizeSakhaSettled(std::u16string& text) {
   return text;
 }
 
-std::u16string& SakhaLettersToNotation(std::u16string& text) {
-  std::u16string out;
-  out.reserve(text.size() + 4);
-  for (char16_t typed : text) {
-    const char16_t c = TypedLetter(typed);
-    const auto* step = std::find_if(std::begin(kLetterSteps), std::end(kLetterSteps),
-                                    [c](const Step& s) { return s.first.front() == c; });
-    out += step == std::end(kLetterSteps) ? std::u16string_view(&c, 1) : step->second;
-  }
-  text = std::move(out);
-  return text;
-}
+std::u16string& SakhaLettersToNotation(std::u16string& text) { return MapTypedLetters(text, true); }
 
-std::u16string& FileSakhaLettersToNotation(std::u16string& text) {
+std::u16string& RealLettersToNotation(std::u16string& text) {
   const auto real = [](char16_t c) {
     return kSakhaSmall.find(c) != std::u16string_view::npos || kSakhaCapitals.find(c) != std::u16string_view::npos;
   };
+  // Most lines of a file hold no real letter: leave them untouched.
   if (std::none_of(text.begin(), text.end(), real)) return text;
-  std::u16string out;
-  out.reserve(text.size() + 4);
-  for (const char16_t c : text) {
-    if (!real(c)) {
-      out += c;
-      continue;
-    }
-    const size_t capital = kSakhaCapitals.find(c);
-    const char16_t small = capital == std::u16string_view::npos ? c : kSakhaSmall[capital];
-    out += std::find_if(std::begin(kLetterSteps), std::end(kLetterSteps), [small](const Step& s) {
-             return s.first.front() == small;
-           })->second;
-  }
-  text = std::move(out);
-  return text;
+  return MapTypedLetters(text, false);
 }
 
 std::u16string& TypedSakhaToNotation(std::u16string& text) {
@@ -184,6 +174,15 @@ const std::u16string& NotationHelpText() {
       u"Также подразумевается, что все слова вы будете вводить маленькими буквами.\r\n"
       u"Первый из вариантов это тот, в котором слова будут выводиться";
   return text;
+}
+
+std::span<const SakhaLetterSpelling> SakhaLetterSpellings() {
+  // "O", "Y", "n" and "h" are Latin; "О" and "У" Cyrillic.
+  static constexpr SakhaLetterSpelling kRows[] = {
+      {u"ҥ", u"н' нг 4 n"}, {u"ҕ", u"5"},   {u"ө", u"O О 8"},
+      {u"ү", u"Y У"},       {u"һ", u"h ь"}, {u"ыа иэ уо үө", u"1 2 6 9"},
+  };
+  return kRows;
 }
 
 }  // namespace sahdict

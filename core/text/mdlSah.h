@@ -4,7 +4,9 @@
 // the caller's text in place.
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace sahdict {
 
@@ -28,11 +30,11 @@ std::u16string& NormalizeSakhaSettled(std::u16string& text);
 // Returns the text.
 std::u16string& SakhaLettersToNotation(std::u16string& text);
 
-// The real Sakha letters of a dictionary file saved as UTF-8, written in the
-// notation the dictionary uses: ҥ ҕ ө ү һ become "н'", "5", "O", "Y", "h", and
-// their capitals become the same (the notation has no capital of its own for
-// them). Every other character, capitals included, stays. Returns the text.
-std::u16string& FileSakhaLettersToNotation(std::u16string& text);
+// The real Sakha letters alone: ҥ ҕ ө ү һ and their capitals into the notation
+// as SakhaLettersToNotation maps them, every other character unchanged (for
+// text that may as well be Russian, and for dictionary files saved as UTF-8).
+// Returns the text.
+std::u16string& RealLettersToNotation(std::u16string& text);
 
 // What a search box for a Sakha source shows for typed text:
 // SakhaLettersToNotation, then NormalizeSakhaSettled. Returns the text.
@@ -58,5 +60,15 @@ void StripNonRussian(std::u16string& text);
 
 // The help text on the notation shown by "О сокращениях" (lines joined by CR LF).
 const std::u16string& NotationHelpText();
+
+// One row of the help's table of real letters: the letter (or the long vowels,
+// space-separated) and the spellings that type it (space-separated; for long
+// vowels one spelling per vowel, in the same order).
+struct SakhaLetterSpelling {
+  std::u16string_view letters;
+  std::u16string_view spellings;
+};
+// The rows for ҥ ҕ ө ү һ and the long vowels ыа иэ уо үө.
+std::span<const SakhaLetterSpelling> SakhaLetterSpellings();
 
 }  // namespace sahdict

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -77,6 +78,7 @@ class StartupTest : public QObject {
 
  private slots:
   void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
     SetMsgHandler([this](const std::u16string& text, const std::u16string&, int16_t) {
       messages_ << QString::fromStdU16String(text);
       if (onMessage_) onMessage_();

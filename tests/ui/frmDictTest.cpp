@@ -4,9 +4,11 @@
 // the program are in StartupTest.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -29,6 +32,7 @@
 #include "ui/article/PageForView.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
+#include "ui/common/Settings.h"
 #include "ui/lookup/frmDict.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -73,6 +77,7 @@ class frmDictTest : public QObject {
   QListView* lstWords() { return window_->findChild<QListView*>(QStringLiteral("lstWords")); }
   QLineEdit* txtWord() { return window_->findChild<QLineEdit*>(QStringLiteral("txtWord")); }
   QPushButton* cmdSwitch() { return window_->findChild<QPushButton*>(QStringLiteral("cmdSwitch")); }
+  QLabel* lblSuggest() { return window_->findChild<QLabel*>(QStringLiteral("lblSuggest")); }
   QAction* Action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
   QString ArticleTitle() { return window_->ArticleWindow().windowTitle(); }
   QString ArticleText() { return window_->ArticleWindow().findChild<HtmlView*>(QStringLiteral("txt"))->toPlainText(); }
@@ -111,11 +116,14 @@ class frmDictTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
+    // The settings go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     SetMsgHandler([this](const std::u16string& t, const std::u16string& c, int16_t l) {
       messages_ << MsgCall{Q(t), Q(c), l};
     });
   }
   void init() {
+    SetSakhaLettersSetting(false);
     messages_.clear();
     splashes_ = 0;
     Open(test::kSampleDict);
@@ -138,7 +146,7 @@ class frmDictTest : public QObject {
     QCOMPARE(window_->y(), static_cast<int>(screen.height() * 0.1));
     QCOMPARE(window_->findChild<HtmlView*>(QStringLiteral("DHTML"))->x(), -667);
     QCOMPARE(window_->findChild<HtmlView*>(QStringLiteral("DHTML"))->toPlainText(), QStringLiteral("invisible text"));
-    QCOMPARE(window_->centralWidget()->size(), QSize(266, 294));
+    QCOMPARE(window_->centralWidget()->size(), QSize(266, 326));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     // Spot checks of the design (twips / 15), and the font of the five controls.
     QCOMPARE(cmbTo()->geometry(), QRect(152, 16, 113, 22));
@@ -160,9 +168,10 @@ class frmDictTest : public QObject {
       }
     }
     QCOMPARE(seen, (QStringList{"mnuFile=Файл", "mnuFileReload=Перезагрузить словарь", "mnuFileDiv00=-",
-                                "mnuFileExit=Выход", "mnuPlugins=Plugins", "mnuWordforms=Словоформы",
-                                "mnuInfo=Инфо о словаре", "mnuChecklang=Язык слова", "mnuHelp=Помощь",
-                                "mnuHelpSplash=Заставка", "mnuHelpDiv00=-", "mnuHelpShortcuts=О сокращениях"}));
+                                "mnuFileExit=Выход", "mnuView=Вид", "mnuViewLetters=Якутские буквы",
+                                "mnuPlugins=Plugins", "mnuWordforms=Словоформы", "mnuInfo=Инфо о словаре",
+                                "mnuChecklang=Язык слова", "mnuHelp=Помощь", "mnuHelpSplash=Заставка", "mnuHelpDiv00=-",
+                                "mnuHelpShortcuts=О сокращениях"}));
     QVERIFY(!Action("mnuFileReload")->isVisible());
     QVERIFY(!Action("mnuFileDiv00")->isVisible());
   }
@@ -311,6 +320,9 @@ class frmDictTest : public QObject {
     QCOMPARE(ArticleTitle(), QStringLiteral("дом | Korvane - Sah Dictionary"));
     QCOMPARE(ArticleText(), ShownText(u"дом", u"сущ.", u".дьиэ (мой дом .мин .дьиэм)"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(txtWord()));
+    // The whole text is selected: the next word replaces it.
+    Type(QStringLiteral("вода"));
+    QCOMPARE(txtWord()->text(), QStringLiteral("вода"));
 
     // The keypad's Enter does the same; the window is reused.
     ClearBox();
@@ -319,12 +331,72 @@ class frmDictTest : public QObject {
     QCOMPARE(ArticleTitle(), QStringLiteral("хлеб | Korvane - Sah Dictionary"));
     QCOMPARE(ArticleText(), ShownText(u"хлеб", u"сущ.", u".килиэп"));
 
-    // With no row selected (after a swap) the page is that of the empty record.
+    // With no row selected (after a swap) nothing opens.
     QTest::mouseClick(cmdSwitch(), Qt::LeftButton);
     QCOMPARE(Selected(), -1);
     QTest::keyClick(txtWord(), Qt::Key_Return);
-    QCOMPARE(ArticleTitle(), QStringLiteral(" | Korvane - Sah Dictionary"));
-    QCOMPARE(ArticleText(), ShownText(u"", u"", u""));
+    QCOMPARE(ArticleTitle(), QStringLiteral("хлеб | Korvane - Sah Dictionary"));
+    QCOMPARE(ArticleText(), ShownText(u"хлеб", u"сущ.", u".килиэп"));
+
+    // Esc closes the article window.
+    window_->ArticleWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window_->ArticleWindow()));
+    QTest::keyClick(&window_->ArticleWindow(), Qt::Key_Escape);
+    QVERIFY(!window_->ArticleWindow().isVisible());
+  }
+
+  // "Якутские буквы": the Sakha words of the list, the article and its title
+  // in real letters, remembered for the next start; the box keeps the notation
+  // and reads real letters typed into it.
+  void SakhaLetters() {
+    Pick(cmbFrom(), 2);
+    Type(QStringLiteral("хатын'"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    Action("mnuViewLetters")->trigger();
+    QCOMPARE(SelectedText(), QStringLiteral("хатыҥ (берёза)"));
+    QCOMPARE(txtWord()->text(), QStringLiteral("хатын'"));
+    QCOMPARE(ArticleTitle(), QStringLiteral("хатыҥ (берёза) | Korvane - Sah Dictionary"));
+    HtmlView* page = window_->ArticleWindow().findChild<HtmlView*>(QStringLiteral("txt"));
+    page->selectAll();
+    page->copy();
+    QVERIFY2(QGuiApplication::clipboard()->text().contains(QStringLiteral("хатыҥ")), qPrintable(ArticleText()));
+    Type(QStringLiteral("ТҮҮЛ"));
+    QCOMPARE(txtWord()->text(), QStringLiteral("тYYл"));
+    QCOMPARE(SelectedText(), QStringLiteral("түүл (сон)"));
+
+    Open(test::kSampleDict);
+    QVERIFY(Action("mnuViewLetters")->isChecked());
+    Pick(cmbFrom(), 2);
+    QCOMPARE(lstWords()->model()->index(3, 0).data().toString(), QStringLiteral("күн (день)"));
+    Action("mnuViewLetters")->trigger();
+    QCOMPARE(lstWords()->model()->index(3, 0).data().toString(), QStringLiteral("кYн (день)"));
+    QVERIFY(!SakhaLettersSetting());
+  }
+
+  // No word begins with the text: the line offers the best alternative (F3 or
+  // its link opens it), or says that there is no such word and tints the box.
+  void SuggestionLine() {
+    Type(QStringLiteral("дом"));
+    QVERIFY(lblSuggest()->text().isEmpty());
+    ClearBox();
+    Type(QStringLiteral("Берёза"));
+    QCOMPARE(lblSuggest()->text(), QStringLiteral("Нет слова «Берёза». Может быть: <a href=\"0\">берёза</a> "
+                                                  "(без учёта регистра и ё)"));
+    QTest::keyClick(txtWord(), Qt::Key_F3);
+    QCOMPARE(ArticleTitle(), QStringLiteral("берёза | Korvane - Sah Dictionary"));
+    QCOMPARE(Selected(), 1);
+
+    const QColor plain = txtWord()->palette().color(QPalette::Base);
+    Type(QStringLiteral("щщщ"));
+    QCOMPARE(lblSuggest()->text(), QStringLiteral("В словаре нет слова «щщщ»"));
+    QVERIFY(txtWord()->palette().color(QPalette::Base) != plain);
+    ClearBox();
+    Type(QStringLiteral("вада"));
+    QVERIFY(lblSuggest()->text().contains(QStringLiteral(">вода</a> (похожее слово)")));
+    QCOMPARE(txtWord()->palette().color(QPalette::Base), plain);
+    emit lblSuggest()->linkActivated(QStringLiteral("0"));
+    QCOMPARE(ArticleTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));
+    QCOMPARE(SelectedText(), QStringLiteral("вода"));
   }
 
   void DoubleClickOpensTheArticle() {
@@ -431,6 +503,8 @@ class frmDictTest : public QObject {
     QCOMPARE(Selected(), 0);
     Type(QStringLiteral("w3"));
     QCOMPARE(Selected(), 29999);
+    // A row out of sight comes to the top of the list.
+    QCOMPARE(lstWords()->visualRect(lstWords()->model()->index(29999, 0)).top(), 0);
     Type(QStringLiteral("9999"));
     QCOMPARE(Selected(), 39998);
     QTest::keyClick(txtWord(), Qt::Key_Return);

@@ -54,7 +54,7 @@ class frmWordFormsTest : public QObject {
 
   // What the menu item "Словоформы" does; the window shows itself after the notice.
   static frmWordForms* Open() {
-    OpenWordForms();
+    OpenWordForms(false);
     frmWordForms* w = frmWordForms::LoadedWindow();
     return w != nullptr && QTest::qWaitForWindowExposed(w) ? w : nullptr;
   }
@@ -256,7 +256,7 @@ class frmWordFormsTest : public QObject {
     Click(w_->optForm(8));
     const Snapshot before = Take();
 
-    OpenWordForms();
+    OpenWordForms(false);
     QCOMPARE(frmWordForms::LoadedWindow(), w_);
     QCOMPARE(calls_.size(), size_t{1});
     QVERIFY(Take() == before);

@@ -26,12 +26,14 @@ constexpr int kCompactViewHeight = 900, kCompactButtonTop = 1000, kCompactClient
 
 }  // namespace
 
-void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines) {
+void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines) { Msg(Text, Caption, Lines, u""); }
+
+void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines, const std::u16string& Appendix) {
   if (Handler()) {
     Handler()(Text, Caption, Lines);
     return;
   }
-  frmMsg::Instance().ShowMessage(Text, Caption, Lines);
+  frmMsg::Instance().ShowMessage(Text, Caption, Lines, Appendix);
 }
 
 MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), std::move(handler)); }
@@ -69,9 +71,10 @@ void frmMsg::LoadDesign() {
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
 }
 
-void frmMsg::ShowMessage(const std::u16string& Text, const std::u16string& Caption, int16_t Lines) {
+void frmMsg::ShowMessage(const std::u16string& Text, const std::u16string& Caption, int16_t Lines,
+                         const std::u16string& Appendix) {
   LoadDesign();
-  dhtml_->SetPage(MessagePage(Text, Lines));
+  dhtml_->SetPage(MessagePage(Text, Lines, Appendix));
   setWindowTitle(ToQString(MsgTitle(Caption)));
   if (Lines == 1) {
     // One line of text: a short view without scroll bars and the button just below it.

@@ -15,6 +15,10 @@ class HtmlView;
 // Shows Text as a styled page in the modal message window and returns when the
 // user has closed it. Lines == 1 selects the compact layout.
 void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines);
+// The same with `Appendix`, an HTML fragment shown as it is below the text (the
+// notation help's table of letters). A handler installed by SetMsgHandler
+// receives Text, Caption and Lines alone.
+void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Lines, const std::u16string& Appendix);
 
 // How Msg is shown. Tests install a handler that records the call instead of
 // waiting for a person; an empty handler restores the message window.
@@ -36,8 +40,9 @@ class frmMsg : public QDialog {
   static frmMsg& Instance();
 
   // Lays the window out for one message (compact when Lines == 1), shows it
-  // modally and returns when it has been closed.
-  void ShowMessage(const std::u16string& Text, const std::u16string& Caption, int16_t Lines);
+  // modally and returns when it has been closed. `Appendix` (HTML) follows the text.
+  void ShowMessage(const std::u16string& Text, const std::u16string& Caption, int16_t Lines,
+                   const std::u16string& Appendix);
 
  private:
   frmMsg();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "core/render/ArticleRenderer.h"
@@ -25,6 +26,8 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
   txt_->setObjectName(QStringLiteral("txt"));
   txt_->setFrameShape(QFrame::NoFrame);
   Place(txt_, {0, 0, 1575, 1455});
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void frmWord::EnsureLoaded() {
@@ -57,10 +60,17 @@ void frmWord::ShowArticle() {
   raise();
 }
 
-void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry) {
+void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry, const RenderOptions& options) {
+  entry_ = entry;
   SetTitle(title);
-  SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation));
+  SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation, options));
   ShowArticle();
+}
+
+void frmWord::Redraw(const std::u16string& title, const RenderOptions& options) {
+  if (!loaded_) return;
+  setWindowTitle(ToQString(title));
+  txt_->SetPage(RenderArticle(entry_.HeadWord, entry_.Note, entry_.Translation, options));
 }
 
 void frmWord::resizeEvent(QResizeEvent* event) {

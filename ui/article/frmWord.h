@@ -1,12 +1,14 @@
 #pragma once
 // The article window: one resizable window that shows the article picked in
 // the lookup window. It is loaded (and placed) on first use and again after the
-// user has closed it; while open it keeps its place and size.
+// user has closed it; while open it keeps its place and size. Esc and Ctrl+W
+// close it.
 
 #include <QWidget>
 #include <string>
 
 #include "core/dict/DictEntry.h"
+#include "core/render/ArticleRenderer.h"
 
 namespace sahdict::ui {
 
@@ -25,8 +27,12 @@ class frmWord : public QWidget {
   // Shows the window modeless and brings it to the front.
   void ShowArticle();
   // Titles the window `title`, shows the article page of `entry` (its
-  // HeadWord, Note and Translation) and brings the window to the front.
-  void ShowEntry(const std::u16string& title, const DictEntry& entry);
+  // HeadWord, Note and Translation, rendered with `options`) and brings the
+  // window to the front.
+  void ShowEntry(const std::u16string& title, const DictEntry& entry, const RenderOptions& options = {});
+  // While loaded: the last entry shown again with `options`, under `title`,
+  // without moving or raising the window. Does nothing when not loaded.
+  void Redraw(const std::u16string& title, const RenderOptions& options);
 
   bool IsLoaded() const { return loaded_; }
 
@@ -41,6 +47,7 @@ class frmWord : public QWidget {
 
   HtmlView* txt_;
   bool loaded_ = false;
+  DictEntry entry_;  // the entry ShowEntry showed last
 };
 
 }  // namespace sahdict::ui

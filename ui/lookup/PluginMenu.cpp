@@ -2,24 +2,28 @@
 
 #include "core/dict/LangTable.h"
 #include "core/langcheck/CheckWordLanguage.h"
-#include "ui/article/frmMsg.h"
+#include "core/text/mdlSah.h"
 #include "ui/article/InputBox.h"
+#include "ui/article/frmMsg.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 
-void OpenWordForms() {
+void OpenWordForms(bool sakhaLetters) {
   if (frmWordForms::LoadedWindow() != nullptr) return;
   // The window shows itself at the end of its load, after the notice.
   auto* window = new frmWordForms;
+  window->SetSakhaLetters(sakhaLetters);
   window->Form_Load();
 }
 
 void ShowDictionaryInfo(const DictStore& store) { Msg(DictionaryStats(store), u"", 0); }
 
 void CheckLanguage(const DictStore& store) {
-  const std::u16string answer =
+  std::u16string answer =
       InputBox(u"Введите слово на русском или якутском языке", u"Определение из какого языка слово", u"");
+  // The word may be Russian: its capitals stay.
+  RealLettersToNotation(answer);
   const LangCheckResult result = CheckWordLanguage(answer, store);
   Msg(result.Text, kCheckLangCaption, result.Compact ? 1 : 0);
 }

@@ -7,11 +7,13 @@ class DictStore;
 
 namespace sahdict::ui {
 
-// "Словоформы": opens the word-forms window; does nothing while it is open.
-void OpenWordForms();
+// "Словоформы": opens the word-forms window, its forms shown with real Sakha
+// letters when `sakhaLetters`; does nothing while it is open.
+void OpenWordForms(bool sakhaLetters);
 // "Инфо о словаре": the statistics report of the store through Msg.
 void ShowDictionaryInfo(const DictStore& store);
 // "Язык слова": asks for a word and shows the language check through Msg.
+// Real Sakha letters in the answer are read as the notation.
 void CheckLanguage(const DictStore& store);
 
 }  // namespace sahdict::ui

@@ -10,6 +10,11 @@
 
 namespace sahdict::ui {
 
+// `word` as a list row shows it: with `sakhaLetters` the Sakha word in front of
+// a derived entry's " (headword)" (or the whole Word) in real letters
+// (NotationToSakhaLetters), the headword as it is; otherwise `word` unchanged.
+std::u16string ShownWord(const std::u16string& word, bool sakhaLetters);
+
 class WordListModel : public QAbstractListModel {
   Q_OBJECT
 
@@ -20,9 +25,16 @@ class WordListModel : public QAbstractListModel {
   void Fill(const std::u16string& pair);
   // Shows no rows and stops reading the store (while it is being rebuilt).
   void Clear();
+  // Shows the words of a Sakha source with real letters, or in the notation;
+  // the rows stay, only their texts change.
+  void SetSakhaLetters(bool on);
+  // True when the rows are Sakha words shown with real letters.
+  bool ShowsSakhaLetters() const;
 
-  // The text of `row`, or "" for a row the list does not have.
+  // The Word of `row`, or "" for a row the list does not have.
   std::u16string RowText(int32_t row) const;
+  // The text `row` shows (RowText, in real letters while ShowsSakhaLetters).
+  std::u16string ShownText(int32_t row) const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -31,6 +43,7 @@ class WordListModel : public QAbstractListModel {
   const DictStore& store_;
   std::u16string pair_;
   int32_t rows_ = 0;
+  bool sakhaLetters_ = false;
 };
 
 }  // namespace sahdict::ui

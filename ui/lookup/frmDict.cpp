@@ -10,10 +10,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <utility>
 
+#include "core/dict/DictEntry.h"
 #include "core/dict/LangTable.h"
+#include "core/render/MessagePage.h"
 #include "core/search/SearchStep.h"
 #include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
@@ -22,18 +25,23 @@
 #include "ui/article/frmWord.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 #include "ui/lookup/LangPairs.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
 #include "ui/lookup/SearchHandling.h"
+#include "ui/lookup/SuggestLine.h"
 #include "ui/lookup/WordListModel.h"
+#include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 namespace {
 
-constexpr int kClientWidth = 3990, kClientHeight = 4410;
+// The designed client area, grown below the search box by the suggestion line.
+constexpr int kSuggestHeight = 480;
+constexpr int kClientWidth = 3990, kClientHeight = 4410 + kSuggestHeight;
 
 constexpr TwipsRect kCmbFrom{0, 240, 1695, 330};
 constexpr TwipsRect kFrm{0, 0, 3975, 135};
@@ -42,6 +50,9 @@ constexpr TwipsRect kLstWords{0, 600, 3975, 3420};
 constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
 constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
 constexpr TwipsRect kDHTML{360, 1200, 735, 735};
+constexpr TwipsRect kSuggestLine{0, 4410, kClientWidth, kSuggestHeight};
+// The search box's light background while the pair has no word like its text.
+const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
 
@@ -60,6 +71,9 @@ frmDict::frmDict(DictStore& store, DictHooks hooks)
   setWindowTitle(ToQString(kProgramTitle));
   BuildControls();
   BuildMenu();
+  sakhaLetters_ = SakhaLettersSetting();
+  mnuViewLetters_->setChecked(sakhaLetters_);
+  words_->SetSakhaLetters(sakhaLetters_);
 }
 
 frmDict::~frmDict() = default;
@@ -107,6 +121,9 @@ void frmDict::BuildControls() {
   DHTML_->setFocusPolicy(Qt::NoFocus);
   Place(DHTML_, kDHTML);
 
+  suggestLine_ = new SuggestLine(client);
+  Place(suggestLine_, kSuggestLine);
+
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
                      static_cast<QWidget*>(cmdSwitch_)})
@@ -124,6 +141,9 @@ void frmDict::BuildControls() {
   connect(lstWords_, &QListView::doubleClicked, this, &frmDict::lstWords_DblClick);
   connect(txtWord_, &QLineEdit::textChanged, this, &frmDict::txtWord_Change);
   connect(txtWord_, &SearchBox::KeyDown, this, &frmDict::txtWord_KeyDown);
+  connect(suggestLine_, &SuggestLine::AlternativeChosen, this, &frmDict::OpenAlternative);
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
+          [this] { OpenAlternative(suggestLine_->BestPosition()); });
 }
 
 void frmDict::BuildMenu() {
@@ -137,8 +157,13 @@ void frmDict::BuildMenu() {
     if (hooks_.endProgram) hooks_.endProgram();
   });
 
+  QMenu* view = AddMenu(menuBar(), "mnuView", QStringLiteral("Вид"));
+  mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("Якутские буквы"));
+  mnuViewLetters_->setCheckable(true);
+  connect(mnuViewLetters_, &QAction::triggered, this, &frmDict::SetSakhaLetters);
+
   QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
-  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [this] { OpenWordForms(sakhaLetters_); });
   AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
   AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
 
@@ -197,6 +222,12 @@ void frmDict::LoadFromDictionaryToList() {
   // Emptying the box runs the search once more against the list as it stands.
   txtWord_->setText(QString());
   words_->Fill(currentPair_);
+  PrepareSuggestions();
+}
+
+void frmDict::PrepareSuggestions() {
+  // The tables are built now, not on the first keystroke that needs them.
+  if (!currentPair_.empty()) suggester_.Prepare(store_, currentPair_);
 }
 
 void frmDict::DictReload(int32_t NeedHide) {
@@ -209,6 +240,8 @@ void frmDict::DictReload(int32_t NeedHide) {
     show();
   } else {
     words_->Fill(currentPair_);
+    PrepareSuggestions();
+    ShowSuggestion(ToU16String(txtWord_->text()));
   }
 }
 
@@ -219,12 +252,35 @@ frmWord& frmDict::ArticleWindow() {
 
 void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
-  // With no row selected this is position 0: the empty record.
-  const DictEntry entry = currentPair_.empty() ? DictEntry{} : store_.GetEntry(row + 1, currentPair_);
-  ArticleWindow().ShowEntry(words_->RowText(row) + u" | " + kProgramTitle, entry);
-  // The lookup window takes the focus back so that typing goes on in the box.
+  if (row < 0 || currentPair_.empty()) return;
+  articleWord_ = words_->RowText(row);
+  articlePair_ = currentPair_;
+  ArticleWindow().ShowEntry(ArticleTitle(), store_.GetEntry(row + 1, currentPair_), ArticleOptions());
+  // The lookup window takes the focus back so that typing goes on in the box,
+  // replacing its text; without a window manager no focus event would select it.
   activateWindow();
   txtWord_->setFocus();
+  txtWord_->selectAll();
+}
+
+std::u16string frmDict::ArticleTitle() const {
+  return ShownWord(articleWord_, sakhaLetters_ && PairFrom(articlePair_) == u"SAH") + u" | " + kProgramTitle;
+}
+
+void frmDict::SetSakhaLetters(bool on) {
+  sakhaLetters_ = on;
+  mnuViewLetters_->setChecked(on);
+  SetSakhaLettersSetting(on);
+  words_->SetSakhaLetters(on);
+  if (article_) article_->Redraw(ArticleTitle(), ArticleOptions());
+  if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SetSakhaLetters(on);
+  ShowSuggestion(ToU16String(txtWord_->text()));
+}
+
+void frmDict::OpenAlternative(int32_t position) {
+  if (position <= 0 || position > words_->rowCount()) return;
+  SelectRow(position - 1);
+  lstWords_DblClick();
 }
 
 int32_t frmDict::SelectedRow() const {
@@ -232,11 +288,14 @@ int32_t frmDict::SelectedRow() const {
   return selected.isEmpty() ? -1 : selected.front().row();
 }
 
-void frmDict::SelectRow(int32_t row) {
+void frmDict::SelectRow(int32_t row, Scroll scroll) {
   const QModelIndex index = words_->index(row);
   if (!index.isValid()) return;
+  // Seen before the selection moves: making a row current scrolls it into view.
+  const bool inSight = lstWords_->viewport()->rect().contains(lstWords_->visualRect(index));
   lstWords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  lstWords_->scrollTo(index);
+  // A visible row leaves the list where it is.
+  if (!inSight && scroll == Scroll::ToTop) lstWords_->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 void frmDict::cmbFrom_Click() {
@@ -261,14 +320,15 @@ void frmDict::cmdSwitch_Click() {
   LoadFromDictionaryToList();
 }
 
-void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0); }
+void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
 
 void frmDict::txtWord_Change() {
   const bool selected = txtWord_->hasSelectedText();
-  const SearchStep step = RunSearchStep(
-      store_, currentPair_,
-      {ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
-       selected ? txtWord_->selectionLength() : 0});
+  const SearchBoxState typed{ToU16String(txtWord_->text()),
+                             selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+                             selected ? txtWord_->selectionLength() : 0};
+  // The window's box reads real Sakha letters as typed.
+  const SearchStep step = RunSearchStep(store_, currentPair_, typed, {.SakhaLetters = true});
   if (step.rewritten) {
     // The step's text is already settled: writing it must not run this handler again.
     const QSignalBlocker blocker(txtWord_);
@@ -282,6 +342,19 @@ void frmDict::txtWord_Change() {
   }
   // The list may still show an older pair with fewer rows: select only a row it holds.
   if (step.position > 0 && step.position <= words_->rowCount()) SelectRow(step.position - 1);
+  ShowSuggestion(step.box.text);
+}
+
+void frmDict::ShowSuggestion(const std::u16string& text) {
+  std::vector<Alternative> alternatives;
+  if (!text.empty() && !currentPair_.empty()) alternatives = suggester_.Suggest(store_, currentPair_, text);
+  suggestLine_->Show(text, std::move(alternatives), words_->ShowsSakhaLetters());
+  // A quiet tint while the pair has no word like the text; the inherited colours otherwise.
+  const bool tint = suggestLine_->ShowsNoWord();
+  if (tint == txtWord_->testAttribute(Qt::WA_SetPalette)) return;
+  QPalette palette;
+  if (tint) palette.setColor(QPalette::Base, kNoWordTint);
+  txtWord_->setPalette(palette);
 }
 
 void frmDict::txtWord_KeyDown(int key) {
@@ -294,7 +367,7 @@ void frmDict::txtWord_KeyDown(int key) {
     case Qt::Key_Down: {
       const int32_t row =
           ArrowRow(SelectedRow(), words_->rowCount(), key == Qt::Key_Up ? ArrowKey::Up : ArrowKey::Down);
-      if (row >= 0) SelectRow(row);
+      if (row >= 0) SelectRow(row, Scroll::Step);
       break;
     }
     default:

@@ -1,5 +1,5 @@
 #pragma once
-// The lookup window: language pair, word list, search box and the menu.
+// The lookup window: language pair, word list, search box, suggestion line and the menu.
 
 #include <QMainWindow>
 #include <cstdint>
@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/dict/DictStore.h"
+#include "core/render/ArticleRenderer.h"
+#include "core/search/Suggest.h"
 
 class QAction;
 class QComboBox;
@@ -19,6 +21,7 @@ namespace sahdict::ui {
 
 class HtmlView;
 class SearchBox;
+class SuggestLine;
 class WordListModel;
 class frmWord;
 
@@ -50,8 +53,15 @@ class frmDict : public QMainWindow {
   // Rebuilds the dictionary; NeedHide 1 hides the window meanwhile and
   // refills the list afterwards.
   void DictReload(int32_t NeedHide = 0);
-  // Opens the article of the selected row (double-click, or Enter in the box).
+  // Opens the article of the selected row (double-click, or Enter in the box);
+  // with no row selected it opens nothing. The search box then has the focus
+  // with its whole text selected.
   void lstWords_DblClick();
+
+  // "Вид" → "Якутские буквы": shows Sakha words with real letters in the list
+  // of a Sakha source, the article page and title and the word-forms boxes,
+  // and remembers the choice. The search box keeps the notation.
+  void SetSakhaLetters(bool on);
 
   // The pair whose words the list shows ("RUS-SAH" ...; "" when the source
   // offers no target).
@@ -69,7 +79,10 @@ class frmDict : public QMainWindow {
   void BuildMenu();
   void PlaceOnScreen();
   int32_t SelectedRow() const;
-  void SelectRow(int32_t row);
+  // Selects `row`. A row out of sight is scrolled to the top of the list, so
+  // that the words after it show; an arrow key's step just brings it into view.
+  enum class Scroll { ToTop, Step };
+  void SelectRow(int32_t row, Scroll scroll = Scroll::ToTop);
 
   void cmbFrom_Click();
   void cmbTo_Click();
@@ -78,10 +91,22 @@ class frmDict : public QMainWindow {
   void txtWord_Change();
   void txtWord_KeyDown(int key);
 
+  // The suggestion line (and the box's tint) for the box's text `text`.
+  void ShowSuggestion(const std::u16string& text);
+  // Selects the row of `position` within the pair and opens its article.
+  void OpenAlternative(int32_t position);
+  void PrepareSuggestions();
+  RenderOptions ArticleOptions() const { return {.SakhaLetters = sakhaLetters_}; }
+  std::u16string ArticleTitle() const;
+
   DictStore& store_;
   DictHooks hooks_;
   std::u16string currentPair_;
   bool InSetFromLang = false;
+  bool sakhaLetters_ = false;
+  Suggester suggester_;
+  // The Word and pair of the article shown last, to title it again.
+  std::u16string articleWord_, articlePair_;
 
   QComboBox* cmbFrom_ = nullptr;
   QFrame* frm_ = nullptr;
@@ -90,6 +115,8 @@ class frmDict : public QMainWindow {
   SearchBox* txtWord_ = nullptr;
   QPushButton* cmdSwitch_ = nullptr;
   HtmlView* DHTML_ = nullptr;
+  SuggestLine* suggestLine_ = nullptr;
+  QAction* mnuViewLetters_ = nullptr;
   WordListModel* words_ = nullptr;
   std::unique_ptr<frmWord> article_;
 };

@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QString>
+#include <string>
 
+#include "core/render/MessagePage.h"
 #include "core/text/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
 #include "ui/article/frmMsg.h"
@@ -179,6 +182,22 @@ QWidget* frmWordForms::NewControl(const ControlRow& row, QWidget* parent) {
   return nullptr;
 }
 
+std::u16string frmWordForms::FormCaption(int32_t number, int32_t person, int32_t kase) {
+  auto caption = [](const std::string& name) -> std::u16string {
+    for (const ControlRow& row : kControls)
+      if (row.caption != nullptr && name == row.name) return row.caption;
+    return {};
+  };
+  // Number headings: lbl17 singular, lbl16 plural; person rows lbl2..lbl4; case questions lbl8..lbl15.
+  std::u16string text = caption(number == 2 ? "lbl16" : "lbl17");
+  if (person >= 1 && person <= 6) {
+    text += u", " + caption("lbl" + std::to_string(2 + (person - 1) % 3));
+    if (person > 3) text += u" мн.";
+  }
+  if (kase >= 1 && kase <= 8) text += u", " + caption("lbl" + std::to_string(7 + kase));
+  return text;
+}
+
 QLineEdit* frmWordForms::txtForm(int index) const {
   if (index == ProcessedFormIndex) return txtForm100_;
   return index >= 1 && index <= 16 ? txtForms_[static_cast<size_t>(index)] : nullptr;
@@ -209,9 +228,8 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 8) CurrentNumber = 2;
 
   const WordFormsView view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
-  txtForm100_->setText(ToQString(view.Processed));
-  for (int k = 1; k <= 16; ++k)
-    txtForms_[static_cast<size_t>(k)]->setText(ToQString(view.Form[static_cast<size_t>(k)]));
+  ShowForm(txtForm100_, view.Processed);
+  for (int k = 1; k <= 16; ++k) ShowForm(txtForms_[static_cast<size_t>(k)], view.Form[static_cast<size_t>(k)]);
   // Choosing a number removes the possessor.
   if (Index == 7 || Index == 8) {
     for (int16_t k = 1; k <= 6; ++k) ClearOption(k);
@@ -223,13 +241,40 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   SelectOption(Index);
 }
 
-void frmWordForms::txtInput_Change() { ShowWordForms(CurrentIndex); }
+void frmWordForms::txtInput_Change() {
+  // Real Sakha letters and capitals typed become the notation, the caret
+  // staying after what stood before it.
+  const QString typed = txtInput_->text();
+  std::u16string text = ToU16String(typed);
+  if (SakhaLettersToNotation(text) != ToU16String(typed)) {
+    std::u16string before = ToU16String(typed.left(txtInput_->cursorPosition()));
+    const QSignalBlocker blocker(txtInput_);
+    txtInput_->setText(ToQString(text));
+    txtInput_->setCursorPosition(static_cast<int>(SakhaLettersToNotation(before).size()));
+  }
+  ShowWordForms(CurrentIndex);
+}
+
+void frmWordForms::SetSakhaLetters(bool on) {
+  if (sakhaLetters_ == on) return;
+  sakhaLetters_ = on;
+  if (CurrentIndex >= 1 && CurrentIndex <= 8) {
+    int16_t index = CurrentIndex;
+    ShowWordForms(index);
+  }
+}
+
+void frmWordForms::ShowForm(QLineEdit* box, const std::u16string& text) const {
+  std::u16string shown = text;
+  if (sakhaLetters_) NotationToSakhaLetters(shown);
+  box->setText(ToQString(shown));
+}
 
 void frmWordForms::optForm_Click(int16_t Index) { ShowWordForms(Index); }
 
 void frmWordForms::txtForm_Click(int16_t Index) { ShowWordForms(Index); }
 
-void frmWordForms::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0); }
+void frmWordForms::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
 
 void frmWordForms::mnuHelpAbout_Click() { Msg(WordFormsAboutText(), u"О проргамме", 0); }
 

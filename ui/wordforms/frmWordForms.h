@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QLineEdit;
 class QRadioButton;
@@ -33,6 +34,15 @@ class frmWordForms : public QMainWindow {
   // Index 0 (nothing selected yet) stores 7 in the caller's variable and
   // selects singular, whose click does the work; other values do nothing.
   void ShowWordForms(int16_t& Index);
+
+  // Shows the form boxes (txtForm) with real Sakha letters, or in the notation.
+  void SetSakhaLetters(bool on);
+
+  // A generated form named by the window's own captions: the number's heading
+  // (1, 2), the person's row heading (1..6; the plural persons 4..6 share the
+  // rows of 1..3 and add "мн."; 0 names none) and the case's question (1..8),
+  // joined by ", ".
+  static std::u16string FormCaption(int32_t number, int32_t person, int32_t kase);
 
   // txtForm 1..16 and 100; nullptr for other indexes.
   QLineEdit* txtForm(int index) const;
@@ -69,6 +79,7 @@ class frmWordForms : public QMainWindow {
   // Clears an option without raising anything.
   void ClearOption(int16_t index);
   void SetBold(int index, bool bold);
+  void ShowForm(QLineEdit* box, const std::u16string& text) const;
 
   QLineEdit* txtInput_ = nullptr;
   QLineEdit* txtForm100_ = nullptr;
@@ -76,6 +87,7 @@ class frmWordForms : public QMainWindow {
   std::array<QRadioButton*, 9> optForms_{};  // 1..8
   QGroupBox* frmNum_ = nullptr;
   QFrame* frame_ = nullptr;
+  bool sakhaLetters_ = false;
 };
 
 }  // namespace sahdict::ui

@@ -37,6 +37,9 @@ TEST(MessagePage, NormalAndCompactPages) {
       {u"<i>&", 0, u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4><i>&</font></body>"},
   };
   for (const auto& [text, lines, page] : cases) EXPECT_EQ(MessagePage(text, lines), page);
+  // An appendix follows the styled text as it is: its punctuation stays plain.
+  EXPECT_EQ(MessagePage(u"a.", 0, u"<td>=</td>"),
+            u"<body bgcolor=#FAFAF5><font color=#7B9006 size=4>a" + Bold(u'.') + u"</font><td>=</td></body>");
   // The page highlights every character of its punctuation set.
   for (const char16_t c : std::u16string(u".,!?-+*/:=()[]{}"))
     EXPECT_EQ(MessagePage(std::u16string(1, c), 0),

@@ -19,6 +19,7 @@ TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
     std::u16string pair;
     SearchBoxState in, out;
     int32_t position;
+    bool letters = false;
   } cases[] = {
       // Typed at the end: the caret stays after the canonical form.
       {u"SAH-RUS", {u"4", 1, 0}, {u"н'", 2, 0}, 2},
@@ -47,10 +48,20 @@ TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
       {u"RUS-SAH", {u"4", 0, 0}, {u"4", 0, 0}, 1},
       {u"RSE-SAH", {u"3", 1, 0}, {u"3", 1, 0}, 0},
       {u"", {u"", 0, 0}, {u"", 0, 0}, 0},
+      // Real letters and capitals are read as typed only when asked, and only
+      // for a Sakha source; the caret and the selection follow the mapping.
+      {u"SAH-RUS", {u"ҥ", 1, 0}, {u"ҥ", 1, 0}, 0},
+      {u"SAH-RUS", {u"ҥ", 1, 0}, {u"н'", 2, 0}, 2, true},
+      {u"SAH-RUS", {u"ДЬИЭ", 4, 0}, {u"дьиэ", 4, 0}, 1, true},
+      {u"SAH-RUS", {u"аҤб", 2, 0}, {u"ан'б", 3, 0}, 1, true},
+      {u"SAH-RUS", {u"Үө4", 0, 2}, {u"YOн'", 0, 2}, 1, true},
+      {u"SAH-RUS", {u"һУО", 1, 2}, {u"hYO", 1, 2}, 1, true},
+      {u"RUS-SAH", {u"ҥН", 2, 0}, {u"ҥН", 2, 0}, 0, true},
   };
   for (const auto& c : cases) {
-    const SearchStep step = RunSearchStep(store, c.pair, c.in);
-    const std::string label = ToUtf8(c.pair + u" " + c.in.text) + " caret " + std::to_string(c.in.caret);
+    const SearchStep step = RunSearchStep(store, c.pair, c.in, {.SakhaLetters = c.letters});
+    const std::string label =
+        ToUtf8(c.pair + u" " + c.in.text) + " caret " + std::to_string(c.in.caret) + (c.letters ? " letters" : "");
     EXPECT_EQ(step.rewritten, c.pair == u"SAH-RUS") << label;
     EXPECT_EQ(step.box.text, c.out.text) << label;
     EXPECT_EQ(step.box.caret, c.out.caret) << label;

@@ -62,6 +62,27 @@ TEST(mdlSah, RealLettersToNotationAndBack) {
   EXPECT_EQ(TypedSakhaCaret(u"Ҥа", 1), 2);
   EXPECT_EQ(TypedSakhaCaret(u"нья", 3), 4);
   EXPECT_EQ(TypedSakhaCaret(u"ат", 9), 2);
+  // Text that may be Russian keeps its capitals; only the real letters map.
+  std::u16string mixed = u"Ҥа Москва үөрэх";
+  EXPECT_EQ(RealLettersToNotation(mixed), u"н'а Москва YOрэх");
+}
+
+// Every spelling the help's table names types its letter.
+TEST(mdlSah, TableOfLettersNamesSpellingsThatTypeThem) {
+  auto words = [](std::u16string_view text) {
+    std::vector<std::u16string> out;
+    for (std::u16string rest(text); !rest.empty();) out.push_back(CutFirstWord(rest));
+    return out;
+  };
+  for (const SakhaLetterSpelling& row : SakhaLetterSpellings()) {
+    const std::vector<std::u16string> letters = words(row.letters);
+    const std::vector<std::u16string> spellings = words(row.spellings);
+    for (size_t i = 0; i < spellings.size(); ++i) {
+      std::u16string typed = spellings[i];
+      EXPECT_EQ(NotationToSakhaLetters(TypedSakhaToNotation(typed)), letters[letters.size() == 1 ? 0 : i])
+          << ToUtf8(spellings[i]);
+    }
+  }
 }
 
 TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {

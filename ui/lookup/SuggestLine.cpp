@@ -1,0 +1,112 @@
+#include "ui/lookup/SuggestLine.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <utility>
+
+#include "ui/common/Fonts.h"
+#include "ui/common/TextConversion.h"
+#include "ui/common/Twips.h"
+#include "ui/lookup/WordListModel.h"
+#include "ui/wordforms/frmWordForms.h"
+
+namespace sahdict::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Within the line: the text, and the button that lists every alternative.
+constexpr TwipsRect kLabel{30, 0, 3570, 480};
+constexpr TwipsRect kButton{3630, 15, 345, 300};
+
+QString Quoted(const std::u16string& text) { return u"«"_s + ToQString(text).toHtmlEscaped() + u"»"_s; }
+
+}  // namespace
+
+std::u16string AlternativeNote(const Alternative& a) {
+  switch (a.Kind) {
+    case SuggestKind::Folded:
+      return u"без учёта регистра и ё";
+    case SuggestKind::Form:
+      if (a.Source == FormSource::Generated)
+        return u"форма: " + frmWordForms::FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case);
+      return u"форма этого слова";
+    case SuggestKind::Similar:
+      return u"похожее слово";
+    case SuggestKind::Exact:
+      break;
+  }
+  return {};
+}
+
+SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
+  lblSuggest_ = new QLabel(this);
+  lblSuggest_->setObjectName(QStringLiteral("lblSuggest"));
+  lblSuggest_->setFont(TextFont());
+  lblSuggest_->setWordWrap(true);
+  lblSuggest_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblSuggest_->setTextFormat(Qt::RichText);
+  lblSuggest_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+  lblSuggest_->setFocusPolicy(Qt::NoFocus);
+  lblSuggest_->setToolTip(QStringLiteral("F3 открывает первое из предложенных слов"));
+  Place(lblSuggest_, kLabel);
+
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("mnuSuggest"));
+  cmdSuggest_ = new QToolButton(this);
+  cmdSuggest_->setObjectName(QStringLiteral("cmdSuggest"));
+  cmdSuggest_->setText(QStringLiteral("▾"));
+  cmdSuggest_->setToolTip(QStringLiteral("Все предложенные слова"));
+  cmdSuggest_->setFocusPolicy(Qt::NoFocus);
+  cmdSuggest_->setPopupMode(QToolButton::InstantPopup);
+  cmdSuggest_->setMenu(menu_);
+  cmdSuggest_->hide();
+  Place(cmdSuggest_, kButton);
+
+  connect(menu_, &QMenu::aboutToShow, this, &SuggestLine::FillMenu);
+  connect(lblSuggest_, &QLabel::linkActivated, this, [this](const QString& link) { Choose(link.toInt()); });
+}
+
+void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaLetters) {
+  const bool exact = !alternatives.empty() && alternatives.front().Kind == SuggestKind::Exact;
+  if (typed.empty() || exact) alternatives.clear();
+  noWord_ = !typed.empty() && !exact && alternatives.empty();
+  alternatives_ = std::move(alternatives);
+  sakhaLetters_ = sakhaLetters;
+
+  QString text;
+  if (noWord_) {
+    text = u"В словаре нет слова "_s + Quoted(typed);
+  } else if (!alternatives_.empty()) {
+    const Alternative& best = alternatives_.front();
+    text = u"Нет слова "_s + Quoted(typed) + u". Может быть: <a href=\"0\">"_s +
+           ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
+           u")"_s;
+  }
+  lblSuggest_->setText(text);
+  cmdSuggest_->setVisible(alternatives_.size() > 1);
+}
+
+int32_t SuggestLine::BestPosition() const { return alternatives_.empty() ? 0 : alternatives_.front().Position; }
+
+std::u16string SuggestLine::Shown(const Alternative& alternative) const {
+  return ShownWord(alternative.Word, sakhaLetters_);
+}
+
+void SuggestLine::FillMenu() {
+  menu_->clear();
+  for (size_t i = 0; i < alternatives_.size(); ++i) {
+    const Alternative& a = alternatives_[i];
+    QAction* item = menu_->addAction(ToQString(Shown(a) + u" — " + AlternativeNote(a)));
+    connect(item, &QAction::triggered, this, [this, i] { Choose(static_cast<int32_t>(i)); });
+  }
+}
+
+void SuggestLine::Choose(int32_t index) {
+  if (index < 0 || index >= static_cast<int32_t>(alternatives_.size())) return;
+  emit AlternativeChosen(alternatives_[static_cast<size_t>(index)].Position);
+}
+
+}  // namespace sahdict::ui

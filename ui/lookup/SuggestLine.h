@@ -1,0 +1,57 @@
+#pragma once
+// The suggestion line under the search box: when no word of the pair begins
+// with the typed text, it names the best alternative as a link, offers all of
+// them behind a small button, or says that the dictionary has no such word.
+
+#include <QWidget>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/search/Suggest.h"
+
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace sahdict::ui {
+
+// What the line says of how an alternative was found ("без учёта регистра и ё",
+// a form named by the word-forms window's captions, "похожее слово" ...).
+std::u16string AlternativeNote(const Alternative& alternative);
+
+class SuggestLine : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SuggestLine(QWidget* parent = nullptr);
+
+  // Shows the line for `typed` (the box's text) and the Suggester's answer
+  // for it: empty while the text is empty or a word begins with it (an Exact
+  // answer), "no such word" for no answer, otherwise the alternatives. Words
+  // are shown by ShownWord with `sakhaLetters`.
+  void Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaLetters);
+
+  // True when the line says that the dictionary has no such word.
+  bool ShowsNoWord() const { return noWord_; }
+  // The position of the best alternative shown (GetEntry(position, pair)); 0 when none is.
+  int32_t BestPosition() const;
+
+ signals:
+  // The user chose the alternative at `position` within the pair.
+  void AlternativeChosen(int32_t position);
+
+ private:
+  void FillMenu();
+  void Choose(int32_t index);
+  std::u16string Shown(const Alternative& alternative) const;
+
+  QLabel* lblSuggest_;
+  QToolButton* cmdSuggest_;
+  QMenu* menu_;
+  std::vector<Alternative> alternatives_;  // those shown, best first
+  bool sakhaLetters_ = false;
+  bool noWord_ = false;
+};
+
+}  // namespace sahdict::ui
