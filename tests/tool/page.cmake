@@ -6,6 +6,7 @@ add_test(NAME tool.render_doc COMMAND sahdict-tool render дом "" ".дьиэ, 
 set_tests_properties(tool.render_doc PROPERTIES PASS_REGULAR_EXPRESSION
   "^<body bgcolor=#FAFAF5><font color=# size=6>дом</font><font color=#6C6C6C size=3> \\(</font><font color=#6C6C6C size=3>\\)</font><br><font color=# size=5> <font color=#7B9006>дьиэ</font><font color=#B27800><b><font color=#5B544B size=5>,</font></b></font> <font color=#7B9006>бала5ан</font></font></body>\n$")
 sahdict_tool_check(NAME render_two_args ARGS render a b EXIT 2)
+
 set(pages tests/data/pages)
 # Translations that segment words, remarks and examples, one page per line of
 # translations.txt; then Sakha words shown with real letters read like the same
@@ -20,10 +21,6 @@ sahdict_tool_check(NAME render_letters ARGS render --letters h5 O ".о5о мин
   EXPECT "^<body bgcolor=#FAFAF5><font color=# size=6>h5</font>[^\n]*<font color=#7B9006>оҕо</font> <font color=#B27800>мин</font> <font color=#B27800>h5</font>")
 sahdict_tool_check(NAME render_letters_two_args ARGS render --letters a b EXIT 2)
 
-sahdict_tool_check(NAME message_normal ARGS message a.b
-  EXPECT "^<body bgcolor=#FAFAF5><font color=#7B9006 size=4>a<b><font color=#5B544B size=5>\\.</font></b>b</font></body>\n$")
-sahdict_tool_check(NAME message_compact ARGS message --compact x
-  EXPECT "^<body bgcolor=#FAFAF5><b><font color=#876112 size=5>x</font></b></body>\n$")
 sahdict_tool_check(NAME message_no_text ARGS message EXIT 2)
 # Every punctuation character is highlighted once, markup is not looked at
 # again, text is not escaped; CR LF becomes a line break, a lone LF or CR does not.
@@ -32,7 +29,6 @@ sahdict_tool_check(NAME message_compact_pages ARGS message --compact EACH ${page
                    EXPECT_FILE ${pages}/compact.out)
 sahdict_tool_check(NAME message_bad_flag ARGS message --wide x EXIT 2)
 
-set(pages tests/data/pages)
 # Sakha text is searched in its canonical form: "3" is typed for "дь".
 sahdict_tool_check(NAME article_sah ARGS article ${pages}/small.dict SAH-RUS 3иэм
   EXPECT "^<body bgcolor=#FAFAF5><font color=# size=6>мой дом</font>[^\n]*<div style='padding: 0,0,0,20px'><font color=#8D8D8D size=4>Пример:  ")
