@@ -1,7 +1,10 @@
 # Runs sahdict-tool with ARGS (a ;-list), optional INPUT file on stdin; checks
-# the exit code against EXIT and the whole output against the regex EXPECT
-# (no output at all when EXPECT is not given). Standard error holds a reason
-# exactly when the exit code is 2 (bad usage, a file that cannot be read or written).
+# the exit code against EXIT and the whole output against the regex EXPECT, or
+# against the text of EXPECT_FILE exactly (no output at all when neither is
+# given). With EACH the tool runs once per line of that file, the line (with
+# \r and \n standing for CR and LF) as its last argument, and the outputs are
+# joined. Standard error holds a reason exactly when the exit code is 2 (bad
+# usage, a file that cannot be read or written).
 # ABSENT names a file the run must not leave behind; ERROR, a regex that
 # standard error must match.
 if(ABSENT)
@@ -10,17 +13,46 @@ endif()
 if(INPUT)
   execute_process(COMMAND ${TOOL} ${ARGS} INPUT_FILE ${INPUT}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+elseif(EACH)
+  file(READ ${EACH} items)
+  if(NOT items MATCHES "\n$")
+    string(APPEND items "\n")
+  endif()
+  set(out "")
+  set(err "")
+  set(rc ${EXIT})
+  while(NOT items STREQUAL "")
+    string(FIND "${items}" "\n" end)
+    string(SUBSTRING "${items}" 0 ${end} item)
+    math(EXPR end "${end} + 1")
+    string(SUBSTRING "${items}" ${end} -1 items)
+    string(REPLACE "\\r" "\r" item "${item}")
+    string(REPLACE "\\n" "\n" item "${item}")
+    execute_process(COMMAND ${TOOL} ${ARGS} "${item}" OUTPUT_VARIABLE o ERROR_VARIABLE e RESULT_VARIABLE r)
+    string(APPEND out "${o}")
+    string(APPEND err "${e}")
+    if(NOT r EQUAL EXIT)
+      set(rc "${r} for '${item}'")
+    endif()
+  endwhile()
 else()
   execute_process(COMMAND ${TOOL} ${ARGS} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-endif()
-if(NOT EXPECT)
-  set(EXPECT "^$")
 endif()
 if(NOT rc EQUAL EXIT)
   message(FATAL_ERROR "exit ${rc}, expected ${EXIT}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
-if(NOT out MATCHES "${EXPECT}")
-  message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}\nstderr:\n${err}")
+if(EXPECT_FILE)
+  file(READ ${EXPECT_FILE} expected)
+  if(NOT out STREQUAL expected)
+    message(FATAL_ERROR "output differs from ${EXPECT_FILE}:\n${out}")
+  endif()
+else()
+  if(NOT EXPECT)
+    set(EXPECT "^$")
+  endif()
+  if(NOT out MATCHES "${EXPECT}")
+    message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}\nstderr:\n${err}")
+  endif()
 endif()
 if(rc EQUAL 2 AND err STREQUAL "")
   message(FATAL_ERROR "exit 2 without a reason on standard error")

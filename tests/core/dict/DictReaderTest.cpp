@@ -1,5 +1,7 @@
-// The reader: line kinds, both layouts, the derived entries, every message
-// with its line number, and files that are damaged or odd.
+// The reader where the tool cannot show it: files that cannot be opened, raw
+// bytes, a huge line, the marked-word rewrite and the sort's progress. The
+// layouts, derived entries and messages run through sahdict-tool on the files
+// in tests/data/read.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,119 +13,6 @@ namespace sahdict {
 namespace {
 
 using namespace test;
-
-struct ReadCase {
-  const char* name;
-  std::vector<std::u16string> lines;
-  bool ok;
-  std::vector<std::u16string> messages;
-  std::vector<std::u16string> entries;  // Dump of the store
-};
-
-void RunCases(const std::vector<ReadCase>& cases) {
-  ScratchDir dir;
-  for (const auto& c : cases) {
-    WriteBytes(dir.File("case.dict"), DictText(c.lines));
-    DictStore store;
-    const auto r = Read(store, dir.File("case.dict"));
-    EXPECT_TRUE(r.opened) << c.name;
-    EXPECT_EQ(r.ok, c.ok) << c.name;
-    EXPECT_EQ(r.messages, c.messages) << c.name;
-    EXPECT_EQ(Dump(store), c.entries) << c.name;
-  }
-}
-
-// The case tables keep the lines of each file together.
-// clang-format off
-TEST(DictReader, TextLayout) {
-  RunCases({
-      {"empty file", {}, true, {}, {}},
-      {"a paragraph ends at an empty line, a comment, a header or the end of the file; a line of spaces joins it",
-       {u"--languages RUS-SAH", u"", u"дом (сущ.) -", u"  .дьиэ", u"", u"вода (сущ.)  - уу", u"--# comment", u"б (n)",
-        u"   ", u"- t", u"--version 3", u"кто-то (мест.) - ким эмэ (- ) (x)"},
-       true, {},
-       {u"RUS-SAH|б|б|n|t", u"RUS-SAH|вода|вода|сущ.|уу", u"RUS-SAH|дом|дом|сущ.|.дьиэ",
-        u"RUS-SAH|кто-то|кто-то|мест.|ким эмэ (- ) (x)"}},
-      {"a file that declares Sorted is not sorted",
-       {u"--languages RUS-SAH", u"--dicttype Sorted", u"б () - 1", u"", u"а () - 2"},
-       true, {}, {u"RUS-SAH|б|б||1", u"RUS-SAH|а|а||2"}},
-  });
-}
-
-TEST(DictReader, MessagesCarryTheRightLineNumbers) {
-  RunCases({
-      {"format errors: ( after - , no ), ) before (, nothing; numbered by the line that ended the paragraph; "
-       "articles that give no entry at all make a failed read",
-       {u"--languages RUS-SAH", u"а - б (в)", u"", u"г (д - е", u"x", u"--# c", u"ж ) з ( - и", u"--version 1",
-        u"просто текст", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"ok - 1 (x)", u"последняя"},
-       false,
-       {u"Ошибка формата в строке  3", u"Ошибка формата в строке  6", u"Ошибка формата в строке  8",
-        u"Ошибка формата в строке  10", u"Ошибка формата в строке  21"},
-       {}},
-      {"header messages, in the order they arise, reading goes on",
-       {u"--encoding KOI8", u"--dicttype Compressed", u"--dicttype  Sorted", u"--Languages RUS-SAH", u"--",
-        u"--languages RUS-SAH", u"--version any thing", u"--date x", u"--author y", u"--comments z",
-        u"--dictionary w", u"а () - 1"},
-       true,
-       {u"Кодировка словаря неверна", u"Некорректный параметр dicttype Compressed",
-        u"Некорректный параметр dicttype  Sorted", u"Некорректный параметр", u"Некорректный параметр"},
-       {u"RUS-SAH|а|а||1"}},
-      {"a wrong languages value is reported once and used as the pair",
-       {u"--languages SAH-RUS", u"а () - 1", u"", u"б () - .аа", u"--dicttype NeedSahExtract", u"в () - .ыы"},
-       true, {u"Неправильный язык словаря"},
-       {u"SAH-RUS|а|а||1", u"SAH-RUS|б|б||.аа", u"SAH-RUS|в|в||.ыы", u"RUS-SAH|ыы (в)|в||.ыы"}},
-      {"no language: reading stops at the empty line, entries so far stay unsorted",
-       {u"б () - 1", u"--version 1", u"а () - 2", u"", u"в () - 3"},
-       false, {u"Не определен язык"}, {u"|б|б||1"}},
-      {"no language and no empty line: the end of the file still parses",
-       {u"б () - 1", u"--version 1", u"а () - 2"},
-       true, {}, {u"|а|а||2", u"|б|б||1"}},
-  });
-}
-
-TEST(DictReader, DerivedEntries) {
-  const std::u16string tr = u"хороший .учугэй, добрый .кыра-кыра .5-5 .- .xyz (и .ньнь) так.же  дом";
-  const std::u16string t = u"|дом|сущ.|хороший .учугэй, добрый .кыра-кыра .5-5 .- .xyz (и .ннь) так.же  дом";
-  RunCases({
-      {"Sakha words: canonical, outside-alphabet-only and bare hyphen give nothing, a dot inside a word marks it",
-       {u"--languages RUS-SAH", u"--dicttype NeedSahExtract", u"дом (сущ.) - " + tr},
-       true, {},
-       {u"SAH-RUS|5-5 (дом)" + t, u"RUS-SAH|дом" + t, u"SAH-RUS|же (дом)" + t, u"SAH-RUS|кыра-кыра (дом)" + t,
-        u"SAH-RUS|ннь (дом)" + t, u"SAH-RUS|учугэй (дом)" + t}},
-      {"Russian words: the RSE copy, no headword, nothing with a dot, no empty pieces",
-       {u"--languages RUS-SAH", u"--dicttype NeedRusExtract", u"дом (сущ.) - " + tr},
-       true, {},
-       {u"RSE-SAH|добрый (дом)" + t, u"RUS-SAH|дом" + t, u"RSE-SAH|дом" + t, u"RSE-SAH|и (дом)" + t,
-        u"RSE-SAH|хороший (дом)" + t}},
-      // Equal Words keep the file order (main, Sakha words, RSE copy, Russian words);
-      // the two identical "б (а)" of the first article become one.
-      {"NeedSahExtract sorts even with Sorted",
-       {u"--languages RUS-SAH", u"--dicttype NeedSahExtract", u"--dicttype NeedRusExtract", u"--dicttype Sorted",
-        u"а () - б .в б", u"", u"б () - .в а"},
-       true, {},
-       {u"RUS-SAH|а|а||б .в б", u"RSE-SAH|а|а||б .в б", u"RSE-SAH|а (б)|б||.в а", u"RUS-SAH|б|б||.в а",
-        u"RSE-SAH|б|б||.в а", u"RSE-SAH|б (а)|а||б .в б", u"SAH-RUS|в (а)|а||б .в б", u"SAH-RUS|в (б)|б||.в а"}},
-  });
-}
-
-TEST(DictReader, RawLayout) {
-  RunCases({
-      {"twelve data lines give two entries; pairs keep spaces, fields are trimmed",
-       {u"--dicttype RAWformat", u"--dicttype Sorted", u" б ", u"б", u" n", u"t ", u" RUS-SAH ", u"а", u"--version 2",
-        u"а", u"", u"", u"SAH-RUS", u"x", u"y"},
-       true, {}, {u" RUS-SAH |б|б|n|t", u"SAH-RUS|а|а||"}},
-      {"a comment line is one empty field; without Sorted the entries are sorted",
-       {u"--dicttype RAWformat", u"б", u"--#", u"", u"", u"RUS-SAH", u"а", u"а", u"--# note", u"t", u"RUS-SAH"},
-       true, {}, {u"RUS-SAH|а|а||t", u"RUS-SAH|б|||"}},
-      {"a raw file that ends inside an entry keeps the whole entries",
-       {u"--dicttype RAWformat", u"--dicttype Sorted", u"а", u"а", u"", u"t", u"RUS-SAH", u"б", u"б", u"n"},
-       true, {}, {u"RUS-SAH|а|а||t"}},
-      {"raw after text: the pending paragraph is parsed at the header",
-       {u"--languages RUS-SAH", u"я () - 1", u"--dicttype RAWformat", u"а", u"а", u"", u"t", u"RUS-SAH"},
-       true, {}, {u"RUS-SAH|а|а||t", u"RUS-SAH|я|я||1"}},
-  });
-}
-// clang-format on
 
 TEST(DictReader, MissingOrUnreadableFileFailsSilentlyAndClearsTheStore) {
   ScratchDir dir;
@@ -197,7 +86,7 @@ TEST(DictReader, MarkedWordRewriteMatchesTheInPlaceRewrite) {
 
 TEST(DictReader, SortProgressGoesToTheCallback) {
   ScratchDir dir;
-  WriteBytes(dir.File("p.dict"), DictText({u"--languages RUS-SAH", u"б () - 1", u"", u"а () - 2"}));
+  WriteBytes(dir.File("p.dict"), EncodeCp1251(u"--languages RUS-SAH\r\nб () - 1\r\n\r\nа () - 2\r\n"));
   DictStore store;
   const auto r = Read(store, dir.File("p.dict"));
   ASSERT_FALSE(r.progress.empty());

@@ -1,10 +1,12 @@
-// The store: records, positions, and the pair table against the plain walks.
+// The store: records, positions, the pair table against the plain walks, and
+// the language table.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <random>
 
 #include "core/dict/DictStore.h"
+#include "core/dict/LangTable.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
 #include "tests/support/LinearWalks.h"
@@ -90,7 +92,8 @@ TEST(DictStore, EntriesEqualComparesAllFiveFields) {
   EXPECT_FALSE(store.EntriesEqual(3, 4));
 }
 
-TEST(DictStore, PairHelpersCutAtFixedPlaces) {
+// The pair helpers, and the language table lookups the windows use.
+TEST(DictStore, PairHelpersAndLanguageCodes) {
   const std::array<std::u16string, 4> cases[] = {
       {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},  {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
       {u"ENG", u"ENG", u"ENG", u"-ENG"},         {u"", u"", u"", u"-"},
@@ -101,6 +104,11 @@ TEST(DictStore, PairHelpersCutAtFixedPlaces) {
     EXPECT_EQ(PairTo(pair), to);
     EXPECT_EQ(ReversePair(pair), reversed);
   }
+  EXPECT_EQ(LangCode(2), u"RSE");
+  EXPECT_EQ(LangNumber(u"SAH"), 3);
+  EXPECT_EQ(LangNumber(u"rus"), 0);  // codes compare case-sensitively
+  EXPECT_EQ(LangCode(0), u"");
+  EXPECT_EQ(LangName(LangCount + 1), u"");
 }
 
 // Random stores over a small alphabet, so equal Words and shared prefixes are common.

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers for the dictionary tests: a scratch folder, files written from
-// UTF-16 text in Windows-1251, a read that collects its messages, and the
-// store's entries in sorted order.
+// Helpers for the dictionary tests: a scratch folder, raw file bytes, a read
+// that collects its messages and progress, and the store's entries in sorted order.
 
 #include <gtest/gtest.h>
 
@@ -52,13 +51,6 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Lines joined with CR LF (and one after the last line), in Windows-1251.
-inline std::string DictText(const std::vector<std::u16string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += EncodeCp1251(line) + "\r\n";
-  return bytes;
-}
-
 struct ReadOutcome {
   bool opened = false;
   bool ok = false;
@@ -80,14 +72,6 @@ inline ReadOutcome Read(DictStore& store, const std::filesystem::path& file) {
 inline std::vector<DictEntry> Entries(const DictStore& store) {
   std::vector<DictEntry> all;
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p) all.push_back(store.GetEntry(p));
-  return all;
-}
-
-// The same as "LangPair|Word|HeadWord|Note|Translation" texts, for tables of expected entries.
-inline std::vector<std::u16string> Dump(const DictStore& store) {
-  std::vector<std::u16string> all;
-  for (const DictEntry& e : Entries(store))
-    all.push_back(e.LangPair + u"|" + e.Word + u"|" + e.HeadWord + u"|" + e.Note + u"|" + e.Translation);
   return all;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDict.h"
 #include "core/dict/mdlDictParser.h"
@@ -104,6 +106,12 @@ TEST_F(SuggestTest, SakhaFormsLeadToTheirNoun) {
 }
 
 TEST_F(SuggestTest, RussianFormsLeadToTheirStem) {
+#ifdef SAHDICT_HAVE_HUNSPELL
+  // Built with the spelling library: where its Russian files are installed, they must be found.
+  const std::filesystem::path base = SAHDICT_RUSSIAN_DICTIONARY;
+  const bool installed = std::filesystem::exists(base.string() + ".aff") && std::filesystem::exists(base.string() + ".dic");
+  ASSERT_EQ(RussianStemsAvailable(), installed);
+#endif
   if (!RussianStemsAvailable()) GTEST_SKIP() << "no Russian spelling dictionary";
   EXPECT_EQ(Lines(u"RUS-SAH", u"книги"), std::vector<std::string>{"form книга книга stem"});
   EXPECT_EQ(Lines(u"RSE-SAH", u"девушки"), std::vector<std::string>{"form девушка девушка stem"});

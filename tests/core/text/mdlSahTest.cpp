@@ -1,3 +1,6 @@
+// The notation where the tool cannot reach it: the caret, the marking sets,
+// and any input. The tables of code, canonical and real-letter forms run through
+// sahdict-tool (tests/data/text).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,57 +11,8 @@
 namespace sahdict {
 namespace {
 
-// Both operations change the caller's text and hand back that same text.
-std::u16string Code(std::u16string t) {
-  EXPECT_EQ(&ToCodeNotation(t), &t);
-  return t;
-}
-std::u16string Canon(std::u16string t) {
-  EXPECT_EQ(&NormalizeSakha(t), &t);
-  return t;
-}
-
-TEST(mdlSah, CodeFormFollowsTheStepOrder) {
-  const std::pair<std::u16string, std::u16string> cases[] = {
-      {u"ннь", u"77"}, {u"нь", u"7"},    {u"дьон", u"3он"}, {u"нг", u"4"},      {u"н'", u"4"},
-      {u"n", u"4"},    {u"ь", u"h"},     {u"ыаиэуо", u"126"}, {u"УО", u"9"},    {u"У8", u"9"},
-      {u"Y8", u"9"},   {u"YO", u"9"},    {u"ёлка", u"йолка"}, {u"ыя", u"ыйа"},  {u"ю", u"йу"},
-      {u"0123", u"0123"}, {u"", u""},
-  };
-  for (const auto& [in, out] : cases) EXPECT_EQ(Code(in), out);
-}
-
-TEST(mdlSah, CanonicalFormSpellsLettersOut) {
-  const std::pair<std::u16string, std::u16string> cases[] = {
-      {u"дьон", u"дьон"}, {u"нг", u"н'"}, {u"8", u"O"},       {u"УО", u"YO"},       {u"1", u"ыа"},
-      {u"5", u"5"},       {u"я", u"йа"},  {u"ньнь", u"ннь"},  {u"ньннь", u"нньнь"}, {u"7н7", u"ньннь"},
-      {u"4", u"н'"},      {u"77", u"ннь"}, {u"ат", u"ат"},
-  };
-  for (const auto& [in, out] : cases) EXPECT_EQ(Canon(in), out);
-}
-
-// Typed real letters -> the notation the search box shows -> real letters again.
-TEST(mdlSah, RealLettersToNotationAndBack) {
-  struct Row {
-    std::u16string typed, notation, letters;
-  };
-  const Row rows[] = {
-      {u"ҥ", u"н'", u"ҥ"},           {u"Ҥ", u"н'", u"ҥ"},
-      {u"ҕҔ", u"55", u"ҕҕ"},         {u"өӨ", u"OO", u"өө"},
-      {u"үҮ", u"YY", u"үү"},         {u"һҺ", u"hh", u"һһ"},
-      {u"Саҥа", u"сан'а", u"саҥа"},  {u"ҮӨРЭХ", u"YOрэх", u"үөрэх"},
-      {u"Олох", u"Oлох", u"өлох"},   {u"Уол", u"Yол", u"үол"},
-      {u"Ёлка", u"йолка", u"йолка"}, {u"нг 4 8 ь", u"н' н' O h", u"ҥ ҥ ө һ"},
-      {u"7н7", u"нньнь", u"нньнь"},  {u"ABC", u"ABC", u"ABC"},
-      {u"ЀЏ", u"ѐџ", u"ѐџ"},
-  };
-  for (const auto& r : rows) {
-    std::u16string t = r.typed;
-    EXPECT_EQ(TypedSakhaToNotation(t), r.notation) << ToUtf8(r.typed);
-    std::u16string shown = r.notation;
-    EXPECT_EQ(NotationToSakhaLetters(shown), r.letters) << ToUtf8(r.typed);
-  }
-  // The caret stays after the characters that stood before it.
+// The caret stays after the characters that stood before it.
+TEST(mdlSah, TypedSakhaCaret) {
   EXPECT_EQ(TypedSakhaCaret(u"Ҥа", 1), 2);
   EXPECT_EQ(TypedSakhaCaret(u"нья", 3), 4);
   EXPECT_EQ(TypedSakhaCaret(u"ат", 9), 2);
@@ -100,22 +54,6 @@ TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {
   EXPECT_EQ(mark(MarkNonRussian, u"ёлка 5"), u"ёлка ?");
   EXPECT_EQ(mark(MarkNonRussian, u"ЁАЯ-+"), u"ЁАЯ-+");
   EXPECT_EQ(mark(StripNonRussian, u"Hello мир"), u" мир");
-}
-
-TEST(mdlSah, HelpTextIsTwelveLinesWithoutTrailingBreak) {
-  EXPECT_EQ(NotationHelpText(),
-            u"Внутри проргаммы приняты следующие сокращения и обозначения для букв отсутствующих в русском языке,\r\n"
-            u"вы вольны выбрать любой из видов сокращений:\r\n"
-            u"5\r\n"
-            u"h - ь\r\n"
-            u"н' - нг - 4\r\n"
-            u"нь - 7\r\n"
-            u"дь - 3\r\n"
-            u"O - 8\r\n"
-            u"Y - У\r\n"
-            u"Все остальные цифры так же заняты под дифтонги\r\n"
-            u"Также подразумевается, что все слова вы будете вводить маленькими буквами.\r\n"
-            u"Первый из вариантов это тот, в котором слова будут выводиться");
 }
 
 // Arbitrary UTF-16, unpaired surrogates and the Unicode Sakha letters included:
