@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
-#include "core/text/mdlCommon.h"
-
 namespace sahdict {
 
 namespace {
 
-const DictEntry& EmptyEntry() {
-  static const DictEntry empty;
-  return empty;
+std::u16string_view Trimmed(std::u16string_view text) {
+  const size_t first = text.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 }  // namespace
@@ -18,20 +17,70 @@ const DictEntry& EmptyEntry() {
 DictStore::DictStore() { ClearDictionary(); }
 
 void DictStore::ClearDictionary() {
-  entries_.assign(1, DictEntry{});
-  index_.assign(1, 0);
+  // Fresh containers give the memory of a large dictionary back at once.
+  texts_.Clear();
+  entries_ = std::vector<Stored>(1);
+  index_ = std::vector<int32_t>(1, 0);
   count_ = 0;
   tableValid_ = false;
 }
 
-void DictStore::AddEntry(const std::u16string& word, const std::u16string& headWord, const std::u16string& note,
-                         const std::u16string& translation, const std::u16string& langPair) {
-  entries_.push_back(
-      DictEntry{langPair, TrimSpaces(word), TrimSpaces(headWord), TrimSpaces(note), TrimSpaces(translation)});
-  const auto slot = static_cast<int32_t>(entries_.size() - 1);
+DictStore::Stored DictStore::Keep(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
+                                  std::u16string_view translation, std::u16string_view langPair) {
+  Stored e;
+  e.LangPair = texts_.Intern(langPair);
+  e.HeadWord = texts_.Intern(headWord);
+  e.Note = texts_.Intern(note);
+  e.Translation = texts_.Intern(translation);
+  // A Word of the form "x (HeadWord)" keeps only x and cites the HeadWord.
+  const size_t cited = headWord.size() + 3;
+  if (word.size() > cited && word.ends_with(u')') && word.substr(word.size() - cited, 2) == u" (" &&
+      word.substr(word.size() - cited + 2, headWord.size()) == headWord) {
+    e.Word = texts_.Intern(word.substr(0, word.size() - cited));
+    e.WordCitesHead = true;
+  } else {
+    e.Word = texts_.Intern(word);
+  }
+  return e;
+}
+
+void DictStore::Append(const Stored& entry) {
+  const auto slot = static_cast<int32_t>(entries_.size());
+  // Both arrays have room before either grows, so a failed allocation leaves them alike.
+  entries_.reserve(entries_.size() + 1 > entries_.capacity() ? entries_.capacity() * 2 : 0);
+  index_.reserve(index_.size() + 1 > index_.capacity() ? index_.capacity() * 2 : 0);
+  entries_.push_back(entry);
   index_.push_back(slot);
   count_ = slot;
   tableValid_ = false;
+}
+
+void DictStore::AddEntry(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
+                         std::u16string_view translation, std::u16string_view langPair) {
+  Append(Keep(Trimmed(word), Trimmed(headWord), Trimmed(note), Trimmed(translation), langPair));
+}
+
+DictStore::ArticleTexts DictStore::KeepArticle(std::u16string_view headWord, std::u16string_view note,
+                                               std::u16string_view translation) {
+  return {texts_.Intern(Trimmed(headWord)), texts_.Intern(Trimmed(note)), texts_.Intern(Trimmed(translation))};
+}
+
+void DictStore::AddArticleEntry(const ArticleTexts& article, std::u16string_view langPair) {
+  Append(Stored{texts_.Intern(langPair), article.HeadWord, article.HeadWord, article.Note, article.Translation, false});
+}
+
+void DictStore::AddDerivedEntry(const ArticleTexts& article, std::u16string_view derived,
+                                std::u16string_view langPair) {
+  Stored e{texts_.Intern(langPair), 0, article.HeadWord, article.Note, article.Translation, true};
+  // Trimming "derived (HeadWord)" can only take spaces from the front.
+  derived.remove_prefix(std::min(derived.find_first_not_of(u' '), derived.size()));
+  if (!derived.empty()) {
+    e.Word = texts_.Intern(derived);
+  } else {
+    e.Word = texts_.Intern(u"(" + std::u16string(texts_.Text(article.HeadWord)) + u")");
+    e.WordCitesHead = false;
+  }
+  Append(e);
 }
 
 int32_t DictStore::GetEntryCount() const { return count_; }
@@ -46,25 +95,35 @@ int32_t DictStore::ValidCount() const {
   return std::clamp(count_, 0, slots);
 }
 
-const DictEntry& DictStore::EntryAt(int32_t n) const {
-  if (n < 0 || n > ValidCount()) return EmptyEntry();
+const DictStore::Stored& DictStore::StoredAt(int32_t n) const {
+  if (n < 0 || n > ValidCount()) return entries_[0];
   return entries_[static_cast<size_t>(index_[static_cast<size_t>(n)])];
 }
 
+EntryView DictStore::ViewOf(const Stored& e) const {
+  const std::u16string_view head = texts_.Text(e.HeadWord);
+  return EntryView{texts_.Text(e.LangPair),
+                   EntryWord{texts_.Text(e.Word), e.WordCitesHead ? head : std::u16string_view(), e.WordCitesHead},
+                   head, texts_.Text(e.Note), texts_.Text(e.Translation)};
+}
+
+EntryView DictStore::EntryAt(int32_t n) const { return ViewOf(StoredAt(n)); }
+
 DictEntry DictStore::GetEntry(int32_t n, const std::u16string& pair) const {
-  if (pair.empty()) return EntryAt(n);
-  if (n <= 0) return EntryAt(0);
+  if (pair.empty()) return EntryAt(n).ToEntry();
+  if (n <= 0) return EntryAt(0).ToEntry();
   const PairPositions* pp = FindPair(pair);
   // Asking for more entries than the pair has is a caller error; answer with
   // the empty record instead of reading past the store.
-  if (pp == nullptr || static_cast<size_t>(n) > pp->positions.size()) return EntryAt(0);
-  return EntryAt(pp->positions[static_cast<size_t>(n) - 1]);
+  if (pp == nullptr || static_cast<size_t>(n) > pp->positions.size()) return EntryAt(0).ToEntry();
+  return EntryAt(pp->positions[static_cast<size_t>(n) - 1]).ToEntry();
 }
 
 void DictStore::SetEntry(int32_t n, const DictEntry& entry) {
   // Slot 0 stays the empty record; positions beyond the table do not exist.
   if (n < 1 || static_cast<size_t>(n) >= index_.size()) return;
-  entries_[static_cast<size_t>(index_[static_cast<size_t>(n)])] = entry;
+  entries_[static_cast<size_t>(index_[static_cast<size_t>(n)])] =
+      Keep(entry.Word, entry.HeadWord, entry.Note, entry.Translation, entry.LangPair);
   tableValid_ = false;
 }
 
@@ -74,18 +133,26 @@ int32_t DictStore::FindFirstEntry(const std::u16string& text, const std::u16stri
   const auto& pos = pp->positions;
   if (pp->wordsOrdered) {
     // First entry whose Word is not below text: the insertion point.
-    const auto it = std::lower_bound(pos.begin(), pos.end(), text,
-                                     [this](int32_t p, const std::u16string& t) { return EntryAt(p).Word < t; });
+    const auto it = std::lower_bound(pos.begin(), pos.end(), text, [this](int32_t p, const std::u16string& t) {
+      return EntryAt(p).Word.Compare(t) < 0;
+    });
     return it == pos.end() ? 0 : static_cast<int32_t>(it - pos.begin()) + 1;
   }
   // Words out of order (a hand-edited file that claims to be sorted): the
   // walk in sorted order gives the first entry not below text.
   for (size_t k = 0; k < pos.size(); ++k)
-    if (text <= EntryAt(pos[k]).Word) return static_cast<int32_t>(k) + 1;
+    if (EntryAt(pos[k]).Word.Compare(text) >= 0) return static_cast<int32_t>(k) + 1;
   return 0;
 }
 
-bool DictStore::EntriesEqual(int32_t a, int32_t b) const { return EntryAt(a) == EntryAt(b); }
+bool DictStore::EntriesEqual(int32_t a, int32_t b) const {
+  // Equal texts have equal ids, and a Word is cited exactly when it has the
+  // cited form, so equal entries have equal records.
+  const Stored& x = StoredAt(a);
+  const Stored& y = StoredAt(b);
+  return x.LangPair == y.LangPair && x.Word == y.Word && x.WordCitesHead == y.WordCitesHead &&
+         x.HeadWord == y.HeadWord && x.Note == y.Note && x.Translation == y.Translation;
+}
 
 int32_t DictStore::GetPairCount(const std::u16string& pair) const {
   const PairPositions* pp = FindPair(pair);
@@ -122,20 +189,22 @@ void DictStore::BuildPairTable() const {
   allPairsOrdered_ = true;
   const int32_t count = ValidCount();
   // Consecutive entries usually share a pair; remember the last one looked up.
-  const std::u16string* lastPair = nullptr;
+  TextTable::Id lastPair = 0;
   PairPositions* last = nullptr;
   for (int32_t p = 1; p <= count; ++p) {
-    const DictEntry& e = EntryAt(p);
-    if (lastPair == nullptr || *lastPair != e.LangPair) {
-      auto [it, added] = pairSlot_.try_emplace(e.LangPair, pairTable_.size());
+    const Stored& e = StoredAt(p);
+    if (last == nullptr || lastPair != e.LangPair) {
+      const std::u16string pair(texts_.Text(e.LangPair));
+      auto [it, added] = pairSlot_.try_emplace(pair, pairTable_.size());
       if (added) {
-        pairOrder_.push_back(e.LangPair);
+        pairOrder_.push_back(pair);
         pairTable_.emplace_back();
       }
       last = &pairTable_[it->second];
-      lastPair = &it->first;
+      lastPair = e.LangPair;
     }
-    if (last->wordsOrdered && !last->positions.empty() && e.Word < EntryAt(last->positions.back()).Word) {
+    if (last->wordsOrdered && !last->positions.empty() &&
+        ViewOf(e).Word.Compare(EntryAt(last->positions.back()).Word) < 0) {
       last->wordsOrdered = false;
       allPairsOrdered_ = false;
     }

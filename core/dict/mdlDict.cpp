@@ -45,20 +45,52 @@ std::u16string SortProgressText(float fraction, double elapsedSeconds) {
 
 namespace {
 
-// One sort key: the Word of an entry and the entry's table slot.
-struct SortItem {
-  const std::u16string* word;
-  int32_t slot;
+// One sort key in 16 bytes: the leading characters of an entry's Word (its
+// own part, which is all of it unless it cites the HeadWord), whether more
+// follows, and the entry's sorted position before the sort.
+class SortItem {
+ public:
+  SortItem(const EntryWord& word, int32_t position)
+      : lead_(word.Own.data()),
+        size_(static_cast<uint32_t>(std::min<size_t>(word.Own.size(), kMaxLead))),
+        more_(word.CitesHead || word.Own.size() > kMaxLead),
+        position_(position) {}
+
+  std::u16string_view Lead() const { return {lead_, size_}; }
+  bool More() const { return more_; }
+  int32_t Position() const { return position_; }
+
+ private:
+  static constexpr size_t kMaxLead = (uint32_t{1} << 31) - 1;
+  const char16_t* lead_;
+  uint32_t size_ : 31;
+  uint32_t more_ : 1;
+  int32_t position_;
 };
 
-bool WordLess(const SortItem& a, const SortItem& b) { return *a.word < *b.word; }
+// Orders items by the whole Word; reads the store only when the leads tie.
+class WordLess {
+ public:
+  explicit WordLess(const DictStore& store) : store_(store) {}
+  bool operator()(const SortItem& a, const SortItem& b) const {
+    const std::u16string_view x = a.Lead();
+    const std::u16string_view y = b.Lead();
+    const size_t n = std::min(x.size(), y.size());
+    if (const int c = x.substr(0, n).compare(y.substr(0, n)); c != 0) return c < 0;
+    if (!a.More() && !b.More()) return x.size() < y.size();
+    return store_.EntryAt(a.Position()).Word.Compare(store_.EntryAt(b.Position()).Word) < 0;
+  }
+
+ private:
+  const DictStore& store_;
+};
 
 // Stable insertion sort of items[lo, hi).
-void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi) {
+void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi, const WordLess& less) {
   for (size_t i = lo + 1; i < hi; ++i) {
     const SortItem item = items[i];
     size_t k = i;
-    while (k > lo && WordLess(item, items[k - 1])) {
+    while (k > lo && less(item, items[k - 1])) {
       items[k] = items[k - 1];
       --k;
     }
@@ -69,13 +101,13 @@ void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi) {
 // Stable bottom-up merge sort by Word. `passDone(pass, passes)` is called
 // after each merge pass; a run of at most kRun items needs no pass.
 template <typename PassDone>
-void MergeSortByWord(std::vector<SortItem>& items, PassDone passDone) {
+void MergeSortByWord(std::vector<SortItem>& items, const WordLess& less, PassDone passDone) {
   constexpr size_t kRun = 32;
   const size_t n = items.size();
-  for (size_t lo = 0; lo < n; lo += kRun) InsertionSort(items, lo, std::min(n, lo + kRun));
+  for (size_t lo = 0; lo < n; lo += kRun) InsertionSort(items, lo, std::min(n, lo + kRun), less);
   int passes = 0;
   for (size_t width = kRun; width < n; width *= 2) ++passes;
-  std::vector<SortItem> buffer(n);
+  std::vector<SortItem> buffer(items);
   int pass = 0;
   for (size_t width = kRun; width < n; width *= 2) {
     for (size_t lo = 0; lo < n; lo += 2 * width) {
@@ -84,7 +116,7 @@ void MergeSortByWord(std::vector<SortItem>& items, PassDone passDone) {
       // Ties take the left run first, which keeps equal Words in their order.
       std::merge(items.begin() + static_cast<std::ptrdiff_t>(lo), items.begin() + static_cast<std::ptrdiff_t>(mid),
                  items.begin() + static_cast<std::ptrdiff_t>(mid), items.begin() + static_cast<std::ptrdiff_t>(hi),
-                 buffer.begin() + static_cast<std::ptrdiff_t>(lo), WordLess);
+                 buffer.begin() + static_cast<std::ptrdiff_t>(lo), less);
     }
     items.swap(buffer);
     passDone(++pass, passes);
@@ -98,13 +130,12 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
   const int32_t n = std::clamp(store.GetEntryCount(), 0, static_cast<int32_t>(store.OrderIndex().size()) - 1);
 
   bool ordered = true;
-  for (int32_t p = 2; p <= n && ordered; ++p) ordered = !(store.EntryAt(p).Word < store.EntryAt(p - 1).Word);
+  for (int32_t p = 2; p <= n && ordered; ++p) ordered = store.EntryAt(p).Word.Compare(store.EntryAt(p - 1).Word) >= 0;
 
   if (!ordered) {
     std::vector<SortItem> items;
     items.reserve(static_cast<size_t>(n));
-    const std::vector<int32_t>& index = store.OrderIndex();
-    for (int32_t p = 1; p <= n; ++p) items.push_back({&store.EntryAt(p).Word, index[static_cast<size_t>(p)]});
+    for (int32_t p = 1; p <= n; ++p) items.emplace_back(store.EntryAt(p).Word, p);
 
     auto report = [&](float fraction) {
       if (!progress) return;
@@ -112,7 +143,7 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
       progress(SortProgressText(fraction, elapsed));
     };
     bool reportedEnd = false;
-    MergeSortByWord(items, [&](int pass, int passes) {
+    MergeSortByWord(items, WordLess(store), [&](int pass, int passes) {
       // Like the status line of a long sort: every second pass, and the last one.
       if (pass % 2 == 0 || pass == passes) {
         report(static_cast<float>(pass) / static_cast<float>(passes));
@@ -121,8 +152,11 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
     });
     if (!reportedEnd) report(1.0f);
 
+    std::vector<int32_t> slots(static_cast<size_t>(n));
+    const std::vector<int32_t>& before = store.OrderIndex();
+    for (size_t k = 0; k < slots.size(); ++k) slots[k] = before[static_cast<size_t>(items[k].Position())];
     std::vector<int32_t>& order = store.OrderIndex();
-    for (int32_t p = 1; p <= n; ++p) order[static_cast<size_t>(p)] = items[static_cast<size_t>(p) - 1].slot;
+    std::copy(slots.begin(), slots.end(), order.begin() + 1);
   }
 
   // Merge runs of neighbours identical in all five fields, keeping the first.
@@ -172,14 +206,33 @@ class CompiledWriter {
   // One line in Windows-1251 with CR LF. `escape` puts a space in front of a
   // field that would otherwise read back as a header line.
   void Line(std::u16string_view text, bool escape) {
-    if (escape && text.size() >= 2 && text[0] == u'-' && text[1] == u'-') buffer_.push_back(' ');
-    for (char16_t c : text) buffer_.push_back(static_cast<char>(Cp1251Code(c)));
-    buffer_ += "\r\n";
-    if (buffer_.size() >= kFlushAt) Flush();
+    if (escape && text.starts_with(u"--")) buffer_.push_back(' ');
+    Put(text);
+    EndLine();
+  }
+  // A Word's line, its cited HeadWord written out. A cited Word's own part is
+  // followed by a space, so the own part alone decides the escape.
+  void Line(const EntryWord& word) {
+    if (word.Own.starts_with(u"--")) buffer_.push_back(' ');
+    Put(word.Own);
+    if (word.CitesHead) {
+      Put(u" (");
+      Put(word.Head);
+      Put(u")");
+    }
+    EndLine();
   }
   void Line(std::string_view ascii) {
     buffer_ += ascii;
     buffer_ += "\r\n";
+  }
+
+  void Put(std::u16string_view text) {
+    for (char16_t c : text) buffer_.push_back(static_cast<char>(Cp1251Code(c)));
+  }
+  void EndLine() {
+    buffer_ += "\r\n";
+    if (buffer_.size() >= kFlushAt) Flush();
   }
 
   bool Flush() {
@@ -232,8 +285,9 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
   // "--" cannot be carried: it would read back as a header and shift every
   // later entry. Refuse rather than write a file that reads back corrupted.
   for (int32_t p = 1; p <= count; ++p) {
-    if (StartsWith(store.EntryAt(p).LangPair, u"--")) {
-      error = "entry " + std::to_string(p) + " has the language pair \"" + ToUtf8(store.EntryAt(p).LangPair) +
+    const std::u16string_view pair = store.EntryAt(p).LangPair;
+    if (pair.starts_with(u"--")) {
+      error = "entry " + std::to_string(p) + " has the language pair \"" + ToUtf8(std::u16string(pair)) +
               "\", which the compiled layout cannot hold";
       return false;
     }
@@ -263,8 +317,8 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
   out.Line("--dicttype Sorted");
   out.Line("--dicttype RAWformat");
   for (int32_t p = 1; p <= count; ++p) {
-    const DictEntry& e = store.EntryAt(p);
-    out.Line(e.Word, true);
+    const EntryView e = store.EntryAt(p);
+    out.Line(e.Word);
     out.Line(e.HeadWord, true);
     out.Line(e.Note, true);
     out.Line(e.Translation, true);

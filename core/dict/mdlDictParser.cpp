@@ -187,7 +187,9 @@ class DictReader {
     const std::u16string note = TrimSpaces(text.substr(open + 1, close - open - 1));
     const std::u16string translation = NormalizeMarkedWords(TrimSpaces(text.substr(dash + 2)));
 
-    store_.AddEntry(word, word, note, translation, pair_);
+    // Every entry of the paragraph shares its headword, note and translation.
+    const DictStore::ArticleTexts article = store_.KeepArticle(word, note, translation);
+    store_.AddArticleEntry(article, pair_);
 
     if (needSahExtract_) {
       const std::u16string sahPair = ReversePair(pair_);
@@ -195,13 +197,13 @@ class DictReader {
         StripNonSakha(marked);
         if (marked.empty() || marked == u"-") return;
         NormalizeSakha(marked);
-        store_.AddEntry(marked + u" (" + word + u")", word, note, translation, sahPair);
+        store_.AddDerivedEntry(article, marked, sahPair);
       });
     }
 
     if (needRusExtract_) {
       const std::u16string rusPair = u"RSE-" + PairTo(pair_);
-      store_.AddEntry(word, word, note, translation, rusPair);
+      store_.AddArticleEntry(article, rusPair);
       size_t start = 0;
       while (start <= translation.size()) {
         size_t end = translation.find(u' ', start);
@@ -211,7 +213,7 @@ class DictReader {
         if (piece.empty() || piece.find(u'.') != std::u16string::npos) continue;
         StripNonRussian(piece);
         if (piece.empty() || piece == u"-" || piece == word) continue;
-        store_.AddEntry(piece + u" (" + word + u")", word, note, translation, rusPair);
+        store_.AddDerivedEntry(article, piece, rusPair);
       }
     }
   }
