@@ -100,14 +100,19 @@ const DictStore::Stored& DictStore::StoredAt(int32_t n) const {
   return entries_[static_cast<size_t>(index_[static_cast<size_t>(n)])];
 }
 
+EntryWord DictStore::WordOf(const Stored& e) const {
+  if (!e.WordCitesHead) return EntryWord{texts_.Text(e.Word), {}, false};
+  return EntryWord{texts_.Text(e.Word), texts_.Text(e.HeadWord), true};
+}
+
 EntryView DictStore::ViewOf(const Stored& e) const {
-  const std::u16string_view head = texts_.Text(e.HeadWord);
-  return EntryView{texts_.Text(e.LangPair),
-                   EntryWord{texts_.Text(e.Word), e.WordCitesHead ? head : std::u16string_view(), e.WordCitesHead},
-                   head, texts_.Text(e.Note), texts_.Text(e.Translation)};
+  return EntryView{texts_.Text(e.LangPair), WordOf(e), texts_.Text(e.HeadWord), texts_.Text(e.Note),
+                   texts_.Text(e.Translation)};
 }
 
 EntryView DictStore::EntryAt(int32_t n) const { return ViewOf(StoredAt(n)); }
+
+EntryWord DictStore::WordAt(int32_t n) const { return WordOf(StoredAt(n)); }
 
 DictEntry DictStore::GetEntry(int32_t n, const std::u16string& pair) const {
   if (pair.empty()) return EntryAt(n).ToEntry();
@@ -133,15 +138,14 @@ int32_t DictStore::FindFirstEntry(const std::u16string& text, const std::u16stri
   const auto& pos = pp->positions;
   if (pp->wordsOrdered) {
     // First entry whose Word is not below text: the insertion point.
-    const auto it = std::lower_bound(pos.begin(), pos.end(), text, [this](int32_t p, const std::u16string& t) {
-      return EntryAt(p).Word.Compare(t) < 0;
-    });
+    const auto it = std::lower_bound(pos.begin(), pos.end(), text,
+                                     [this](int32_t p, const std::u16string& t) { return WordAt(p).Compare(t) < 0; });
     return it == pos.end() ? 0 : static_cast<int32_t>(it - pos.begin()) + 1;
   }
   // Words out of order (a hand-edited file that claims to be sorted): the
   // walk in sorted order gives the first entry not below text.
   for (size_t k = 0; k < pos.size(); ++k)
-    if (EntryAt(pos[k]).Word.Compare(text) >= 0) return static_cast<int32_t>(k) + 1;
+    if (WordAt(pos[k]).Compare(text) >= 0) return static_cast<int32_t>(k) + 1;
   return 0;
 }
 
@@ -203,8 +207,7 @@ void DictStore::BuildPairTable() const {
       last = &pairTable_[it->second];
       lastPair = e.LangPair;
     }
-    if (last->wordsOrdered && !last->positions.empty() &&
-        ViewOf(e).Word.Compare(EntryAt(last->positions.back()).Word) < 0) {
+    if (last->wordsOrdered && !last->positions.empty() && WordOf(e).Compare(WordAt(last->positions.back())) < 0) {
       last->wordsOrdered = false;
       allPairsOrdered_ = false;
     }

@@ -51,6 +51,8 @@ class DictStore {
   // The entry at sorted position n without copying its texts (0 <= n <= count).
   // Positions outside the valid range yield the empty record.
   EntryView EntryAt(int32_t n) const;
+  // Only its Word, which is all that sorting and searching read.
+  EntryWord WordAt(int32_t n) const;
   // Overwrites the record at sorted position n (1..M; other positions are ignored).
   void SetEntry(int32_t n, const DictEntry& entry);
 
@@ -104,6 +106,7 @@ class DictStore {
               std::u16string_view translation, std::u16string_view langPair);
   void Append(const Stored& entry);
   EntryView ViewOf(const Stored& entry) const;
+  EntryWord WordOf(const Stored& entry) const;
   const Stored& StoredAt(int32_t n) const;
 
   TextTable texts_;

@@ -19,6 +19,11 @@ constexpr size_t kFirstSlots = 64;
 // bits and compares all 32 before it reads a text.
 uint32_t HashOf(std::u16string_view text) { return static_cast<uint32_t>(std::hash<std::u16string_view>{}(text)); }
 
+// Equality as one comparison of bytes (the ordinal comparison goes character by character).
+bool Same(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
 TextTable::TextTable() { Clear(); }
@@ -82,7 +87,7 @@ TextTable::Id TextTable::Intern(std::u16string_view text) {
   size_t mask = slots_.size() - 1;
   size_t i = hash & mask;
   for (; slots_[i].id != 0; i = (i + 1) & mask) {
-    if (slots_[i].hash == hash && texts_[slots_[i].id] == text) return slots_[i].id;
+    if (slots_[i].hash == hash && Same(texts_[slots_[i].id], text)) return slots_[i].id;
   }
   if (texts_.size() >= UINT32_MAX) throw std::length_error("too many texts");
   // Everything that can fail is done before the text is counted in.

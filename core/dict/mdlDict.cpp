@@ -45,52 +45,72 @@ std::u16string SortProgressText(float fraction, double elapsedSeconds) {
 
 namespace {
 
-// One sort key in 16 bytes: the leading characters of an entry's Word (its
-// own part, which is all of it unless it cites the HeadWord), whether more
-// follows, and the entry's sorted position before the sort.
+// One sort key in 24 bytes: the first eight characters of an entry's Word as
+// two numbers that order like them (characters past the end count as 0), the
+// Word's length up to nine, and the entry's sorted position before the sort.
 class SortItem {
  public:
   SortItem(const EntryWord& word, int32_t position)
-      : lead_(word.Own.data()),
-        size_(static_cast<uint32_t>(std::min<size_t>(word.Own.size(), kMaxLead))),
-        more_(word.CitesHead || word.Own.size() > kMaxLead),
-        position_(position) {}
+      : position_(position), size_(static_cast<uint8_t>(std::min(word.size(), kLead + 1))) {
+    size_t taken = 0;
+    auto take = [&](std::u16string_view piece) {
+      for (size_t i = 0; i < piece.size() && taken < kLead; ++i, ++taken)
+        key_[taken / 4] = key_[taken / 4] << 16 | piece[i];
+    };
+    take(word.Own);
+    if (word.CitesHead) {
+      take(u" (");
+      take(word.Head);
+      take(u")");
+    }
+    for (; taken < kLead; ++taken) key_[taken / 4] <<= 16;
+  }
 
-  std::u16string_view Lead() const { return {lead_, size_}; }
-  bool More() const { return more_; }
+  // Orders by the leading characters, then by the length up to nine: the
+  // order of the Words, except that Words longer than eight characters with
+  // equal leads tie. (A shorter Word's padding equals only characters 0.)
+  friend bool operator<(const SortItem& a, const SortItem& b) {
+    if (a.key_[0] != b.key_[0]) return a.key_[0] < b.key_[0];
+    if (a.key_[1] != b.key_[1]) return a.key_[1] < b.key_[1];
+    return a.size_ < b.size_;
+  }
+  // True when both Words go on past equal leads: only the whole Words can order them.
+  bool Ties(const SortItem& other) const {
+    return size_ > kLead && other.size_ > kLead && key_[0] == other.key_[0] && key_[1] == other.key_[1];
+  }
   int32_t Position() const { return position_; }
 
  private:
-  static constexpr size_t kMaxLead = (uint32_t{1} << 31) - 1;
-  const char16_t* lead_;
-  uint32_t size_ : 31;
-  uint32_t more_ : 1;
+  static constexpr size_t kLead = 8;  // characters held, four to a number
+  uint64_t key_[2] = {0, 0};
   int32_t position_;
+  uint8_t size_;
 };
 
-// Orders items by the whole Word; reads the store only when the leads tie.
-class WordLess {
- public:
-  explicit WordLess(const DictStore& store) : store_(store) {}
-  bool operator()(const SortItem& a, const SortItem& b) const {
-    const std::u16string_view x = a.Lead();
-    const std::u16string_view y = b.Lead();
-    const size_t n = std::min(x.size(), y.size());
-    if (const int c = x.substr(0, n).compare(y.substr(0, n)); c != 0) return c < 0;
-    if (!a.More() && !b.More()) return x.size() < y.size();
-    return store_.EntryAt(a.Position()).Word.Compare(store_.EntryAt(b.Position()).Word) < 0;
+// Orders each run of tied items by their whole Words, keeping equal Words in
+// their order. Each tied item's Word is looked up once.
+void SortTies(std::vector<SortItem>& items, const DictStore& store) {
+  std::vector<std::pair<EntryWord, SortItem>> run;
+  for (size_t lo = 0; lo < items.size();) {
+    size_t hi = lo + 1;
+    while (hi < items.size() && items[lo].Ties(items[hi])) ++hi;
+    if (hi - lo > 1) {
+      run.clear();
+      for (size_t k = lo; k < hi; ++k) run.emplace_back(store.WordAt(items[k].Position()), items[k]);
+      std::stable_sort(run.begin(), run.end(),
+                       [](const auto& a, const auto& b) { return a.first.Compare(b.first) < 0; });
+      for (size_t k = lo; k < hi; ++k) items[k] = run[k - lo].second;
+    }
+    lo = hi;
   }
-
- private:
-  const DictStore& store_;
-};
+}
 
 // Stable insertion sort of items[lo, hi).
-void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi, const WordLess& less) {
+void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi) {
   for (size_t i = lo + 1; i < hi; ++i) {
     const SortItem item = items[i];
     size_t k = i;
-    while (k > lo && less(item, items[k - 1])) {
+    while (k > lo && item < items[k - 1]) {
       items[k] = items[k - 1];
       --k;
     }
@@ -98,13 +118,13 @@ void InsertionSort(std::vector<SortItem>& items, size_t lo, size_t hi, const Wor
   }
 }
 
-// Stable bottom-up merge sort by Word. `passDone(pass, passes)` is called
+// Stable bottom-up merge sort by the items' leads. `passDone(pass, passes)` is called
 // after each merge pass; a run of at most kRun items needs no pass.
 template <typename PassDone>
-void MergeSortByWord(std::vector<SortItem>& items, const WordLess& less, PassDone passDone) {
+void MergeSortByLead(std::vector<SortItem>& items, PassDone passDone) {
   constexpr size_t kRun = 32;
   const size_t n = items.size();
-  for (size_t lo = 0; lo < n; lo += kRun) InsertionSort(items, lo, std::min(n, lo + kRun), less);
+  for (size_t lo = 0; lo < n; lo += kRun) InsertionSort(items, lo, std::min(n, lo + kRun));
   int passes = 0;
   for (size_t width = kRun; width < n; width *= 2) ++passes;
   std::vector<SortItem> buffer(items);
@@ -116,7 +136,7 @@ void MergeSortByWord(std::vector<SortItem>& items, const WordLess& less, PassDon
       // Ties take the left run first, which keeps equal Words in their order.
       std::merge(items.begin() + static_cast<std::ptrdiff_t>(lo), items.begin() + static_cast<std::ptrdiff_t>(mid),
                  items.begin() + static_cast<std::ptrdiff_t>(mid), items.begin() + static_cast<std::ptrdiff_t>(hi),
-                 buffer.begin() + static_cast<std::ptrdiff_t>(lo), less);
+                 buffer.begin() + static_cast<std::ptrdiff_t>(lo));
     }
     items.swap(buffer);
     passDone(++pass, passes);
@@ -130,12 +150,12 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
   const int32_t n = std::clamp(store.GetEntryCount(), 0, static_cast<int32_t>(store.OrderIndex().size()) - 1);
 
   bool ordered = true;
-  for (int32_t p = 2; p <= n && ordered; ++p) ordered = store.EntryAt(p).Word.Compare(store.EntryAt(p - 1).Word) >= 0;
+  for (int32_t p = 2; p <= n && ordered; ++p) ordered = store.WordAt(p).Compare(store.WordAt(p - 1)) >= 0;
 
   if (!ordered) {
     std::vector<SortItem> items;
     items.reserve(static_cast<size_t>(n));
-    for (int32_t p = 1; p <= n; ++p) items.emplace_back(store.EntryAt(p).Word, p);
+    for (int32_t p = 1; p <= n; ++p) items.emplace_back(store.WordAt(p), p);
 
     auto report = [&](float fraction) {
       if (!progress) return;
@@ -143,13 +163,14 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
       progress(SortProgressText(fraction, elapsed));
     };
     bool reportedEnd = false;
-    MergeSortByWord(items, WordLess(store), [&](int pass, int passes) {
+    MergeSortByLead(items, [&](int pass, int passes) {
       // Like the status line of a long sort: every second pass, and the last one.
       if (pass % 2 == 0 || pass == passes) {
         report(static_cast<float>(pass) / static_cast<float>(passes));
         reportedEnd = pass == passes;
       }
     });
+    SortTies(items, store);
     if (!reportedEnd) report(1.0f);
 
     std::vector<int32_t> slots(static_cast<size_t>(n));
@@ -227,9 +248,7 @@ class CompiledWriter {
     buffer_ += "\r\n";
   }
 
-  void Put(std::u16string_view text) {
-    for (char16_t c : text) buffer_.push_back(static_cast<char>(Cp1251Code(c)));
-  }
+  void Put(std::u16string_view text) { AppendCp1251(text, buffer_); }
   void EndLine() {
     buffer_ += "\r\n";
     if (buffer_.size() >= kFlushAt) Flush();

@@ -109,7 +109,7 @@ class DictReader {
     std::u16string line;
     while (lines.Next(bytes)) {
       ++lineNumber_;
-      line = DecodeCp1251(bytes);
+      DecodeCp1251(bytes, line);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
         ParseEntryText(pending_);
