@@ -87,6 +87,15 @@ class SortItem {
   uint8_t size_;
 };
 
+// Word order of two Words of the store. A text is kept once, so parts at
+// the same place are equal without reading them.
+bool Less(const EntryWord& a, const EntryWord& b) {
+  if (a.Own.data() == b.Own.data() && a.Own.size() == b.Own.size() && a.CitesHead == b.CitesHead &&
+      a.Head.data() == b.Head.data() && a.Head.size() == b.Head.size())
+    return false;
+  return a.Compare(b) < 0;
+}
+
 // Orders each run of tied items by their whole Words, keeping equal Words in
 // their order. Each tied item's Word is looked up once.
 void SortTies(std::vector<SortItem>& items, const DictStore& store) {
@@ -97,8 +106,7 @@ void SortTies(std::vector<SortItem>& items, const DictStore& store) {
     if (hi - lo > 1) {
       run.clear();
       for (size_t k = lo; k < hi; ++k) run.emplace_back(store.WordAt(items[k].Position()), items[k]);
-      std::stable_sort(run.begin(), run.end(),
-                       [](const auto& a, const auto& b) { return a.first.Compare(b.first) < 0; });
+      std::stable_sort(run.begin(), run.end(), [](const auto& a, const auto& b) { return Less(a.first, b.first); });
       for (size_t k = lo; k < hi; ++k) items[k] = run[k - lo].second;
     }
     lo = hi;
