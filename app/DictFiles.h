@@ -18,12 +18,14 @@ class DictFiles {
   std::filesystem::path CompiledPath() const { return folder_ / "compiled.dict"; }
   std::filesystem::path SourcePath() const { return folder_ / "default.dict"; }
 
-  // Reads compiled.dict into the store; false when it cannot be read.
+  // Reads compiled.dict into the store; false when it cannot be read (or
+  // memory runs out while reading it: the store is then empty).
   bool LoadCompiled();
 
   enum class Outcome {
     Rebuilt,           // default.dict read, compiled.dict written and read back
     SourceUnreadable,  // default.dict could not be read; compiled.dict untouched
+    OutOfMemory,       // memory ran out while reading default.dict; compiled.dict untouched
     NotCached,         // default.dict read, but compiled.dict could not be written
   };
 
@@ -31,8 +33,9 @@ class DictFiles {
   // compiled.dict is written only after default.dict was read in full. When
   // default.dict cannot be read, one message says so and the store keeps the
   // dictionary it held if that one had loaded; otherwise it holds whatever
-  // could be read. When compiled.dict cannot be written, one message says so
-  // and the store keeps what was read from default.dict.
+  // could be read, or nothing when memory ran out. When compiled.dict cannot
+  // be written, one message says so and the store keeps what was read from
+  // default.dict.
   Outcome Rebuild();
 
  private:

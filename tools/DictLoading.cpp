@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <ostream>
 #include <system_error>
 
@@ -31,15 +32,21 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
     return result;
   }
   result.readable = true;
-  result.ok = ReadDictionary(
-      store, file,
-      [&](const std::u16string& text) {
-        ++result.messages;
-        io.out << "message: ";
-        WriteText(io.out, text);
-        io.out << "\n";
-      },
-      nullptr);
+  try {
+    result.ok = ReadDictionary(
+        store, file,
+        [&](const std::u16string& text) {
+          ++result.messages;
+          io.out << "message: ";
+          WriteText(io.out, text);
+          io.out << "\n";
+        },
+        nullptr);
+  } catch (const std::bad_alloc&) {
+    // Nothing half-read is kept; clearing gives the memory back.
+    store.ClearDictionary();
+    result.outOfMemory = true;
+  }
   return result;
 }
 
@@ -51,6 +58,10 @@ Command DictFileCommand(std::string name, std::string usage, std::string help, s
     const LoadResult read = LoadDictionary(store, args[0], io);
     if (!read.readable) {
       io.err << "sahdict-tool: cannot read " << args[0] << "\n";
+      return int{kUsage};
+    }
+    if (read.outOfMemory) {
+      io.err << "sahdict-tool: out of memory while reading " << args[0] << "\n";
       return int{kUsage};
     }
     const int readStatus = read.ok && read.messages == 0 ? kOk : kProblems;

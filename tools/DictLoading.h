@@ -13,9 +13,10 @@
 namespace sahdict::tool {
 
 struct LoadResult {
-  bool readable = false;  // the file could be opened
-  bool ok = false;        // ReadDictionary's result
-  int messages = 0;       // number of reader messages printed
+  bool readable = false;     // the file could be opened
+  bool ok = false;           // ReadDictionary's result
+  bool outOfMemory = false;  // the read ran out of memory; the store was emptied
+  int messages = 0;          // number of reader messages printed
 };
 
 // Reads `path` into `store`, printing each reader message as "message: <text>" to io.out.
@@ -27,8 +28,9 @@ using DictFileBody =
     std::function<int(DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io)>;
 
 // A command taking exactly `argCount` arguments, the first a dictionary file.
-// Bad usage and an unreadable file give exit 2; otherwise the exit status is the
-// worse of the read's (1 when it failed or printed messages) and the body's.
+// Bad usage, an unreadable file and a read that runs out of memory give exit 2;
+// otherwise the exit status is the worse of the read's (1 when it failed or
+// printed messages) and the body's.
 Command DictFileCommand(std::string name, std::string usage, std::string help, size_t argCount, DictFileBody body);
 
 }  // namespace sahdict::tool

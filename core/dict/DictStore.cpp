@@ -17,10 +17,16 @@ std::u16string_view Trimmed(std::u16string_view text) {
 DictStore::DictStore() { ClearDictionary(); }
 
 void DictStore::ClearDictionary() {
-  // Fresh containers give the memory of a large dictionary back at once.
+  // Every container gives its memory back before the empty record is added,
+  // so that clearing works right after memory ran out.
+  entries_ = decltype(entries_)();
+  index_ = decltype(index_)();
+  pairSlot_ = decltype(pairSlot_)();
+  pairOrder_ = decltype(pairOrder_)();
+  pairTable_ = decltype(pairTable_)();
   texts_.Clear();
-  entries_ = std::vector<Stored>(1);
-  index_ = std::vector<int32_t>(1, 0);
+  entries_.emplace_back();
+  index_.push_back(0);
   count_ = 0;
   tableValid_ = false;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <stdexcept>
+#include <new>
 
 namespace sahdict {
 
@@ -40,12 +40,16 @@ TextTable& TextTable::operator=(const TextTable& other) {
 }
 
 void TextTable::Clear() {
+  // Everything is given back before the small new start is taken, so that
+  // clearing works right after memory ran out.
   blocks_ = decltype(blocks_)();
+  texts_ = decltype(texts_)();
+  slots_ = decltype(slots_)();
   free_ = nullptr;
   room_ = 0;
   nextBlock_ = kFirstBlock;
-  texts_ = decltype(texts_)(1);
-  slots_ = std::vector<Slot>(kFirstSlots);
+  texts_.emplace_back();
+  slots_.resize(kFirstSlots);
 }
 
 std::u16string_view TextTable::Keep(std::u16string_view text) {
@@ -89,7 +93,7 @@ TextTable::Id TextTable::Intern(std::u16string_view text) {
   for (; slots_[i].id != 0; i = (i + 1) & mask) {
     if (slots_[i].hash == hash && Same(texts_[slots_[i].id], text)) return slots_[i].id;
   }
-  if (texts_.size() >= UINT32_MAX) throw std::length_error("too many texts");
+  if (texts_.size() >= UINT32_MAX) throw std::bad_alloc();  // ids are 32-bit: no room for another text
   // Everything that can fail is done before the text is counted in.
   if ((texts_.size() + 1) * 2 > slots_.size()) {
     GrowIndex();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <new>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -230,7 +231,8 @@ std::FILE* CreateExclusive(const std::filesystem::path& file) {
 
 class CompiledWriter {
  public:
-  explicit CompiledWriter(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
+  // Takes the file over; allocates nothing yet.
+  explicit CompiledWriter(std::FILE* file) : file_(file) {}
 
   // One line in Windows-1251 with CR LF. `escape` puts a space in front of a
   // field that would otherwise read back as a header line.
@@ -256,12 +258,6 @@ class CompiledWriter {
     buffer_ += "\r\n";
   }
 
-  void Put(std::u16string_view text) { AppendCp1251(text, buffer_); }
-  void EndLine() {
-    buffer_ += "\r\n";
-    if (buffer_.size() >= kFlushAt) Flush();
-  }
-
   bool Flush() {
     if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) ok_ = false;
     buffer_.clear();
@@ -280,13 +276,23 @@ class CompiledWriter {
     return ok_;
   }
 
-  ~CompiledWriter() {
+  // Closes the file without writing what is buffered.
+  void Close() {
     if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
   }
+
+  ~CompiledWriter() { Close(); }
   CompiledWriter(const CompiledWriter&) = delete;
   CompiledWriter& operator=(const CompiledWriter&) = delete;
 
  private:
+  void Put(std::u16string_view text) { AppendCp1251(text, buffer_); }
+  void EndLine() {
+    buffer_ += "\r\n";
+    if (buffer_.size() >= kFlushAt) Flush();
+  }
+
   std::FILE* file_;
   std::string buffer_;
   bool ok_ = true;
@@ -338,23 +344,30 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
   }
 
   CompiledWriter out(file);
-  out.Line("--date " + DateTimeNow());
-  out.Line("--author SahDictionary ver " + ToUtf8(VersionNumberText()));
-  out.Line("--encoding WIN");
-  out.Line("--dicttype Sorted");
-  out.Line("--dicttype RAWformat");
-  for (int32_t p = 1; p <= count; ++p) {
-    const EntryView e = store.EntryAt(p);
-    out.Line(e.Word);
-    out.Line(e.HeadWord, true);
-    out.Line(e.Note, true);
-    out.Line(e.Translation, true);
-    out.Line(e.LangPair, false);
+  bool written = false;
+  try {
+    out.Line("--date " + DateTimeNow());
+    out.Line("--author SahDictionary ver " + ToUtf8(VersionNumberText()));
+    out.Line("--encoding WIN");
+    out.Line("--dicttype Sorted");
+    out.Line("--dicttype RAWformat");
+    for (int32_t p = 1; p <= count; ++p) {
+      const EntryView e = store.EntryAt(p);
+      out.Line(e.Word);
+      out.Line(e.HeadWord, true);
+      out.Line(e.Note, true);
+      out.Line(e.Translation, true);
+      out.Line(e.LangPair, false);
+    }
+    written = out.Finish();
+    error = written ? "" : "cannot write " + temp.string();
+  } catch (const std::bad_alloc&) {
+    error = "out of memory while writing " + temp.string();
   }
   std::error_code ec;
-  if (!out.Finish()) {
+  if (!written) {
+    out.Close();
     fs::remove(temp, ec);
-    error = "cannot write " + temp.string();
     return false;
   }
   fs::rename(temp, path, ec);
