@@ -46,16 +46,22 @@ std::u16string SortProgressText(float fraction, double elapsedSeconds) {
 
 namespace {
 
-// One sort key in 24 bytes: the first eight characters of an entry's Word as
-// two numbers that order like them (characters past the end count as 0), the
-// Word's length up to nine, and the entry's sorted position before the sort.
+// One sort key in 24 bytes: eight characters of an entry's Word from a given
+// place on, as two numbers that order like them (characters past the end
+// count as 0), how many characters the Word has from there (up to nine), and
+// the entry's sorted position before the sort.
 class SortItem {
  public:
-  SortItem(const EntryWord& word, int32_t position)
-      : position_(position), size_(static_cast<uint8_t>(std::min(word.size(), kLead + 1))) {
+  static constexpr size_t kLead = 8;  // characters held, four to a number
+
+  SortItem(const EntryWord& word, int32_t position, size_t from = 0)
+      : position_(position), size_(static_cast<uint8_t>(std::min(word.size() - from, kLead + 1))) {
+    size_t skip = from;
     size_t taken = 0;
     auto take = [&](std::u16string_view piece) {
-      for (size_t i = 0; i < piece.size() && taken < kLead; ++i, ++taken)
+      const size_t skipped = std::min(skip, piece.size());
+      skip -= skipped;
+      for (size_t i = skipped; i < piece.size() && taken < kLead; ++i, ++taken)
         key_[taken / 4] = key_[taken / 4] << 16 | piece[i];
     };
     take(word.Own);
@@ -67,48 +73,70 @@ class SortItem {
     for (; taken < kLead; ++taken) key_[taken / 4] <<= 16;
   }
 
-  // Orders by the leading characters, then by the length up to nine: the
-  // order of the Words, except that Words longer than eight characters with
-  // equal leads tie. (A shorter Word's padding equals only characters 0.)
+  // Orders by the characters held, then by the length up to nine: the order
+  // of the Words from that place on, except that Words going on past equal
+  // characters tie. (A shorter Word's padding equals only characters 0.)
   friend bool operator<(const SortItem& a, const SortItem& b) {
     if (a.key_[0] != b.key_[0]) return a.key_[0] < b.key_[0];
     if (a.key_[1] != b.key_[1]) return a.key_[1] < b.key_[1];
     return a.size_ < b.size_;
   }
-  // True when both Words go on past equal leads: only the whole Words can order them.
+  // True when both Words go on past equal characters: only later ones can order them.
   bool Ties(const SortItem& other) const {
     return size_ > kLead && other.size_ > kLead && key_[0] == other.key_[0] && key_[1] == other.key_[1];
   }
   int32_t Position() const { return position_; }
 
  private:
-  static constexpr size_t kLead = 8;  // characters held, four to a number
   uint64_t key_[2] = {0, 0};
   int32_t position_;
   uint8_t size_;
 };
 
-// Word order of two Words of the store. A text is kept once, so parts at
-// the same place are equal without reading them.
-bool Less(const EntryWord& a, const EntryWord& b) {
-  if (a.Own.data() == b.Own.data() && a.Own.size() == b.Own.size() && a.CitesHead == b.CitesHead &&
-      a.Head.data() == b.Head.data() && a.Head.size() == b.Head.size())
-    return false;
-  return a.Compare(b) < 0;
+// True when two Words of the store are the same texts: a text is kept once,
+// so that settles equality without reading them.
+bool SameTexts(const EntryWord& a, const EntryWord& b) {
+  return a.Own.data() == b.Own.data() && a.Own.size() == b.Own.size() && a.CitesHead == b.CitesHead &&
+         a.Head.data() == b.Head.data() && a.Head.size() == b.Head.size();
 }
 
-// Orders each run of tied items by their whole Words, keeping equal Words in
-// their order. Each tied item's Word is looked up once.
+// Orders each run of tied items by the rest of their Words, keeping equal
+// Words in their order: the run's Words are looked up once, then sorted by
+// their next eight characters, and again for what still ties, as deep as
+// the Words agree.
 void SortTies(std::vector<SortItem>& items, const DictStore& store) {
-  std::vector<std::pair<EntryWord, SortItem>> run;
+  struct Tied {
+    EntryWord word;
+    SortItem item;
+  };
+  struct Range {
+    size_t lo, hi, from;  // run[lo, hi) agree on their first `from` characters
+  };
+  std::vector<Tied> run;
+  std::vector<Range> ranges;
   for (size_t lo = 0; lo < items.size();) {
     size_t hi = lo + 1;
     while (hi < items.size() && items[lo].Ties(items[hi])) ++hi;
     if (hi - lo > 1) {
       run.clear();
-      for (size_t k = lo; k < hi; ++k) run.emplace_back(store.WordAt(items[k].Position()), items[k]);
-      std::stable_sort(run.begin(), run.end(), [](const auto& a, const auto& b) { return Less(a.first, b.first); });
-      for (size_t k = lo; k < hi; ++k) items[k] = run[k - lo].second;
+      for (size_t k = lo; k < hi; ++k) run.push_back({store.WordAt(items[k].Position()), items[k]});
+      ranges.assign(1, {0, run.size(), SortItem::kLead});
+      while (!ranges.empty()) {
+        const Range r = ranges.back();
+        ranges.pop_back();
+        const auto first = run.begin() + static_cast<std::ptrdiff_t>(r.lo);
+        const auto last = run.begin() + static_cast<std::ptrdiff_t>(r.hi);
+        if (std::all_of(first, last, [&](const Tied& t) { return SameTexts(t.word, first->word); })) continue;
+        for (auto t = first; t != last; ++t) t->item = SortItem(t->word, t->item.Position(), r.from);
+        std::stable_sort(first, last, [](const Tied& a, const Tied& b) { return a.item < b.item; });
+        for (size_t a = r.lo; a < r.hi;) {
+          size_t b = a + 1;
+          while (b < r.hi && run[a].item.Ties(run[b].item)) ++b;
+          if (b - a > 1) ranges.push_back({a, b, r.from + SortItem::kLead});
+          a = b;
+        }
+      }
+      for (size_t k = lo; k < hi; ++k) items[k] = run[k - lo].item;
     }
     lo = hi;
   }
@@ -351,13 +379,27 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, st
     out.Line("--encoding WIN");
     out.Line("--dicttype Sorted");
     out.Line("--dicttype RAWformat");
-    for (int32_t p = 1; p <= count; ++p) {
-      const EntryView e = store.EntryAt(p);
-      out.Line(e.Word);
-      out.Line(e.HeadWord, true);
-      out.Line(e.Note, true);
-      out.Line(e.Translation, true);
-      out.Line(e.LangPair, false);
+    // Entries lie in the store in the order they were read, not sorted: the
+    // views of a batch are fetched first, so that their reads overlap.
+    constexpr int32_t kBatch = 64;
+    std::vector<EntryView> batch;
+    batch.reserve(kBatch);
+    for (int32_t first = 1; first <= count; first += kBatch) {
+      batch.clear();
+      for (int32_t p = first; p <= std::min(count, first + kBatch - 1); ++p) {
+        batch.push_back(store.EntryAt(p));
+#if defined(__GNUC__)
+        __builtin_prefetch(batch.back().Translation.data());
+        __builtin_prefetch(batch.back().Word.Own.data());
+#endif
+      }
+      for (const EntryView& e : batch) {
+        out.Line(e.Word);
+        out.Line(e.HeadWord, true);
+        out.Line(e.Note, true);
+        out.Line(e.Translation, true);
+        out.Line(e.LangPair, false);
+      }
     }
     written = out.Finish();
     error = written ? "" : "cannot write " + temp.string();
