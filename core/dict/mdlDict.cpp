@@ -117,7 +117,13 @@ void SortTies(std::vector<SortItem>& items, const DictStore& store) {
   for (size_t lo = 0; lo < items.size();) {
     size_t hi = lo + 1;
     while (hi < items.size() && items[lo].Ties(items[hi])) ++hi;
+    // A run of one Word (a word repeated through an article) is in order already.
+    size_t same = lo + 1;
     if (hi - lo > 1) {
+      const EntryWord word = store.WordAt(items[lo].Position());
+      while (same < hi && SameTexts(store.WordAt(items[same].Position()), word)) ++same;
+    }
+    if (same < hi) {
       run.clear();
       for (size_t k = lo; k < hi; ++k) run.push_back({store.WordAt(items[k].Position()), items[k]});
       ranges.assign(1, {0, run.size(), SortItem::kLead});
