@@ -42,7 +42,7 @@ int Compare(const Pieces& a, const Pieces& b) {
 
 std::u16string EntryWord::Text() const {
   std::u16string text;
-  text.reserve(size());
+  text.reserve(Size());
   text += Own;
   if (CitesHead) {
     text += u" (";

@@ -28,7 +28,7 @@ struct EntryWord {
   std::u16string_view Head;
   bool CitesHead = false;
 
-  size_t size() const { return CitesHead ? Own.size() + Head.size() + 3 : Own.size(); }
+  size_t Size() const { return CitesHead ? Own.size() + Head.size() + 3 : Own.size(); }
   // The whole Word as one text.
   std::u16string Text() const;
   // The characters before the first space (all of them without one), as

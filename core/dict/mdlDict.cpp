@@ -55,7 +55,7 @@ class SortItem {
   static constexpr size_t kLead = 8;  // characters held, four to a number
 
   SortItem(const EntryWord& word, int32_t position, size_t from = 0)
-      : position_(position), size_(static_cast<uint8_t>(std::min(word.size() - from, kLead + 1))) {
+      : position_(position), size_(static_cast<uint8_t>(std::min(word.Size() - from, kLead + 1))) {
     size_t skip = from;
     size_t taken = 0;
     auto take = [&](std::u16string_view piece) {

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!WriteCompiled(store, compiled, error)) {
     // The only store the layout cannot hold is one with a pair beginning with "--".
     bool dashedPair = false;
-    for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= StartsWith(store.EntryAt(p).LangPair, u"--");
+    for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= store.EntryAt(p).LangPair.starts_with(u"--");
     Check(dashedPair, "WriteCompiled failed without cause");
     return 0;
   }
