@@ -85,6 +85,11 @@ class SortItem {
   bool Ties(const SortItem& other) const {
     return size_ > kLead && other.size_ > kLead && key_[0] == other.key_[0] && key_[1] == other.key_[1];
   }
+  // True when both hold the same characters and length. Items of equal Words
+  // always do (they are never parted, so they end up holding the same part).
+  bool SameLead(const SortItem& other) const {
+    return size_ == other.size_ && key_[0] == other.key_[0] && key_[1] == other.key_[1];
+  }
   int32_t Position() const { return position_; }
 
  private:
@@ -195,8 +200,8 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
   bool ordered = true;
   for (int32_t p = 2; p <= n && ordered; ++p) ordered = store.WordAt(p).Compare(store.WordAt(p - 1)) >= 0;
 
+  std::vector<SortItem> items;  // stays empty when the store is in order already
   if (!ordered) {
-    std::vector<SortItem> items;
     items.reserve(static_cast<size_t>(n));
     for (int32_t p = 1; p <= n; ++p) items.emplace_back(store.WordAt(p), p);
 
@@ -230,7 +235,11 @@ void SortDictionary(DictStore& store, const ProgressFn& progress) {
   std::vector<int32_t>& order = store.OrderIndex();
   int32_t kept = 1;
   for (int32_t p = 2; p <= n; ++p) {
-    if (store.EntriesEqual(p - 1, p)) continue;
+    // Neighbours whose items hold different characters have different Words;
+    // only the others are looked up in the store.
+    const bool differ =
+        !items.empty() && !items[static_cast<size_t>(p) - 2].SameLead(items[static_cast<size_t>(p) - 1]);
+    if (!differ && store.EntriesEqual(p - 1, p)) continue;
     ++kept;
     if (kept != p) order[static_cast<size_t>(kept)] = order[static_cast<size_t>(p)];
   }
