@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dict/mdlDict.h"
@@ -22,24 +23,34 @@ class LineReader {
  public:
   explicit LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
 
-  // The next line without its line end; false at the end of the file or after
-  // a read error (then Failed() is true).
-  bool Next(std::string& line) {
-    line.clear();
+  // The next line without its line end, valid until the next call; false at
+  // the end of the file or after a read error (then Failed() is true). A line
+  // within the buffer is handed out in place; one that spans refills is
+  // gathered first.
+  bool Next(std::string_view& line) {
+    spill_.clear();
     bool any = false;
     for (;;) {
-      if (pos_ == len_ && !Refill()) return any && !failed_;
+      if (pos_ == len_ && !Refill()) {
+        line = spill_;
+        return any && !failed_;
+      }
       any = true;
       const char* begin = buffer_.data() + pos_;
       const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', len_ - pos_));
       if (lf == nullptr) {
-        line.append(begin, len_ - pos_);
+        spill_.append(begin, len_ - pos_);
         pos_ = len_;
         continue;
       }
-      line.append(begin, static_cast<size_t>(lf - begin));
       pos_ = static_cast<size_t>(lf - buffer_.data()) + 1;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (spill_.empty()) {
+        line = std::string_view(begin, static_cast<size_t>(lf - begin));
+      } else {
+        spill_.append(begin, static_cast<size_t>(lf - begin));
+        line = spill_;
+      }
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
       return true;
     }
   }
@@ -59,6 +70,7 @@ class LineReader {
 
   std::FILE* file_;
   std::vector<char> buffer_;
+  std::string spill_;  // a line that spans refills
   size_t pos_ = 0;
   size_t len_ = 0;
   bool failed_ = false;
@@ -105,10 +117,13 @@ class DictReader {
     FileCloser file{OpenForReading(path)};
     if (file.file == nullptr) return false;
     LineReader lines(file.file);
-    std::string bytes;
-    std::u16string line;
+    std::string_view bytes;
+    std::u16string text;
     while (lines.Next(bytes)) {
       ++lineNumber_;
+      // In the raw layout a line goes straight to its field of the group; a
+      // header line there is overwritten by the next data line.
+      std::u16string& line = raw_ ? group_[static_cast<size_t>(rawCounter_ % 5)] : text;
       DecodeCp1251(bytes, line);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
@@ -119,7 +134,6 @@ class DictReader {
         ApplyHeader(key, value);
       } else if (raw_) {
         const size_t field = static_cast<size_t>(rawCounter_ % 5);
-        group_[field] = line;
         if (field == 4) store_.AddEntry(group_[0], group_[1], group_[2], group_[3], group_[4]);
         ++rawCounter_;
       } else if (!line.empty()) {
