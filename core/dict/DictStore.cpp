@@ -31,21 +31,30 @@ void DictStore::ClearDictionary() {
   tableValid_ = false;
 }
 
+TextTable::Id DictStore::KeepText(std::u16string_view text, TextTable::Id neighbour) {
+  const std::u16string_view near = texts_.Text(neighbour);
+  if (near.size() == text.size() && std::equal(near.begin(), near.end(), text.begin())) return neighbour;
+  return texts_.Intern(text);
+}
+
 DictStore::Stored DictStore::Keep(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
                                   std::u16string_view translation, std::u16string_view langPair) {
+  // Neighbouring entries often share texts (a compiled file lists an entry's
+  // copy under the other pair right after it): the last entry's are tried first.
+  const Stored& last = entries_.back();
   Stored e;
-  e.LangPair = texts_.Intern(langPair);
-  e.HeadWord = texts_.Intern(headWord);
-  e.Note = texts_.Intern(note);
-  e.Translation = texts_.Intern(translation);
+  e.LangPair = KeepText(langPair, last.LangPair);
+  e.HeadWord = KeepText(headWord, last.HeadWord);
+  e.Note = KeepText(note, last.Note);
+  e.Translation = KeepText(translation, last.Translation);
   // A Word of the form "x (HeadWord)" keeps only x and cites the HeadWord.
   const size_t cited = headWord.size() + 3;
   if (word.size() > cited && word.ends_with(u')') && word.substr(word.size() - cited, 2) == u" (" &&
       word.substr(word.size() - cited + 2, headWord.size()) == headWord) {
-    e.Word = texts_.Intern(word.substr(0, word.size() - cited));
+    e.Word = KeepText(word.substr(0, word.size() - cited), last.Word);
     e.WordCitesHead = true;
   } else {
-    e.Word = texts_.Intern(word);
+    e.Word = KeepText(word, last.Word);
   }
   return e;
 }

@@ -101,6 +101,8 @@ class DictStore {
     TextTable::Id Translation = 0;
     bool WordCitesHead = false;  // Word is followed by " (", HeadWord and ")"
   };
+  // The id of `text`: `neighbour` when that is the same text, else the table's.
+  TextTable::Id KeepText(std::u16string_view text, TextTable::Id neighbour);
   // The record of untrimmed texts, the Word cited when it has that form.
   Stored Keep(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
               std::u16string_view translation, std::u16string_view langPair);
