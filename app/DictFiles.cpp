@@ -1,5 +1,6 @@
 #include "app/DictFiles.h"
 
+#include <new>
 #include <string>
 #include <utility>
 
@@ -35,6 +36,21 @@ std::u16string NotWrittenText(WriteFailure failure) {
   }
 }
 
+// ReadDictionary, except that a read that runs out of memory empties the
+// store (which gives the memory back), sets `outOfMemory` and counts as failed.
+ReadResult ReadWithin(DictStore& store, const std::filesystem::path& path, const MessageFn& message,
+                      const ProgressFn& progress, bool& outOfMemory) {
+  try {
+    return ReadDictionary(store, path, message, progress);
+  } catch (const std::bad_alloc&) {
+    store.ClearDictionary();
+    outOfMemory = true;
+    ReadResult failed;
+    failed.opened = true;
+    return failed;
+  }
+}
+
 }  // namespace
 
 DictFiles::DictFiles(DictStore& store, std::filesystem::path folder, MessageFn message, ProgressFn progress)
@@ -47,22 +63,24 @@ void DictFiles::Show(const std::u16string& text) const {
 bool DictFiles::LoadCompiled() {
   // The file is the program's own: any message, or a last line other than
   // the trailer with the count just read, means it was cut short or damaged,
-  // and it is rebuilt without a word about it.
+  // and it is rebuilt without a word about it. One too large for memory is
+  // rebuilt the same way.
   bool quiet = true;
-  const ReadResult read = ReadDictionary(
-      store_, CompiledPath(), [&](const std::u16string&) { quiet = false; }, progress_);
+  bool outOfMemory = false;
+  const ReadResult read = ReadWithin(
+      store_, CompiledPath(), [&](const std::u16string&) { quiet = false; }, progress_, outOfMemory);
   loaded_ = read.ok && quiet && read.trailerEntries == store_.GetEntryCount();
   return loaded_;
 }
 
-ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& path) const {
+ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& path, bool& outOfMemory) const {
   int messages = 0;
-  const ReadResult read = ReadDictionary(
+  const ReadResult read = ReadWithin(
       store, path,
       [&](const std::u16string& text) {
         if (++messages <= kShownMessages) Show(text);
       },
-      progress_);
+      progress_, outOfMemory);
   if (messages > kShownMessages) {
     Show(u"Остальные сообщения о словаре не показаны (ещё " + FromUtf8(std::to_string(messages - kShownMessages)) +
          u").");
@@ -73,9 +91,14 @@ ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& p
 
 DictFiles::Outcome DictFiles::Rebuild() {
   DictStore source;
-  const ReadResult read = ReadShown(source, SourcePath());
+  bool outOfMemory = false;
+  const ReadResult read = ReadShown(source, SourcePath(), outOfMemory);
   if (!read.ok) {
     if (!loaded_) store_ = std::move(source);
+    if (outOfMemory) {
+      Show(u"Не хватило памяти, чтобы прочитать словарь default.dict");
+      return Outcome::OutOfMemory;
+    }
     if (!read.noArticle) Show(u"Не удалось прочитать словарь default.dict");
     return Outcome::SourceUnreadable;
   }
@@ -89,7 +112,7 @@ DictFiles::Outcome DictFiles::Rebuild() {
   }
   // The store becomes what the written file holds.
   DictStore compiled;
-  if (ReadShown(compiled, CompiledPath()).ok) store_ = std::move(compiled);
+  if (ReadShown(compiled, CompiledPath(), outOfMemory).ok) store_ = std::move(compiled);
   return Outcome::Rebuilt;
 }
 

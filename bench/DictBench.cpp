@@ -70,8 +70,8 @@ std::vector<std::pair<std::u16string, std::u16string>> TypedTexts(const DictStor
   std::vector<std::pair<std::u16string, std::u16string>> texts;
   const int32_t n = store.GetEntryCount();
   for (size_t i = 0; i < count; ++i) {
-    const DictEntry& e = store.EntryAt(static_cast<int32_t>(1 + (i * 7919) % static_cast<size_t>(n)));
-    texts.emplace_back(e.Word.substr(0, 1 + i % 5), e.LangPair);
+    const EntryView e = store.EntryAt(static_cast<int32_t>(1 + (i * 7919) % static_cast<size_t>(n)));
+    texts.emplace_back(e.Word.Text().substr(0, 1 + i % 5), e.LangPair);
   }
   return texts;
 }

@@ -25,7 +25,7 @@ const DictStore& Corpus() {
 }
 
 // The entry whose article text is the longest.
-const DictEntry& LongestArticle() {
+EntryView LongestArticle() {
   const DictStore& store = Corpus();
   int32_t best = 0;
   for (int32_t n = 1; n <= store.GetEntryCount(); ++n)
@@ -50,7 +50,7 @@ BENCHMARK_CAPTURE(BM_CheckWordLanguage, russian_word, std::u16string(u"здра�
 
 void BM_RenderLongestArticle(benchmark::State& state) {
   if (!NeedCorpus(state)) return;
-  const DictEntry& e = LongestArticle();
+  const DictEntry e = LongestArticle().ToEntry();
   size_t pageSize = 0;
   for (auto _ : state) {
     const std::u16string page = RenderArticle(e.HeadWord, e.Note, e.Translation);
@@ -64,7 +64,7 @@ BENCHMARK(BM_RenderLongestArticle)->Unit(benchmark::kMicrosecond);
 
 void BM_MessagePageOfLongestArticle(benchmark::State& state) {
   if (!NeedCorpus(state)) return;
-  const std::u16string& text = LongestArticle().Translation;
+  const std::u16string text(LongestArticle().Translation);
   for (auto _ : state) benchmark::DoNotOptimize(MessagePage(text, 0));
 }
 BENCHMARK(BM_MessagePageOfLongestArticle)->Unit(benchmark::kMicrosecond);

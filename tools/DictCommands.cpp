@@ -19,7 +19,7 @@ void PrintReadSummary(const LoadResult& r, const DictStore& store, Io& io) {
 }
 
 // A field of a dump line: backslash, tab, CR and LF written as escapes.
-std::string DumpField(const std::u16string& text) {
+std::string DumpField(std::u16string_view text) {
   std::u16string escaped;
   escaped.reserve(text.size());
   for (char16_t c : text) {
@@ -71,8 +71,8 @@ Command Dump() {
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>&, Io& io) {
                            const int32_t count = store.GetEntryCount();
                            for (int32_t p = 1; p <= count; ++p) {
-                             const DictEntry& e = store.EntryAt(p);
-                             io.out << DumpField(e.LangPair) << '\t' << DumpField(e.Word) << '\t'
+                             const EntryView e = store.EntryAt(p);
+                             io.out << DumpField(e.LangPair) << '\t' << DumpField(e.Word.Text()) << '\t'
                                     << DumpField(e.HeadWord) << '\t' << DumpField(e.Note) << '\t'
                                     << DumpField(e.Translation) << '\n';
                            }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <ostream>
 
 #include "core/dict/mdlDictParser.h"
@@ -16,12 +17,18 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
     WriteText(io.out, text);
     io.out << "\n";
   };
-  const ReadResult read = ReadDictionary(store, std::filesystem::path(path), print, nullptr);
-  if (read.noArticle) print(kNoArticleMessage);
-  if (read.utf8) io.out << "encoding: utf-8\n";
-  result.readable = read.opened && read.error.empty();
-  result.error = read.error;
-  result.ok = read.ok;
+  try {
+    const ReadResult read = ReadDictionary(store, std::filesystem::path(path), print, nullptr);
+    if (read.noArticle) print(kNoArticleMessage);
+    if (read.utf8) io.out << "encoding: utf-8\n";
+    result.readable = read.opened && read.error.empty();
+    result.error = read.error;
+    result.ok = read.ok;
+  } catch (const std::bad_alloc&) {
+    // Nothing half-read is kept; clearing gives the memory back.
+    store.ClearDictionary();
+    result.outOfMemory = true;
+  }
   return result;
 }
 
@@ -31,6 +38,10 @@ Command DictFileCommand(std::string name, std::string usage, std::string help, s
     if (args.size() != argCount) return UsageError(cmd, io);
     DictStore store;
     const LoadResult read = LoadDictionary(store, args[0], io);
+    if (read.outOfMemory) {
+      io.err << "sahdict-tool: out of memory while reading " << args[0] << "\n";
+      return int{kUsage};
+    }
     if (!read.readable) {
       io.err << "sahdict-tool: cannot read " << args[0] << ": " << read.error << "\n";
       return int{kUsage};

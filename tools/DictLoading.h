@@ -13,10 +13,11 @@
 namespace sahdict::tool {
 
 struct LoadResult {
-  bool readable = false;  // the file could be opened and read
-  std::string error;      // why it could not, as the system words it
-  bool ok = false;        // ReadDictionary's result
-  int messages = 0;       // number of reader messages printed
+  bool readable = false;     // the file could be opened and read
+  std::string error;         // why it could not, as the system words it
+  bool ok = false;           // ReadDictionary's result
+  bool outOfMemory = false;  // the read ran out of memory; the store was emptied
+  int messages = 0;          // number of reader messages printed
 };
 
 // Reads `path` into `store`, printing each reader message as "message: <text>"
@@ -30,8 +31,9 @@ using DictFileBody =
     std::function<int(DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io)>;
 
 // A command taking exactly `argCount` arguments, the first a dictionary file.
-// Bad usage and an unreadable file give exit 2; otherwise the exit status is the
-// worse of the read's (1 when it failed or printed messages) and the body's.
+// Bad usage, an unreadable file and a read that runs out of memory give exit 2;
+// otherwise the exit status is the worse of the read's (1 when it failed or
+// printed messages) and the body's.
 Command DictFileCommand(std::string name, std::string usage, std::string help, size_t argCount, DictFileBody body);
 
 }  // namespace sahdict::tool

@@ -2,6 +2,9 @@
 // The in-memory dictionary: an entry table (slot 0 is always the empty record),
 // an order index that presents the entries in sorted order, and a count of valid
 // sorted positions. Positions are 1-based; position 0 yields the empty record.
+// Each text is kept once, in a text table: an entry holds the ids of its texts,
+// so the entries of one article share its HeadWord, Note and Translation, and a
+// derived entry's Word cites the HeadWord instead of repeating it.
 // A table of each pair's sorted positions is built on the first read after a
 // change, so even const reads may update it: one thread at a time.
 
@@ -12,6 +15,7 @@
 #include <vector>
 
 #include "core/dict/DictEntry.h"
+#include "core/dict/TextTable.h"
 
 namespace sahdict {
 
@@ -22,18 +26,35 @@ class DictStore {
   // Table and index shrink to slot 0; count = 0.
   void ClearDictionary();
   // Appends one entry; the four text fields are trimmed of spaces, langPair is kept as is.
-  void AddEntry(const std::u16string& word, const std::u16string& headWord, const std::u16string& note,
-                const std::u16string& translation, const std::u16string& langPair);
+  void AddEntry(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
+                std::u16string_view translation, std::u16string_view langPair);
+
+  // The texts of one article, kept once for all of its entries.
+  struct ArticleTexts {
+    TextTable::Id HeadWord = 0;
+    TextTable::Id Note = 0;
+    TextTable::Id Translation = 0;
+  };
+  // Keeps the article's texts, each trimmed of spaces, for the two calls below.
+  ArticleTexts KeepArticle(std::u16string_view headWord, std::u16string_view note, std::u16string_view translation);
+  // Appends an entry of the article with its HeadWord as Word.
+  void AddArticleEntry(const ArticleTexts& article, std::u16string_view langPair);
+  // Appends an entry of the article whose Word is `derived`, " (", HeadWord,
+  // ")", trimmed: the same as AddEntry with those texts, without repeating them.
+  void AddDerivedEntry(const ArticleTexts& article, std::u16string_view derived, std::u16string_view langPair);
   int32_t GetEntryCount() const;
   void SetEntryCount(int32_t n);
 
   // pair "": the entry at sorted position n. Otherwise the n-th entry (1-based,
   // sorted order) whose LangPair equals pair; n <= 0 gives the empty record.
   DictEntry GetEntry(int32_t n, const std::u16string& pair = {}) const;
-  // The entry at sorted position n without copying (0 <= n <= count). The
-  // reference stays valid until the store is cleared or grows. Positions
-  // outside the valid range yield the empty record.
-  const DictEntry& EntryAt(int32_t n) const;
+  // The entry at sorted position n without copying its texts (0 <= n <= count).
+  // Positions outside the valid range yield the empty record.
+  EntryView EntryAt(int32_t n) const;
+  // Only its Word, which is all that sorting and searching read.
+  EntryWord WordAt(int32_t n) const;
+  // The Word of GetEntry(n, pair), without copying the other texts.
+  EntryWord WordAt(int32_t n, const std::u16string& pair) const;
   // Overwrites the record at sorted position n (1..M; other positions are ignored).
   void SetEntry(int32_t n, const DictEntry& entry);
 
@@ -80,13 +101,33 @@ class DictStore {
   // The count limited to the positions that exist (0..M).
   int32_t ValidCount() const;
 
-  std::vector<DictEntry> entries_;  // slot 0 is the empty record
-  std::vector<int32_t> index_;      // sorted position -> entry slot
+  // One entry as ids of its texts.
+  struct Stored {
+    TextTable::Id LangPair = 0;
+    TextTable::Id Word = 0;  // the whole Word, or its own part when it cites the HeadWord
+    TextTable::Id HeadWord = 0;
+    TextTable::Id Note = 0;
+    TextTable::Id Translation = 0;
+    bool WordCitesHead = false;  // Word is followed by " (", HeadWord and ")"
+  };
+  // The id of `text`: `neighbour` when that is the same text, else the table's.
+  TextTable::Id KeepText(std::u16string_view text, TextTable::Id neighbour);
+  // The record of untrimmed texts, the Word cited when it has that form.
+  Stored Keep(std::u16string_view word, std::u16string_view headWord, std::u16string_view note,
+              std::u16string_view translation, std::u16string_view langPair);
+  void Append(const Stored& entry);
+  EntryView ViewOf(const Stored& entry) const;
+  EntryWord WordOf(const Stored& entry) const;
+  const Stored& StoredAt(int32_t n) const;
+
+  TextTable texts_;
+  std::vector<Stored> entries_;  // slot 0 is the empty record
+  std::vector<int32_t> index_;   // sorted position -> entry slot
   int32_t count_ = 0;
 
   // Per-pair position table, built on first use after any change.
   mutable bool tableValid_ = false;
-  mutable std::unordered_map<std::u16string, size_t> pairSlot_;
+  mutable std::unordered_map<std::u16string, size_t> pairSlot_;  // pair text -> place in pairTable_
   mutable std::vector<std::u16string> pairOrder_;
   mutable std::vector<PairPositions> pairTable_;
   mutable bool allPairsOrdered_ = true;

@@ -47,7 +47,7 @@ std::u16string DictionaryStats(const DictStore& store) {
   std::array<std::array<int32_t, LangCount + 1>, LangCount + 1> counts{};
   const int32_t count = store.GetEntryCount();
   for (int32_t p = 1; p <= count; ++p) {
-    const std::u16string& pair = store.EntryAt(p).LangPair;
+    const std::u16string_view pair = store.EntryAt(p).LangPair;
     const int32_t s = LangNumber(PairFrom(pair));
     const int32_t t = LangNumber(PairTo(pair));
     // Codes outside the table are not counted.

@@ -26,26 +26,36 @@ class LineReader {
  public:
   explicit LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
 
-  // The next line without its line end; false at the end of the file or after
-  // a read error (then Failed() is true).
-  bool Next(std::string& line) {
-    line.clear();
+  // The next line without its line end, valid until the next call; false at
+  // the end of the file or after a read error (then Failed() is true). A line
+  // within the buffer is handed out in place; one that spans refills is
+  // gathered first.
+  bool Next(std::string_view& line) {
+    spill_.clear();
     crLf_ = false;
     bool any = false;
     for (;;) {
-      if (pos_ == len_ && !Refill()) return any && !failed_;
+      if (pos_ == len_ && !Refill()) {
+        line = spill_;
+        return any && !failed_;
+      }
       any = true;
       const char* begin = buffer_.data() + pos_;
       const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', len_ - pos_));
       if (lf == nullptr) {
-        line.append(begin, len_ - pos_);
+        spill_.append(begin, len_ - pos_);
         pos_ = len_;
         continue;
       }
-      line.append(begin, static_cast<size_t>(lf - begin));
       pos_ = static_cast<size_t>(lf - buffer_.data()) + 1;
+      if (spill_.empty()) {
+        line = std::string_view(begin, static_cast<size_t>(lf - begin));
+      } else {
+        spill_.append(begin, static_cast<size_t>(lf - begin));
+        line = spill_;
+      }
       crLf_ = !line.empty() && line.back() == '\r';
-      if (crLf_) line.pop_back();
+      if (crLf_) line.remove_suffix(1);
       return true;
     }
   }
@@ -70,6 +80,7 @@ class LineReader {
 
   std::FILE* file_;
   std::vector<char> buffer_;
+  std::string spill_;  // a line that spans refills
   size_t pos_ = 0;
   size_t len_ = 0;
   bool failed_ = false;
@@ -111,9 +122,9 @@ bool SniffUtf8(std::FILE* file, bool& utf8, std::string& error) {
 }
 
 // N of a line "--# entries N" (kEntriesTrailer) that ended with CR LF, else -1.
-int64_t TrailerCount(const std::string& line, bool crLf) {
-  if (!crLf || line.compare(0, kEntriesTrailer.size(), kEntriesTrailer) != 0) return -1;
-  const std::string_view digits = std::string_view(line).substr(kEntriesTrailer.size());
+int64_t TrailerCount(std::string_view line, bool crLf) {
+  if (!crLf || !line.starts_with(kEntriesTrailer)) return -1;
+  const std::string_view digits = line.substr(kEntriesTrailer.size());
   if (digits.empty() || digits.size() > 18 || digits.find_first_not_of("0123456789") != std::string_view::npos)
     return -1;
   return std::stoll(std::string(digits));
@@ -121,11 +132,10 @@ int64_t TrailerCount(const std::string& line, bool crLf) {
 
 // Whether a line that begins with "--" hides article lines behind lone CRs: a
 // file with CR-only line ends reads as one such line.
-bool HidesArticleLines(const std::string& line) {
-  for (size_t cr = line.find('\r'); cr != std::string::npos;) {
+bool HidesArticleLines(std::string_view line) {
+  for (size_t cr = line.find('\r'); cr != std::string_view::npos;) {
     const size_t next = line.find('\r', cr + 1);
-    const std::string_view piece =
-        std::string_view(line).substr(cr + 1, next == std::string::npos ? next : next - cr - 1);
+    const std::string_view piece = line.substr(cr + 1, next == std::string_view::npos ? next : next - cr - 1);
     if (!piece.empty() && piece.substr(0, 2) != "--") return true;
     cr = next;
   }
@@ -177,7 +187,7 @@ class DictReader {
   // real Sakha letters in the notation, or Windows-1251.
   void Decode(std::string_view bytes, std::u16string& line) const {
     if (!utf8_) {
-      line = DecodeCp1251(bytes);
+      DecodeCp1251(bytes, line);
       return;
     }
     if (lineNumber_ == 1 && bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
@@ -187,12 +197,15 @@ class DictReader {
 
   bool ReadLines(std::FILE* file, const ProgressFn& progress, ReadResult& result) {
     LineReader lines(file);
-    std::string bytes;
-    std::u16string line;
+    std::string_view bytes;
+    std::u16string text;
     bool articleLines = false;
     while (lines.Next(bytes)) {
       ++lineNumber_;
       result.trailerEntries = TrailerCount(bytes, lines.EndedWithCrLf());
+      // In the raw layout a line goes straight to its field of the group; a
+      // header line there is overwritten by the next data line.
+      std::u16string& line = raw_ ? group_[static_cast<size_t>(rawCounter_ % 5)] : text;
       Decode(bytes, line);
       if (!articleLines && StartsWith(line, u"--")) articleLines = HidesArticleLines(bytes);
       if (StartsWith(line, u"--#")) line.clear();
@@ -204,7 +217,6 @@ class DictReader {
         ApplyHeader(key, value);
       } else if (raw_) {
         const size_t field = static_cast<size_t>(rawCounter_ % 5);
-        group_[field] = line;
         if (field == 4) store_.AddEntry(group_[0], group_[1], group_[2], group_[3], group_[4]);
         ++rawCounter_;
       } else if (!line.empty()) {
@@ -281,7 +293,9 @@ class DictReader {
     const std::u16string note = TrimSpaces(text.substr(open + 1, close - open - 1));
     const std::u16string translation = NormalizeMarkedWords(TrimSpaces(text.substr(dash + 2)));
 
-    store_.AddEntry(word, word, note, translation, pair_);
+    // Every entry of the paragraph shares its headword, note and translation.
+    const DictStore::ArticleTexts article = store_.KeepArticle(word, note, translation);
+    store_.AddArticleEntry(article, pair_);
 
     if (needSahExtract_) {
       const std::u16string sahPair = ReversePair(pair_);
@@ -289,13 +303,13 @@ class DictReader {
         StripNonSakha(marked);
         if (marked.empty() || marked == u"-") return;
         NormalizeSakha(marked);
-        store_.AddEntry(marked + u" (" + word + u")", word, note, translation, sahPair);
+        store_.AddDerivedEntry(article, marked, sahPair);
       });
     }
 
     if (needRusExtract_) {
       const std::u16string rusPair = u"RSE-" + PairTo(pair_);
-      store_.AddEntry(word, word, note, translation, rusPair);
+      store_.AddArticleEntry(article, rusPair);
       size_t start = 0;
       while (start <= translation.size()) {
         size_t end = translation.find(u' ', start);
@@ -305,7 +319,7 @@ class DictReader {
         if (piece.empty() || piece.find(u'.') != std::u16string::npos) continue;
         StripNonRussian(piece);
         if (piece.empty() || piece == u"-" || piece == word) continue;
-        store_.AddEntry(piece + u" (" + word + u")", word, note, translation, rusPair);
+        store_.AddDerivedEntry(article, piece, rusPair);
       }
     }
   }

@@ -40,7 +40,7 @@ class PairTable {
 };
 
 // Language index of an entry: Russian for "RUS" pairs, Sakha for "SAH" pairs, -1 otherwise.
-int LanguageOf(const DictEntry& e) {
+int LanguageOf(const EntryView& e) {
   const std::u16string from = PairFrom(e.LangPair);
   if (from == u"RUS") return kRussian;
   if (from == u"SAH") return kSakha;
@@ -67,10 +67,10 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
   PairTable table;
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
-    const DictEntry& e = store.EntryAt(n);
+    const EntryView e = store.EntryAt(n);
     const int lang = LanguageOf(e);
     if (lang < 0) continue;
-    std::u16string key = FirstWord(e.Word);
+    std::u16string key(e.Word.FirstWord());
     table.Learn(lang, u" " + ToCodeNotation(key) + u" ");
   }
 

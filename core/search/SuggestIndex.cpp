@@ -22,12 +22,12 @@ SuggestIndex BuildSuggestIndex(const DictStore& store, const std::u16string& pai
   // The k-th entry of the pair in sorted order is position k, as GetEntry counts.
   int32_t k = 0;
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p) {
-    const DictEntry& entry = store.EntryAt(p);
+    const EntryView entry = store.EntryAt(p);
     if (entry.LangPair != pair) continue;
     ++k;
-    std::u16string key = FoldSearchText(entry.Word, index.sakha);
+    std::u16string key = FoldSearchText(entry.Word.Text(), index.sakha);
     std::u16string base = WordBase(key);
-    if (key != entry.Word) index.folded.push_back({std::move(key), k});
+    if (entry.Word != key) index.folded.push_back({std::move(key), k});
     if (!index.bases.empty() && base == lastBase) continue;
     std::u16string code = base;
     if (index.sakha) ToCodeNotation(code);

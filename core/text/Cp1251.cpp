@@ -23,6 +23,13 @@ constexpr char16_t ByteToChar(uint8_t b) {
   return kHigh[b - 0x80];
 }
 
+// The character of every byte, so that decoding is one lookup per byte.
+constexpr std::array<char16_t, 256> kChars = [] {
+  std::array<char16_t, 256> chars{};
+  for (int b = 0; b < 256; ++b) chars[static_cast<size_t>(b)] = ByteToChar(static_cast<uint8_t>(b));
+  return chars;
+}();
+
 // Reverse table over the whole UTF-16 range; 0 marks "no code" (U+0000 is handled apart).
 struct ReverseTable {
   std::array<uint8_t, 0x10000> code{};
@@ -39,9 +46,15 @@ const ReverseTable& Reverse() {
 }  // namespace
 
 std::u16string DecodeCp1251(std::string_view bytes) {
-  std::u16string out(bytes.size(), u'\0');
-  for (size_t i = 0; i < bytes.size(); ++i) out[i] = ByteToChar(static_cast<uint8_t>(bytes[i]));
+  std::u16string out;
+  DecodeCp1251(bytes, out);
   return out;
+}
+
+void DecodeCp1251(std::string_view bytes, std::u16string& out) {
+  out.resize(bytes.size());
+  char16_t* to = out.data();
+  for (const char b : bytes) *to++ = kChars[static_cast<uint8_t>(b)];
 }
 
 uint8_t Cp1251Code(char16_t c) {
@@ -51,9 +64,20 @@ uint8_t Cp1251Code(char16_t c) {
 }
 
 std::string EncodeCp1251(std::u16string_view text) {
-  std::string out(text.size(), '\0');
-  for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(Cp1251Code(text[i]));
+  std::string out;
+  AppendCp1251(text, out);
   return out;
+}
+
+void AppendCp1251(std::u16string_view text, std::string& out) {
+  const size_t at = out.size();
+  out.resize(at + text.size());
+  char* to = out.data() + at;
+  const auto& code = Reverse().code;
+  for (const char16_t c : text) {
+    const uint8_t b = code[c];
+    *to++ = static_cast<char>(b != 0 || c == 0 ? b : uint8_t{'?'});
+  }
 }
 
 }  // namespace sahdict

@@ -11,9 +11,13 @@ namespace sahdict {
 
 // One character per byte.
 std::u16string DecodeCp1251(std::string_view bytes);
+// The same into `out`, reusing its memory.
+void DecodeCp1251(std::string_view bytes, std::u16string& out);
 
 // One byte per character; a character the code page lacks becomes "?" (63).
 std::string EncodeCp1251(std::u16string_view text);
+// The same appended to `out`.
+void AppendCp1251(std::u16string_view text, std::string& out);
 
 // The code of one character in the code page, or 63 ("?") when it has none.
 uint8_t Cp1251Code(char16_t c);

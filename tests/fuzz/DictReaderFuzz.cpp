@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!WriteCompiled(store, compiled)) {
     // The only store the layout cannot hold is one with a pair beginning with "--".
     bool dashedPair = false;
-    for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= StartsWith(store.EntryAt(p).LangPair, u"--");
+    for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= store.EntryAt(p).LangPair.starts_with(u"--");
     Check(dashedPair, "WriteCompiled failed without cause");
     return 0;
   }
@@ -104,9 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // are written as "?".
   const auto written = [](const std::u16string& text) { return DecodeCp1251(EncodeCp1251(text)); };
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p) {
-    const DictEntry& e = store.EntryAt(p);
-    Check(back.EntryAt(p) == DictEntry{written(e.LangPair), written(e.Word), written(e.HeadWord), written(e.Note),
-                                       written(e.Translation)},
+    const DictEntry e = store.GetEntry(p);
+    Check(back.GetEntry(p) == DictEntry{written(e.LangPair), written(e.Word), written(e.HeadWord), written(e.Note),
+                                        written(e.Translation)},
           "same entries");
   }
   return 0;

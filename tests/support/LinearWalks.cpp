@@ -24,10 +24,10 @@ int32_t LinearFindFirstEntry(const DictStore& store, const std::u16string& text,
   const int32_t count = store.GetEntryCount();
   int32_t k = 0;
   for (int32_t i = 1; i <= count; ++i) {
-    const DictEntry& e = store.EntryAt(i);
+    const EntryView e = store.EntryAt(i);
     if (e.LangPair != pair) continue;
     ++k;
-    if (text.compare(e.Word) <= 0) return k;
+    if (text <= e.Word) return k;
   }
   return 0;
 }
@@ -35,7 +35,7 @@ int32_t LinearFindFirstEntry(const DictStore& store, const std::u16string& text,
 void ExchangeSortDictionary(DictStore& store, const ProgressFn& progress) {
   const auto start = std::chrono::steady_clock::now();
   const int32_t n = store.GetEntryCount();
-  auto word = [&](int32_t p) -> const std::u16string& { return store.EntryAt(p).Word; };
+  auto word = [&](int32_t p) { return store.EntryAt(p).Word; };
   auto swap = [&](int32_t p, int32_t q) {
     std::vector<int32_t>& index = store.OrderIndex();
     std::swap(index[static_cast<size_t>(p)], index[static_cast<size_t>(q)]);

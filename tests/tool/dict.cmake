@@ -105,3 +105,12 @@ endif()
 if(EXISTS ${SAHDICT_CORPUS})
   sahdict_dict_roundtrip(corpus ${SAHDICT_CORPUS})
 endif()
+
+# A read that runs out of memory is reported, not aborted. The sanitizers reserve
+# more address space than the limit allows.
+find_program(PRLIMIT prlimit)
+if(PRLIMIT AND NOT SAHDICT_SANITIZE)
+  add_test(NAME tool.compile_out_of_memory
+    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:sahdict-tool> -DPRLIMIT=${PRLIMIT} -DFILE=${CMAKE_CURRENT_BINARY_DIR}/huge-article.dict
+            -DOUT=${CMAKE_CURRENT_BINARY_DIR}/huge-article-compiled.dict -P ${CMAKE_CURRENT_SOURCE_DIR}/OutOfMemory.cmake)
+endif()

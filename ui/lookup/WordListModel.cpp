@@ -41,7 +41,7 @@ bool WordListModel::ShowsSakhaLetters() const { return sakhaLetters_ && PairFrom
 
 std::u16string WordListModel::RowText(int32_t row) const {
   if (row < 0 || row >= rows_) return {};
-  return store_.GetEntry(row + 1, pair_).Word;
+  return store_.WordAt(row + 1, pair_).Text();
 }
 
 std::u16string WordListModel::ShownText(int32_t row) const { return ShownWord(RowText(row), ShowsSakhaLetters()); }

@@ -23,14 +23,14 @@ TEST(DictCorpus, AnswersLikeTheWalks) {
   std::vector<std::u16string> pairs;
   for (int32_t p = 1; p <= store.GetEntryCount(); ++p)
     if (std::find(pairs.begin(), pairs.end(), store.EntryAt(p).LangPair) == pairs.end())
-      pairs.push_back(store.EntryAt(p).LangPair);
+      pairs.emplace_back(store.EntryAt(p).LangPair);
   ASSERT_EQ(store.GetPairs(), pairs);
   EXPECT_TRUE(store.PairWordsOrdered());
 
   // Typed texts: prefixes of Words across the store, and a few others.
   std::vector<std::u16string> texts = {u"", u"я", u"яяяя", u"A", u"ё"};
   for (int32_t p = 1; p <= store.GetEntryCount(); p += 7001) {
-    const std::u16string& w = store.EntryAt(p).Word;
+    const std::u16string w = store.EntryAt(p).Word.Text();
     for (size_t len : {size_t{1}, size_t{2}, size_t{4}, w.size()}) texts.push_back(w.substr(0, len));
   }
   for (const auto& pair : pairs) {

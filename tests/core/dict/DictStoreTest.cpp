@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <random>
 
 #include "core/dict/DictStore.h"
@@ -61,6 +62,8 @@ TEST(DictStore, PairReadsCountWithinThePair) {
   EXPECT_EQ(store.GetEntry(2, u"SAH-RUS").Word, u"ыал");
   EXPECT_EQ(store.GetEntry(5, u"RUS-SAH").Word, u"дома");
   for (int32_t n : {0, -4, 3}) EXPECT_EQ(store.GetEntry(n, u"SAH-RUS"), DictEntry{}) << n;  // 3: past the pair's end
+  for (int32_t n : {-4, 0, 1, 2, 3, 5})
+    EXPECT_EQ(store.WordAt(n, u"SAH-RUS").Text(), store.GetEntry(n, u"SAH-RUS").Word) << n;
   EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 5);
   EXPECT_EQ(store.GetPairCount(u"RSE-SAH"), 0);
   EXPECT_EQ(store.GetPairs(), (std::vector<std::u16string>{u"RUS-SAH", u"SAH-RUS"}));
@@ -81,6 +84,33 @@ TEST(DictStore, PairReadsCountWithinThePair) {
   }
   // A lower-case search text never stops at an upper-case Word.
   EXPECT_EQ(store.FindFirstEntry(u"а", u"RUS-SAH"), 3);
+}
+
+// Every operation that changes the store gives it a new stamp; reads keep it.
+TEST(DictStore, EveryChangeGivesANewStamp) {
+  DictStore store;
+  Fill(store, {{u"RUS-SAH", u"б"}, {u"RUS-SAH", u"а"}});
+  DictStore::ArticleTexts article;
+  const DictEntry replacement{u"RUS-SAH", u"е", u"е", u"", u"t"};
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"AddEntry", [&] { store.AddEntry(u"в", u"в", u"", u"t", u"RUS-SAH"); }},
+      {"KeepArticle", [&] { article = store.KeepArticle(u"г", u"", u"t"); }},
+      {"AddArticleEntry", [&] { store.AddArticleEntry(article, u"RUS-SAH"); }},
+      {"AddDerivedEntry", [&] { store.AddDerivedEntry(article, u"д", u"SAH-RUS"); }},
+      {"SetEntry", [&] { store.SetEntry(1, replacement); }},
+      {"OrderIndex", [&] { store.OrderIndex(); }},
+      {"SortDictionary", [&] { SortDictionary(store, nullptr); }},
+      {"SetEntryCount", [&] { store.SetEntryCount(2); }},
+      {"ClearDictionary", [&] { store.ClearDictionary(); }},
+  };
+  for (const auto& [name, change] : changes) {
+    const uint64_t before = store.ChangeStamp();
+    store.GetPairs();
+    store.WordAt(1, u"RUS-SAH");
+    EXPECT_EQ(store.ChangeStamp(), before) << name << ": a read changed the stamp";
+    change();
+    EXPECT_NE(store.ChangeStamp(), before) << name;
+  }
 }
 
 TEST(DictStore, EntriesEqualComparesAllFiveFields) {
