@@ -46,6 +46,13 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
   ASSERT_TRUE(out.good()) << file;
 }
 
+// Lines joined with CR LF (and one after the last line), in Windows-1251.
+inline std::string DictText(const std::vector<std::u16string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += EncodeCp1251(line) + "\r\n";
+  return bytes;
+}
+
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
