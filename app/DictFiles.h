@@ -1,6 +1,6 @@
 #pragma once
-// The program's two dictionary files in the program folder: loading the
-// compiled dictionary and rebuilding it from the source.
+// The program's two dictionary files: where they lie, loading the compiled
+// dictionary and rebuilding it from the source.
 
 #include <filesystem>
 
@@ -9,20 +9,38 @@
 
 namespace sahdict::app {
 
+struct DictPaths {
+  std::filesystem::path source;    // default.dict
+  std::filesystem::path compiled;  // compiled.dict
+  bool cached = false;             // compiled lies in the user's cache folder
+
+  // Both files in one folder.
+  static DictPaths Beside(const std::filesystem::path& folder);
+};
+
+// Where the program finds its files. default.dict lies beside the program or,
+// when it is not there, in ../share/sahdict of the installed layout.
+// compiled.dict lies beside default.dict, unless that folder cannot be written
+// (an installed program run by an ordinary user): then it lies in
+// `cacheFolder`, when one is given.
+DictPaths LocateDictFiles(const std::filesystem::path& programFolder, const std::filesystem::path& cacheFolder);
+
 class DictFiles {
  public:
   // `message` shows each message (the reader's and the rebuild's own);
   // `progress` receives the status texts of a sort.
-  DictFiles(DictStore& store, std::filesystem::path folder, MessageFn message, ProgressFn progress);
+  DictFiles(DictStore& store, DictPaths paths, MessageFn message, ProgressFn progress);
 
-  std::filesystem::path CompiledPath() const { return folder_ / "compiled.dict"; }
-  std::filesystem::path SourcePath() const { return folder_ / "default.dict"; }
+  const std::filesystem::path& CompiledPath() const { return paths_.compiled; }
+  const std::filesystem::path& SourcePath() const { return paths_.source; }
 
   // Reads compiled.dict into the store. False, without a message, when it
   // cannot be read, gives any message, or does not end with the entries
   // trailer that counts what was read (a file cut short, damaged, or written
   // before the trailer existed): it then counts as absent. When memory runs
-  // out while reading it, the store is left empty.
+  // out while reading it, the store is left empty. Also false when
+  // default.dict is newer than it (edited since): the store then keeps what
+  // was read, for the case that the rebuild cannot read default.dict.
   bool LoadCompiled();
 
   enum class Outcome {
@@ -32,7 +50,8 @@ class DictFiles {
     NotCached,         // default.dict read, but compiled.dict could not be written
   };
 
-  // Reads default.dict, writes compiled.dict from it and reads that back.
+  // Reads default.dict, writes compiled.dict from it (creating the cache
+  // folder when it lies there) and reads that back.
   // compiled.dict is written only after default.dict was read in full. When
   // default.dict cannot be read, or holds no readable article, one message
   // says so and the store keeps the dictionary it held if that one had
@@ -49,7 +68,7 @@ class DictFiles {
   ReadResult ReadShown(DictStore& store, const std::filesystem::path& path, bool& outOfMemory) const;
 
   DictStore& store_;
-  std::filesystem::path folder_;
+  DictPaths paths_;
   MessageFn message_;
   ProgressFn progress_;
   bool loaded_ = false;  // the store holds a dictionary that read in full

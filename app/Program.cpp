@@ -1,22 +1,31 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QWidget>
 #include <utility>
 
-#include "app/DictFiles.h"
 #include "app/frmSplash.h"
 #include "ui/article/frmMsg.h"
 #include "ui/common/TextConversion.h"
 #include "ui/lookup/frmDict.h"
 
 namespace sahdict::app {
+namespace {
 
-Program::Program(DictStore& store, const QString& folder)
-    : store_(store), quit_([] { QCoreApplication::exit(0); }) {
+Q_LOGGING_CATEGORY(lcFiles, "sahdict.files", QtWarningMsg)
+
+QString Shown(const std::filesystem::path& path) { return ui::ToQString(path.u16string()); }
+
+}  // namespace
+
+Program::Program(DictStore& store, DictPaths paths) : store_(store), quit_([] { QCoreApplication::exit(0); }) {
   files_ = std::make_unique<DictFiles>(
-      store_, std::filesystem::path(ui::ToU16String(folder)),
-      [](const std::u16string& text) { ui::Msg(text, u"", 0); },
+      store_, std::move(paths),
+      [](const std::u16string& text) {
+        qCInfo(lcFiles).noquote() << "message:" << ui::ToQString(text);
+        ui::Msg(text, u"", 0);
+      },
       [this](const std::u16string& caption) { Splash().ShowLoad(caption); });
 }
 
@@ -31,9 +40,20 @@ void Program::Start() { Splash().ShowStartup(); }
 frmSplash& Program::Splash() {
   if (!splash_) {
     splash_ = std::make_unique<frmSplash>(frmSplash::LoadSteps{
-        [this] { return Files().LoadCompiled(); },
-        [this] { Files().Rebuild(); },
-        [this] { Dict().Form_Load(); },
+        [this] {
+          const bool loaded = Files().LoadCompiled();
+          qCInfo(lcFiles).noquote() << (loaded ? "read" : "not used") << Shown(Files().CompiledPath());
+          return loaded;
+        },
+        [this] {
+          const bool rebuilt = Files().Rebuild() == DictFiles::Outcome::Rebuilt;
+          qCInfo(lcFiles).noquote() << "rebuilt from" << Shown(Files().SourcePath())
+                                    << (rebuilt ? "into" : "without writing") << Shown(Files().CompiledPath());
+        },
+        [this] {
+          Dict().Form_Load();
+          qCInfo(lcFiles) << "lookup window open";
+        },
     });
   }
   return *splash_;

@@ -1,11 +1,13 @@
 #pragma once
-// The running program: its one dictionary store, the program folder, the
-// start-up sequence and the windows, each created on first use.
+// The running program: its one dictionary store, its dictionary files, the
+// start-up sequence and the windows, each created on first use. What it does
+// with the files is logged under the category "sahdict.files" (off unless
+// QT_LOGGING_RULES turns it on), with every message it shows.
 
-#include <QString>
 #include <functional>
 #include <memory>
 
+#include "app/DictFiles.h"
 #include "core/dict/DictStore.h"
 
 namespace sahdict::ui {
@@ -14,13 +16,11 @@ class frmDict;
 
 namespace sahdict::app {
 
-class DictFiles;
 class frmSplash;
 
 class Program {
  public:
-  // `folder` holds compiled.dict and default.dict.
-  Program(DictStore& store, const QString& folder);
+  Program(DictStore& store, DictPaths paths);
   ~Program();
 
   // Shows the splash window; its timer, or a click on its picture, loads the

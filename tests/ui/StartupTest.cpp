@@ -19,6 +19,7 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "tests/ui/DictTestFiles.h"
+#include "tests/ui/TestSettings.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
@@ -41,6 +42,8 @@ QByteArray Contents(const QString& path) {
 class StartupTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir settings_;
+
   std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<DictStore> store_;
   std::unique_ptr<Program> program_;
@@ -58,7 +61,7 @@ class StartupTest : public QObject {
   void NewProgram() {
     program_.reset();
     store_ = std::make_unique<DictStore>();
-    program_ = std::make_unique<Program>(*store_, dir_->path());
+    program_ = std::make_unique<Program>(*store_, DictPaths::Beside(dir_->path().toStdU16String()));
     program_->SetQuit([this] { ++quits_; });
     statuses_.clear();
     messages_.clear();
@@ -85,6 +88,7 @@ class StartupTest : public QObject {
     });
   }
   void init() {
+    test::FreshSettings(settings_.path());
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     quits_ = 0;
@@ -194,7 +198,7 @@ class StartupTest : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(whole.left(cut)) == cut);
       file.close();
       DictStore store;
-      DictFiles files(store, dir_->path().toStdU16String(), [&](const std::u16string&) { QFAIL("a message"); }, {});
+      DictFiles files(store, DictPaths::Beside(dir_->path().toStdU16String()), [&](const std::u16string&) { QFAIL("a message"); }, {});
       QVERIFY2(!files.LoadCompiled(), qPrintable(QString::number(cut)));
     }
     NewProgram();

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include "core/render/ArticleRenderer.h"
 #include "core/text/mdlSah.h"
 #include "tests/ui/DictTestFiles.h"
+#include "tests/ui/TestSettings.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/PageForView.h"
 #include "ui/article/frmMsg.h"
@@ -65,6 +68,8 @@ struct MsgCall {
 
 class frmDictTest : public QObject {
   Q_OBJECT
+
+  QTemporaryDir settings_;
 
   QTemporaryDir dir_;
   DictStore store_;
@@ -123,6 +128,7 @@ class frmDictTest : public QObject {
     });
   }
   void init() {
+    test::FreshSettings(settings_.path());
     SetSakhaLettersSetting(false);
     messages_.clear();
     splashes_ = 0;
@@ -456,6 +462,40 @@ class frmDictTest : public QObject {
     QVERIFY2(messages_[0].text.startsWith(start), qPrintable(messages_[0].text));
     const std::u16string answer = accept ? typed.toStdU16String() : u"";
     QCOMPARE(messages_[0].text, Q(CheckWordLanguage(answer, store_).Text));
+  }
+
+  // The pair and the places of the last start come back. A place off every
+  // screen, an unknown source or an unreadable settings file give the usual start.
+  void RememberedPairAndPlaces() {
+    Pick(cmbFrom(), 2);
+    window_->move(20, 30);
+    Action("mnuWordforms")->trigger();
+    QTRY_VERIFY(frmWordForms::LoadedWindow() != nullptr);
+    frmWordForms::LoadedWindow()->move(50, 60);
+    Action("mnuFileExit")->trigger();
+    Open(test::kSampleDict);
+    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("SAH-RUS"));
+    QCOMPARE(window_->pos(), QPoint(20, 30));
+    frmWordForms::LoadedWindow()->close();
+    Action("mnuWordforms")->trigger();
+    QTRY_COMPARE(frmWordForms::LoadedWindow()->pos(), QPoint(50, 60));
+    frmWordForms::LoadedWindow()->close();
+
+    Remember(QStringLiteral("Lookup/Position"), QPoint(-5000, 30));
+    Remember(QStringLiteral("Lookup/Source"), 9);
+    Open(test::kSampleDict);
+    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
+    QCOMPARE(window_->frameGeometry().right() + 1,
+             static_cast<int>(QGuiApplication::primaryScreen()->geometry().width() * 0.9));
+
+    // A folder where the settings file should be: nothing can be read or written.
+    Pick(cmbFrom(), 2);
+    Action("mnuFileExit")->trigger();
+    const QString file = settings_.path() + "/Korvane/Sah Dictionary.conf";
+    QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+    Open(test::kSampleDict);
+    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
+    Action("mnuFileExit")->trigger();
   }
 
   // Pairs beyond 32767 entries: every row can be reached and opened.

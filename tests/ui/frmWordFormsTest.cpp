@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
 
 #include "core/text/mdlSah.h"
+#include "tests/ui/TestSettings.h"
 #include "ui/article/frmMsg.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/wordforms/frmWordForms.h"
@@ -46,6 +48,8 @@ const QStringList kAtPluralPersons = {u"мин аттарым"_s,     u"эн а�
 
 class frmWordFormsTest : public QObject {
   Q_OBJECT
+
+  QTemporaryDir settings_;
 
  private:
   std::vector<MsgCall> calls_;
@@ -98,6 +102,7 @@ class frmWordFormsTest : public QObject {
 
  private slots:
   void init() {
+    test::FreshSettings(settings_.path());
     calls_.clear();
     previous_ = SetMsgHandler([this](const std::u16string& text, const std::u16string& caption, int16_t lines) {
       frmWordForms* w = frmWordForms::LoadedWindow();

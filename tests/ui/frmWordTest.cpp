@@ -1,5 +1,5 @@
 // The article window: placement when it loads, reuse while open, the minimum
-// size, loading again after the user closed it; and the HTML view it shares
+// size, loading again after the user closed it with the size and zoom it had; and the HTML view it shares
 // with the message window: how an article with an example looks once the view
 // has adapted the page, and that the view follows no link and reads nothing.
 #include <QDir>
@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "core/render/ArticleRenderer.h"
+#include "tests/ui/TestSettings.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/frmWord.h"
 
@@ -44,7 +45,11 @@ void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& te
 class frmWordTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir settings_;
+
  private slots:
+  void init() { test::FreshSettings(settings_.path()); }
+
   void PlacedOnLoadKeptWhileOpen() {
     frmWord window;
     QVERIFY(!window.IsLoaded());
@@ -65,11 +70,32 @@ class frmWordTest : public QObject {
     QCOMPARE(View(window)->toPlainText(), QStringLiteral("вода"));
     QTRY_COMPARE(View(window)->geometry(), QRect(0, 0, 600, 300));
 
-    // Closed, it loads again from the design at the load place.
+    // Ctrl+plus twice, Ctrl+minus once: the text is one point larger.
+    const qreal normal = View(window)->font().pointSizeF();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus}) QTest::keyClick(&window, key, Qt::ControlModifier);
+    QCOMPARE(View(window)->font().pointSizeF(), normal + 1);
+
+    // Closed, it loads again at the load place with the size and zoom it had,
+    // and so does the window of the next start.
     window.close();
     QVERIFY(!window.IsLoaded());
+    frmWord next;
+    for (frmWord* w : {&window, &next}) {
+      Open(*w, u"x", u"<body>x</body>");
+      QCOMPARE(w->pos(), LoadPlace());
+      QCOMPARE(w->size(), QSize(600, 300));
+      QCOMPARE(View(*w)->Zoom(), 1);
+    }
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(View(window)->font().pointSizeF(), normal);
+    // A size larger than the screen is not taken back.
+    window.resize(QGuiApplication::primaryScreen()->availableSize() + QSize(10, 10));
+    window.close();
     Open(window, u"x", u"<body>x</body>");
-    QCOMPARE(window.pos(), LoadPlace());
     QCOMPARE(window.size(), designed);
   }
 

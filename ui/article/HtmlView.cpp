@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QTextDocument>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "ui/article/PageForView.h"
 #include "ui/common/TextConversion.h"
@@ -16,6 +18,22 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void HtmlView::SetPage(const std::u16string& page) { setHtml(ToQString(PageForView(page))); }
+
+void HtmlView::SetZoom(int steps) {
+  steps = std::clamp(steps, kMinZoom, kMaxZoom);
+  zoomIn(steps - zoom_);
+  zoom_ = steps;
+}
+
+void HtmlView::wheelEvent(QWheelEvent* event) {
+  // The text edit would zoom by itself, in steps this view would not count.
+  if (event->modifiers() & Qt::ControlModifier) {
+    if (const int delta = event->angleDelta().y(); delta != 0) SetZoom(zoom_ + (delta > 0 ? 1 : -1));
+    event->accept();
+    return;
+  }
+  QTextBrowser::wheelEvent(event);
+}
 
 QVariant HtmlView::loadResource(int type, const QUrl&) {
   // Something must be returned: for nothing at all, the document and its

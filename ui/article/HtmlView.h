@@ -16,10 +16,22 @@ class HtmlView : public QTextBrowser {
   // Replaces the document with a page text made by the renderer.
   void SetPage(const std::u16string& page);
 
+  // The text size in steps of one point from the normal size, kept within
+  // kMinZoom..kMaxZoom. Ctrl and the mouse wheel step it too.
+  static constexpr int kMinZoom = -4, kMaxZoom = 16;
+  void SetZoom(int steps);
+  int Zoom() const { return zoom_; }
+
   // Pages name no resources; anything asked for (images, style sheets, links),
   // by any scheme or path, gets a harmless empty stand-in: a 1x1 transparent
   // image or an empty text. Nothing is ever read.
   QVariant loadResource(int type, const QUrl& name) override;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  int zoom_ = 0;
 };
 
 }  // namespace sahdict::ui

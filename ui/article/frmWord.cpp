@@ -8,6 +8,7 @@
 
 #include "core/render/ArticleRenderer.h"
 #include "ui/article/HtmlView.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 
@@ -17,6 +18,9 @@ namespace {
 constexpr int kClientWidth = 7245, kClientHeight = 3105;
 // The smallest window: client height 2000 twips, outer width 3500 twips.
 constexpr int kMinClientHeight = 2000, kMinOuterWidth = 3500;
+
+const QString kSizeKey = QStringLiteral("Article/Size");
+const QString kZoomKey = QStringLiteral("Article/Zoom");
 
 }  // namespace
 
@@ -28,12 +32,30 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
   Place(txt_, {0, 0, 1575, 1455});
   for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  const struct {
+    QKeySequence keys;
+    int step;  // 0 goes back to the normal size
+  } zooms[] = {{QKeySequence::ZoomIn, 1}, {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1}, {QKeySequence::ZoomOut, -1},
+               {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+  for (const auto& zoom : zooms) {
+    connect(new QShortcut(zoom.keys, this), &QShortcut::activated, this,
+            [this, step = zoom.step] { txt_->SetZoom(step == 0 ? 0 : txt_->Zoom() + step); });
+  }
 }
 
 void frmWord::EnsureLoaded() {
   if (loaded_) return;
   loaded_ = true;
-  resize(Twips(kClientWidth), Twips(kClientHeight));
+  const QSize saved = Remembered(kSizeKey).toSize();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() : saved;
+  // A remembered size larger than the screen is left for the usual one.
+  if (saved.isValid() && saved.boundedTo(room) == saved) {
+    resize(saved);
+  } else {
+    resize(Twips(kClientWidth), Twips(kClientHeight));
+  }
+  txt_->SetZoom(Remembered(kZoomKey).toInt());
   Form_Load();
 }
 
@@ -93,8 +115,14 @@ void frmWord::Form_Resize() {
   txt_->setGeometry(0, 0, width(), height());
 }
 
+void frmWord::SaveSettings() {
+  Remember(kSizeKey, size());
+  Remember(kZoomKey, txt_->Zoom());
+}
+
 void frmWord::closeEvent(QCloseEvent* event) {
   // Closing unloads the window: the next article loads and places it again.
+  if (loaded_) SaveSettings();
   loaded_ = false;
   QWidget::closeEvent(event);
 }

@@ -2,7 +2,9 @@
 // The article window: one resizable window that shows the article picked in
 // the lookup window. It is loaded (and placed) on first use and again after the
 // user has closed it; while open it keeps its place and size. Esc and Ctrl+W
-// close it.
+// close it; Ctrl+plus, Ctrl+minus and Ctrl+0 (or Ctrl and the wheel) zoom the
+// text. Its size and zoom are remembered when it closes and when the program
+// ends.
 
 #include <QWidget>
 #include <string>
@@ -35,6 +37,7 @@ class frmWord : public QWidget {
   void Redraw(const std::u16string& title, const RenderOptions& options);
 
   bool IsLoaded() const { return loaded_; }
+  void SaveSettings();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

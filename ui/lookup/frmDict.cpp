@@ -53,6 +53,11 @@ constexpr TwipsRect kDHTML{360, 1200, 735, 735};
 constexpr TwipsRect kSuggestLine{0, 4410, kClientWidth, kSuggestHeight};
 // The search box's light background while the pair has no word like its text.
 const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
+// The remembered choices of this window.
+const QString kPositionKey = QStringLiteral("Lookup/Position");
+const QString kSourceKey = QStringLiteral("Lookup/Source");
+const QString kTargetKey = QStringLiteral("Lookup/Target");
+
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
 
@@ -154,6 +159,7 @@ void frmDict::BuildMenu() {
   reload->setVisible(false);
   AddSeparator(file, "mnuFileDiv00")->setVisible(false);
   AddItem(file, "mnuFileExit", QStringLiteral("Выход"), this, [this] {
+    SaveSettings();
     if (hooks_.endProgram) hooks_.endProgram();
   });
 
@@ -191,6 +197,10 @@ void frmDict::Form_Load() {
 }
 
 void frmDict::PlaceOnScreen() {
+  if (const std::optional<QPoint> place = RememberedPosition(kPositionKey, frameGeometry().size())) {
+    move(*place);
+    return;
+  }
   // The outer right edge at nine tenths of the screen's width, the top at a
   // tenth of its height.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -202,7 +212,16 @@ void frmDict::PlaceOnScreen() {
 void frmDict::SetDefaultLang() {
   cmbFrom_->clear();
   for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(ToQString(LangName(i)), i);
-  SetFromLang(1, 0);
+  const int32_t source = Remembered(kSourceKey).toInt();
+  SetFromLang(source >= 1 && source <= LangCount ? source : 1, Remembered(kTargetKey).toInt());
+}
+
+void frmDict::SaveSettings() {
+  Remember(kPositionKey, pos());
+  Remember(kSourceKey, ItemValue(cmbFrom_));
+  Remember(kTargetKey, ItemValue(cmbTo_));
+  if (article_ && article_->IsLoaded()) article_->SaveSettings();
+  if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
 }
 
 void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
@@ -378,6 +397,7 @@ void frmDict::txtWord_KeyDown(int key) {
 void frmDict::closeEvent(QCloseEvent* event) {
   // Closing the lookup window, for any reason, ends the program.
   event->accept();
+  SaveSettings();
   if (hooks_.endProgram) hooks_.endProgram();
 }
 

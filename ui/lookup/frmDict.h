@@ -43,7 +43,8 @@ class frmDict : public QMainWindow {
   // first row and shows the window.
   void Form_Load();
 
-  // Fills the source list with every language and chooses Russian to Sakha.
+  // Fills the source list with every language and chooses the pair used last,
+  // or Russian to Sakha.
   void SetDefaultLang();
   // Shows source FromLangNum, rebuilds the target list for it and sets the
   // pair. ToLangNum 0 keeps the selected target when the new source offers it.
@@ -68,6 +69,9 @@ class frmDict : public QMainWindow {
   const std::u16string& CurrentPair() const { return currentPair_; }
   // The article window, created on first use.
   frmWord& ArticleWindow();
+  // Remembers the languages and the places and sizes of the open windows for
+  // the next start. Runs when the program ends.
+  void SaveSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

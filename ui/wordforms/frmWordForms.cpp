@@ -19,6 +19,7 @@
 #include "ui/article/frmMsg.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 #include "ui/wordforms/WordFormsView.h"
@@ -27,6 +28,7 @@ namespace sahdict::ui {
 namespace {
 
 frmWordForms* g_loaded = nullptr;
+const QString kPositionKey = QStringLiteral("WordForms/Position");
 
 enum class Kind { Label, Input, Form, Option, Group, Frame };
 // Where a control sits: in the client area or in the number group.
@@ -212,8 +214,11 @@ void frmWordForms::Form_Load() {
   Msg(WordFormsWarningText(), u"", 0);
   // The change event fills every box and selects singular.
   txtInput_->setText(QStringLiteral("ат"));
+  if (const std::optional<QPoint> place = RememberedPosition(kPositionKey, frameGeometry().size())) move(*place);
   show();
 }
+
+void frmWordForms::SaveSettings() { Remember(kPositionKey, pos()); }
 
 void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 0) {
@@ -314,7 +319,10 @@ bool frmWordForms::eventFilter(QObject* watched, QEvent* event) {
 
 void frmWordForms::closeEvent(QCloseEvent* event) {
   // Closing unloads the window: a later "Словоформы" opens a fresh one.
-  if (g_loaded == this) g_loaded = nullptr;
+  if (g_loaded == this) {
+    SaveSettings();
+    g_loaded = nullptr;
+  }
   QMainWindow::closeEvent(event);
 }
 

@@ -37,6 +37,9 @@ class frmWordForms : public QMainWindow {
 
   // Shows the form boxes (txtForm) with real Sakha letters, or in the notation.
   void SetSakhaLetters(bool on);
+  // Remembers the window's place for the next time it opens; runs when it
+  // closes and when the program ends.
+  void SaveSettings();
 
   // A generated form named by the window's own captions: the number's heading
   // (1, 2), the person's row heading (1..6; the plural persons 4..6 share the
