@@ -39,8 +39,8 @@ if(NOT installed STREQUAL expected)
   fail("installed files differ from the package's list:\n  ${shown}")
 endif()
 
-# The validators: errors fail them, and so do warnings here; notes and hints
-# about style are left to the reader.
+# The validators: errors fail them, and so do warnings here; the desktop
+# entry's hints fail too (a missing main category hides it in the menus).
 find_program(desktop_validate desktop-file-validate)
 find_program(appstreamcli appstreamcli)
 if(NOT desktop_validate OR NOT appstreamcli)
@@ -48,8 +48,14 @@ if(NOT desktop_validate OR NOT appstreamcli)
 endif()
 execute_process(COMMAND ${desktop_validate} "${prefix}/share/applications/${APP_ID}.desktop"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT rc EQUAL 0 OR out MATCHES "(error|warning):")
+if(NOT rc EQUAL 0 OR out MATCHES "(error|warning|hint):")
   fail("desktop-file-validate:\n${out}")
+endif()
+# The menu entry starts the installed program and shows the installed icon.
+file(STRINGS "${prefix}/share/applications/${APP_ID}.desktop" entry REGEX "^(Exec|Icon)=")
+if(NOT entry STREQUAL "Exec=sahdict;Icon=${APP_ID}")
+  string(REPLACE ";" ", " entry "${entry}")
+  fail("the desktop entry's Exec and Icon lines are: ${entry}")
 endif()
 execute_process(COMMAND ${appstreamcli} validate --no-net "${prefix}/share/metainfo/${APP_ID}.metainfo.xml"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -85,7 +91,7 @@ foreach(page sahdict sahdict-tool)
   string(REPLACE "-" "\\\\-" roff_name "${page}")
   set(file "${prefix}/share/man/man1/${page}.1.gz")
   execute_process(COMMAND gzip -dc "${file}" RESULT_VARIABLE rc OUTPUT_VARIABLE text ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0 OR NOT text MATCHES "\n\\.TH [^\n]+\n\\.SH NAME\n${roff_name} \\\\- ")
+  if(NOT rc EQUAL 0 OR NOT text MATCHES "(^|\n)\\.TH [^\n]+\n\\.SH NAME\n${roff_name} \\\\- ")
     fail("${file}: not a compressed manual page of ${page} (${err})")
   endif()
 endforeach()
