@@ -1,5 +1,6 @@
-# Sourced by scripts/run and scripts/test: installs what the build needs from
-# Debian's packages, and skips apt entirely when everything is present.
+# Sourced by scripts/run, scripts/test and scripts/package: installs what the
+# build needs from Debian's packages, and skips apt entirely when everything is
+# present.
 # Usage: sahdict_deps PACKAGE...
 sahdict_deps() {
   local missing=()
@@ -18,5 +19,7 @@ sahdict_deps() {
 }
 
 SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev)
-SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru)
+SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru desktop-file-utils appstream)
 SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru)
+# dpkg-shlibdeps (dpkg-dev) and file find the libraries the package depends on.
+SAHDICT_PACKAGE_DEPS=(dpkg-dev file gzip lintian desktop-file-utils appstream)
