@@ -32,11 +32,18 @@ fail() {
 
 # Starts the installed program, waits until its lookup window is open, ends it
 # and leaves what it logged about its files in $log.
-log=$root/log
+starts=0
 start() {
-  "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_CACHE_HOME="$home/cache" \
-    XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
-    QT_LOGGING_RULES='sahdict.files.info=true' "$prefix/bin/sahdict" >"$log" 2>&1 &
+  starts=$((starts + 1))
+  log=$root/log$starts
+  : >"$log"
+  # The subshell must not run this script's clean-up when it is ended.
+  (
+    trap - EXIT
+    exec "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_CACHE_HOME="$home/cache" \
+      XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
+      QT_LOGGING_RULES='sahdict.files.info=true' "$prefix/bin/sahdict"
+  ) >"$log" 2>&1 &
   local pid=$! waited=0
   until grep -q "lookup window open" "$log"; do
     kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended before its window opened"; }
