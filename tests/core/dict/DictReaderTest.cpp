@@ -79,14 +79,5 @@ TEST(DictReader, MarkedWordRewriteMatchesTheInPlaceRewrite) {
   }
 }
 
-TEST(DictReader, SortProgressGoesToTheCallback) {
-  ScratchDir dir;
-  WriteBytes(dir.File("p.dict"), EncodeCp1251(u"--languages RUS-SAH\r\nб () - 1\r\n\r\nа () - 2\r\n"));
-  DictStore store;
-  const auto r = Read(store, dir.File("p.dict"));
-  ASSERT_FALSE(r.progress.empty());
-  EXPECT_EQ(r.progress.back(), u"Rebuilding dictionary - 100.00% complete, wait for 0:00:00");
-}
-
 }  // namespace
 }  // namespace sahdict
