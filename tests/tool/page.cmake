@@ -52,6 +52,13 @@ sahdict_tool_check(NAME langcheck_empty_store ARGS langcheck tests/data/read/emp
                    EXPECT "^layout: compact\nНе удается определить!\n")
 sahdict_tool_check(NAME langcheck_missing_arg ARGS langcheck ${pages}/small.dict EXIT 2)
 
+# The shared corpus: a Russian and a Sakha word each lean to their language.
+if(EXISTS ${SAHDICT_CORPUS})
+  sahdict_tool_check(NAME langcheck_corpus_russian ARGS langcheck ${SAHDICT_CORPUS} здравствовать
+                     EXPECT "^layout: normal\n[^\n]*\n[^\n]*русское - ([5-9][0-9]|100)\\.")
+  sahdict_tool_check(NAME langcheck_corpus_sakha ARGS langcheck ${SAHDICT_CORPUS} 5алаабыт
+                     EXPECT "^layout: normal\n[^\n]*\n[^\n]*\n[^\n]*якутское - ([5-9][0-9]|100)\\.")
+endif()
 # The shipped sample dictionary: the typed word is shown in code form.
 sahdict_tool_check(NAME langcheck_default ARGS langcheck data/default.dict ньаат
                    EXPECT "^layout: normal\n 7аат \nВероятность того, что это слово русское - ")

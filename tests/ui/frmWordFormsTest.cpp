@@ -224,17 +224,6 @@ class frmWordFormsTest : public QObject {
     QCOMPARE(Box(7), u"сурук"_s);
   }
 
-  void menus() {
-    calls_.clear();
-    w_->findChild<QAction*>(u"mnuHelpAbout"_s)->trigger();
-    w_->findChild<QAction*>(u"mnuHelpShortcuts"_s)->trigger();
-    QCOMPARE(calls_.size(), size_t{2});
-    QCOMPARE(calls_[0].Caption, u"О проргамме"_s);
-    QCOMPARE(calls_[1].Text, QString::fromStdU16String(NotationHelpText()));
-    w_->findChild<QAction*>(u"mnuFileExit"_s)->trigger();
-    QVERIFY(frmWordForms::LoadedWindow() == nullptr);
-  }
-
   void openWhileOpenDoesNothingAndReopenStartsOver() {
     Type(u"сурук"_s);
     Click(w_->optForm(8));

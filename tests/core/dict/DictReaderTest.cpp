@@ -68,13 +68,8 @@ std::u16string NormalizeMarkedWordsInPlace(std::u16string t) {
 }
 
 TEST(DictReader, MarkedWordRewriteMatchesTheInPlaceRewrite) {
-  // A word that shrinks skips what follows its space; one that grows is
-  // searched again from inside.
-  EXPECT_EQ(NormalizeMarkedWords(u".нг .я"), u".н' .йа");
-  EXPECT_EQ(NormalizeMarkedWords(u".ньнь .я"), u".ннь .я");
-  EXPECT_EQ(NormalizeMarkedWords(u".я.n .я"), u".йа.н' .йа");
-  EXPECT_EQ(NormalizeMarkedWords(u"a. b .. c."), u"a. b .. c.");
-
+  // Words that shrink (ньнь) skip what follows their space; words that grow
+  // (я, n) are searched again from inside.
   std::mt19937 rng(11);
   const std::u16string alphabet = u". .ньяn7ыа1ь";
   for (int i = 0; i < 20000; ++i) {
@@ -82,15 +77,6 @@ TEST(DictReader, MarkedWordRewriteMatchesTheInPlaceRewrite) {
     for (size_t k = rng() % 24; k > 0; --k) text += alphabet[rng() % alphabet.size()];
     ASSERT_EQ(NormalizeMarkedWords(text), NormalizeMarkedWordsInPlace(text)) << ToUtf8(text);
   }
-}
-
-TEST(DictReader, SortProgressGoesToTheCallback) {
-  ScratchDir dir;
-  WriteBytes(dir.File("p.dict"), EncodeCp1251(u"--languages RUS-SAH\r\nб () - 1\r\n\r\nа () - 2\r\n"));
-  DictStore store;
-  const auto r = Read(store, dir.File("p.dict"));
-  ASSERT_FALSE(r.progress.empty());
-  EXPECT_EQ(r.progress.back(), u"Rebuilding dictionary - 100.00% complete, wait for 0:00:00");
 }
 
 }  // namespace

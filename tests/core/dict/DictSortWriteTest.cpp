@@ -1,6 +1,6 @@
-// Sorting with duplicate removal against the exchange sort, the progress text,
-// and failed writes of the compiled file. The sorted order, the compiled bytes
-// and round trips run through sahdict-tool on the files in tests/data/dict.
+// Sorting with duplicate removal against the exchange sort, and the progress
+// text. The sorted order, the compiled bytes, round trips and failed writes run
+// through sahdict-tool (tests/data/dict, tests/tool/files.cmake).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -53,35 +53,6 @@ TEST(SortDictionary, ProgressText) {
   EXPECT_EQ(SortProgressText(0.01f, 40.0), start + u"1.00% complete, wait for 1:06:00");
   EXPECT_EQ(SortProgressText(1.0f, 12.0), start + u"100.00% complete, wait for 0:00:00");
   EXPECT_EQ(SortProgressText(1.5f, 12.0), start + u"150.00% complete, wait for 0:00:00");  // past the estimate
-}
-
-TEST(WriteCompiled, FailureLeavesThePreviousFileAndNoTemporaryFile) {
-  ScratchDir dir;
-  const auto file = dir.File("compiled.dict");
-  WriteBytes(file, "previous");
-  DictStore store;
-  store.AddEntry(u"а", u"а", u"", u"", u"--X");  // a pair the layout cannot hold
-  WriteError error;
-  EXPECT_FALSE(WriteCompiled(store, file, error));
-  EXPECT_EQ(error.failure, WriteFailure::LangPair);
-  EXPECT_NE(error.text.find("--X"), std::string::npos) << error.text;
-  EXPECT_EQ(ReadBytes(file), "previous");
-
-  store.ClearDictionary();
-  store.AddEntry(u"а", u"а", u"", u"", kRS);
-  EXPECT_FALSE(WriteCompiled(store, dir.File("no-such-folder") / "compiled.dict", error));
-  std::filesystem::create_directory(dir.File("taken"));
-  EXPECT_FALSE(WriteCompiled(store, dir.File("taken"), error));  // a folder stands in the way
-  EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken")));
-
-  ASSERT_TRUE(WriteCompiled(store, file));  // and a good write replaces the file
-  size_t names = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-    ++names;
-    EXPECT_TRUE(entry.path().filename() == "compiled.dict" || entry.path().filename() == "taken") << entry.path();
-  }
-  EXPECT_EQ(names, 2u);
-  EXPECT_NE(ReadBytes(file), "previous");
 }
 
 }  // namespace

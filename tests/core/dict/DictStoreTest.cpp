@@ -1,5 +1,4 @@
-// The store: records, positions, the pair table against the plain walks, and
-// the language table.
+// The store: records, positions and the pair table against the plain walks.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +6,6 @@
 #include <random>
 
 #include "core/dict/DictStore.h"
-#include "core/dict/LangTable.h"
 #include "core/dict/mdlDict.h"
 #include "tests/core/dict/DictTestSupport.h"
 #include "tests/support/LinearWalks.h"
@@ -67,23 +65,11 @@ TEST(DictStore, PairReadsCountWithinThePair) {
   EXPECT_EQ(store.GetPairCount(u"RUS-SAH"), 5);
   EXPECT_EQ(store.GetPairCount(u"RSE-SAH"), 0);
   EXPECT_EQ(store.GetPairs(), (std::vector<std::u16string>{u"RUS-SAH", u"SAH-RUS"}));
-
-  // FindFirstEntry: the insertion point within the pair, the same as the walk's.
-  struct Case {
-    std::u16string text, pair;
-    int32_t expected;
-  } cases[] = {
-      {u"", u"RUS-SAH", 1},     {u"Z", u"RUS-SAH", 1},    {u"a", u"RUS-SAH", 2},  // Latin lower case after Z
-      {u"я", u"RUS-SAH", 0},    {u"д", u"RUS-SAH", 3},    {u"дом", u"RUS-SAH", 3}, {u"доm", u"RUS-SAH", 3},
-      {u"дом ", u"RUS-SAH", 5}, {u"домб", u"RUS-SAH", 0}, {u"а", u"SAH-RUS", 1},   {u"аб", u"SAH-RUS", 2},
-      {u"", u"RSE-SAH", 0},     {u"Я", u"RUS-SAH", 2},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(store.FindFirstEntry(c.text, c.pair), c.expected) << ToUtf8(c.text) << " in " << ToUtf8(c.pair);
-    EXPECT_EQ(LinearFindFirstEntry(store, c.text, c.pair), c.expected) << ToUtf8(c.text);
-  }
-  // A lower-case search text never stops at an upper-case Word.
+  // The insertion point within the pair (more against the walks below); a
+  // lower-case text never stops at an upper-case Word.
+  EXPECT_EQ(store.FindFirstEntry(u"a", u"RUS-SAH"), 2);
   EXPECT_EQ(store.FindFirstEntry(u"а", u"RUS-SAH"), 3);
+  EXPECT_EQ(store.FindFirstEntry(u"я", u"RUS-SAH"), 0);
 }
 
 // Every operation that changes the store gives it a new stamp; reads keep it.
@@ -122,8 +108,7 @@ TEST(DictStore, EntriesEqualComparesAllFiveFields) {
   EXPECT_FALSE(store.EntriesEqual(3, 4));
 }
 
-// The pair helpers, and the language table lookups the windows use.
-TEST(DictStore, PairHelpersAndLanguageCodes) {
+TEST(DictStore, PairHelpers) {
   const std::array<std::u16string, 4> cases[] = {
       {u"RUS-SAH", u"RUS", u"SAH", u"SAH-RUS"},  {u"RSE-SAH", u"RSE", u"SAH", u"SAH-RSE"},
       {u"ENG", u"ENG", u"ENG", u"-ENG"},         {u"", u"", u"", u"-"},
@@ -134,11 +119,6 @@ TEST(DictStore, PairHelpersAndLanguageCodes) {
     EXPECT_EQ(PairTo(pair), to);
     EXPECT_EQ(ReversePair(pair), reversed);
   }
-  EXPECT_EQ(LangCode(2), u"RSE");
-  EXPECT_EQ(LangNumber(u"SAH"), 3);
-  EXPECT_EQ(LangNumber(u"rus"), 0);  // codes compare case-sensitively
-  EXPECT_EQ(LangCode(0), u"");
-  EXPECT_EQ(LangName(LangCount + 1), u"");
 }
 
 // Random stores over a small alphabet, so equal Words and shared prefixes are common.

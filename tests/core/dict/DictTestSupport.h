@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the dictionary tests: a scratch folder, raw file bytes, a read
-// that collects its messages and progress, and the store's entries in sorted order.
+// that collects its messages, and the store's entries in sorted order.
 
 #include <gtest/gtest.h>
 
@@ -62,14 +62,12 @@ struct ReadOutcome {
   bool opened = false;
   bool ok = false;
   std::vector<std::u16string> messages;
-  std::vector<std::u16string> progress;
 };
 
 inline ReadOutcome Read(DictStore& store, const std::filesystem::path& file) {
   ReadOutcome r;
-  const ReadResult read = ReadDictionary(
-      store, file, [&](const std::u16string& m) { r.messages.push_back(m); },
-      [&](const std::u16string& p) { r.progress.push_back(p); });
+  const ReadResult read =
+      ReadDictionary(store, file, [&](const std::u16string& m) { r.messages.push_back(m); }, nullptr);
   r.opened = read.opened;
   r.ok = read.ok;
   return r;

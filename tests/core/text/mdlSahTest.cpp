@@ -44,12 +44,8 @@ TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {
     op(t);
     return t;
   };
-  EXPECT_EQ(mark(MarkNonSakha, u"Ат"), u"?т");
-  EXPECT_EQ(mark(MarkNonSakha, u"ёж"), u"?ж");
-  EXPECT_EQ(mark(MarkNonSakha, u"ат-5"), u"ат-5");
-  EXPECT_EQ(mark(MarkNonSakha, u"abc"), u"???");
-  EXPECT_EQ(mark(MarkNonSakha, u"ОУOYh' +"), u"ОУOYh' +");
-  EXPECT_EQ(mark(MarkNonSakha, u"ҥөү"), u"???");
+  EXPECT_EQ(mark(MarkNonSakha, u"Атёж-5abc"), u"?т?ж-5???");
+  EXPECT_EQ(mark(MarkNonSakha, u"ОУOYh' +ҥ"), u"ОУOYh' +?");
   EXPECT_EQ(mark(StripNonSakha, u"Ат?"), u"т");
   EXPECT_EQ(mark(MarkNonRussian, u"ёлка 5"), u"ёлка ?");
   EXPECT_EQ(mark(MarkNonRussian, u"ЁАЯ-+"), u"ЁАЯ-+");
