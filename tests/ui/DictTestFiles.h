@@ -1,7 +1,8 @@
 #pragma once
 // Small dictionary files for the window tests, written as the program reads
-// them: Windows-1251 with CR LF line ends.
+// them (Windows-1251 with CR LF line ends), and the tests' settings.
 
+#include <QSettings>
 #include <QString>
 #include <fstream>
 #include <string>
@@ -10,6 +11,7 @@
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/text/Cp1251.h"
+#include "core/text/ProgramIdentity.h"
 
 namespace sahdict::test {
 
@@ -38,6 +40,15 @@ inline bool ReadDictText(DictStore& store, const QString& folder, std::u16string
   WriteDictFile(path, text);
   bool quiet = true;
   return ReadDictionary(store, path.toStdU16String(), [&](const std::u16string&) { quiet = false; }, {}).ok && quiet;
+}
+
+// Keeps the program's settings in `folder`, a test's own (tests that run side
+// by side never share them), and empties them.
+inline void FreshSettings(const QString& folder) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdU16String(kMakerName),
+            QString::fromStdU16String(kProgramName))
+      .clear();
 }
 
 }  // namespace sahdict::test

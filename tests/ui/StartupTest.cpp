@@ -19,7 +19,6 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "tests/ui/DictTestFiles.h"
-#include "tests/ui/TestSettings.h"
 #include "ui/article/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
@@ -43,7 +42,6 @@ class StartupTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir settings_;
-
   std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<DictStore> store_;
   std::unique_ptr<Program> program_;

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -30,7 +28,6 @@
 #include "core/render/ArticleRenderer.h"
 #include "core/text/mdlSah.h"
 #include "tests/ui/DictTestFiles.h"
-#include "tests/ui/TestSettings.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/PageForView.h"
 #include "ui/article/frmMsg.h"
@@ -70,7 +67,6 @@ class frmDictTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir settings_;
-
   QTemporaryDir dir_;
   DictStore store_;
   std::unique_ptr<frmDict> window_;
@@ -129,7 +125,6 @@ class frmDictTest : public QObject {
   }
   void init() {
     test::FreshSettings(settings_.path());
-    SetSakhaLettersSetting(false);
     messages_.clear();
     splashes_ = 0;
     Open(test::kSampleDict);
@@ -443,7 +438,7 @@ class frmDictTest : public QObject {
   }
 
   // The pair and the places of the last start come back. A place off every
-  // screen, an unknown source or an unreadable settings file give the usual start.
+  // screen or an unknown source give the usual start.
   void RememberedPairAndPlaces() {
     Pick(cmbFrom(), 2);
     window_->move(20, 30);
@@ -465,15 +460,6 @@ class frmDictTest : public QObject {
     QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
     QCOMPARE(window_->frameGeometry().right() + 1,
              static_cast<int>(QGuiApplication::primaryScreen()->geometry().width() * 0.9));
-
-    // A folder where the settings file should be: nothing can be read or written.
-    Pick(cmbFrom(), 2);
-    Action("mnuFileExit")->trigger();
-    const QString file = settings_.path() + "/Korvane/Sah Dictionary.conf";
-    QVERIFY(QFile::remove(file) && QDir().mkpath(file));
-    Open(test::kSampleDict);
-    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
-    Action("mnuFileExit")->trigger();
   }
 
   // Pairs beyond 32767 entries: every row can be reached and opened.

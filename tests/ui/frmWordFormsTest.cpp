@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/text/mdlSah.h"
-#include "tests/ui/TestSettings.h"
+#include "tests/ui/DictTestFiles.h"
 #include "ui/article/frmMsg.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/wordforms/frmWordForms.h"
@@ -50,7 +50,6 @@ class frmWordFormsTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir settings_;
-
  private:
   std::vector<MsgCall> calls_;
   MsgHandler previous_;

@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "core/render/ArticleRenderer.h"
-#include "tests/ui/TestSettings.h"
+#include "tests/ui/DictTestFiles.h"
 #include "ui/article/HtmlView.h"
 #include "ui/article/frmWord.h"
 
@@ -46,7 +46,6 @@ class frmWordTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir settings_;
-
  private slots:
   void init() { test::FreshSettings(settings_.path()); }
 
