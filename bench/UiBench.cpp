@@ -44,7 +44,7 @@ struct Running {
   std::unique_ptr<Program> program;
 
   Running() {
-    program = std::make_unique<Program>(store, g_folder->path());
+    program = std::make_unique<Program>(store, DictPaths::Beside(g_folder->path().toStdU16String()));
     program->SetQuit([] {});
     program->Start();
     program->Splash().tmr_Timer();
@@ -207,7 +207,7 @@ void BM_StartupFromCompiled(benchmark::State& state) {
   Shared();  // makes sure compiled.dict exists
   for (auto _ : state) {
     DictStore store;
-    auto program = std::make_unique<Program>(store, g_folder->path());
+    auto program = std::make_unique<Program>(store, DictPaths::Beside(g_folder->path().toStdU16String()));
     program->SetQuit([] {});
     program->Start();
     QApplication::processEvents();
