@@ -223,6 +223,12 @@ class frmWordFormsTest : public QObject {
     QCOMPARE(Box(7), u"сурук"_s);
   }
 
+  // The suggestion line names a form by these captions: number, person, case.
+  void formCaption() {
+    QCOMPARE(QString::fromStdU16String(frmWordForms::FormCaption(2, 4, 3)),
+             u"Множественное число, 1ое лицо мн., кимиэххэ? туохха?"_s);
+  }
+
   void openWhileOpenDoesNothingAndReopenStartsOver() {
     Type(u"сурук"_s);
     Click(w_->optForm(8));
