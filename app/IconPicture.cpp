@@ -1,6 +1,8 @@
 #include "app/IconPicture.h"
 
+#include <QImage>
 #include <QLinearGradient>
+#include <QPixmap>
 #include <QPainterPath>
 #include <iterator>
 
@@ -100,6 +102,19 @@ void DrawIcon(QPainter& painter, int size) {
   DrawLetter(painter);
   DrawTextLines(painter);
   painter.restore();
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128}) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    DrawIcon(painter, size);
+    painter.end();
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
 }
 
 }  // namespace sahdict::app

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
+#include "app/IconPicture.h"
 #include "app/Program.h"
 #include "core/dict/DictStore.h"
 
@@ -13,6 +14,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // The cache folder is named after the program: ~/.cache/sahdict.
   QCoreApplication::setApplicationName(QStringLiteral("sahdict"));
+  // The windows carry the program's icon; the desktop matches them to the
+  // installed menu entry by its name.
+  QApplication::setWindowIcon(sahdict::app::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral(SAHDICT_APP_ID));
   // The program ends when the lookup window closes, not when the splash does.
   QApplication::setQuitOnLastWindowClosed(false);
   sahdict::DictStore store;
