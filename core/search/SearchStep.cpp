@@ -10,9 +10,8 @@ namespace {
 
 int32_t Length(const std::u16string& text) { return static_cast<int32_t>(text.size()); }
 
-int32_t NormalizedLength(std::u16string text) { return Length(NormalizeSakha(text)); }
-
-int32_t MappedLength(std::u16string text) { return Length(SakhaLettersToNotation(text)); }
+// A rewrite of a text in place, returning it.
+using Rewrite = std::u16string& (*)(std::u16string&);
 
 // The box with the caret and the selection held within its text.
 SearchBoxState Clamped(const SearchBoxState& box) {
@@ -22,33 +21,31 @@ SearchBoxState Clamped(const SearchBoxState& box) {
   return out;
 }
 
-// The box with real letters mapped into the notation: the caret after the
-// mapping of what stood before it, the selection over the mapping of the
-// selected text (each character maps on its own, so the pieces add up).
-SearchBoxState MappedLetters(const SearchBoxState& typed) {
+// The box whose text `settle` rewrote. The caret and the selection are
+// measured after `once` rewrote what stood before the caret and what was
+// selected, then held within the settled text.
+SearchBoxState Rewritten(const SearchBoxState& typed, Rewrite settle, Rewrite once) {
   const SearchBoxState box = Clamped(typed);
-  SearchBoxState out;
-  out.text = box.text;
-  SakhaLettersToNotation(out.text);
-  out.caret = MappedLength(box.text.substr(0, static_cast<size_t>(box.caret)));
-  out.selLength = MappedLength(box.text.substr(static_cast<size_t>(box.caret), static_cast<size_t>(box.selLength)));
+  const auto measured = [&](int32_t from, int32_t length) {
+    std::u16string piece = box.text.substr(static_cast<size_t>(from), static_cast<size_t>(length));
+    return Length(once(piece));
+  };
+  SearchBoxState out{box.text};
+  settle(out.text);
+  out.caret = std::min(measured(0, box.caret), Length(out.text));
+  out.selLength = std::min(measured(box.caret, box.selLength), Length(out.text) - out.caret);
   return out;
 }
 
-// The canonical box. The caret and the selection are measured after a single
-// rewrite of the text as typed (what stood before the caret, what was
-// selected), then held within the settled text.
-SearchBoxState Canonical(const SearchBoxState& typed) {
-  const SearchBoxState box = Clamped(typed);
-  SearchBoxState out;
-  out.text = box.text;
-  NormalizeSakhaSettled(out.text);
-  out.caret = std::min(NormalizedLength(box.text.substr(0, static_cast<size_t>(box.caret))), Length(out.text));
-  out.selLength =
-      std::min(NormalizedLength(box.text.substr(static_cast<size_t>(box.caret), static_cast<size_t>(box.selLength))),
-               Length(out.text) - out.caret);
-  return out;
+// Real letters mapped into the notation; each character maps on its own, so
+// the pieces add up.
+SearchBoxState MappedLetters(const SearchBoxState& typed) {
+  return Rewritten(typed, SakhaLettersToNotation, SakhaLettersToNotation);
 }
+
+// The canonical box: the caret and the selection as a single rewrite of the
+// text as typed places them.
+SearchBoxState Canonical(const SearchBoxState& typed) { return Rewritten(typed, NormalizeSakhaSettled, NormalizeSakha); }
 
 }  // namespace
 
