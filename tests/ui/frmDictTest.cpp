@@ -454,8 +454,7 @@ class frmDictTest : public QObject {
     QTRY_COMPARE(frmWordForms::LoadedWindow()->pos(), QPoint(50, 60));
     frmWordForms::LoadedWindow()->close();
 
-    Remember(QStringLiteral("Lookup/Position"), QPoint(-5000, 30));
-    Remember(QStringLiteral("Lookup/Source"), 9);
+    Remember({{QStringLiteral("Lookup/Position"), QPoint(-5000, 30)}, {QStringLiteral("Lookup/Source"), 9}});
     Open(test::kSampleDict);
     QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
     QCOMPARE(window_->frameGeometry().right() + 1,

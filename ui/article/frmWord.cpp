@@ -116,8 +116,7 @@ void frmWord::Form_Resize() {
 }
 
 void frmWord::SaveSettings() {
-  Remember(kSizeKey, size());
-  Remember(kZoomKey, txt_->Zoom());
+  Remember({{kSizeKey, size()}, {kZoomKey, txt_->Zoom()}});
 }
 
 void frmWord::closeEvent(QCloseEvent* event) {

@@ -28,7 +28,10 @@ void SetSakhaLettersSetting(bool on) { ProgramSettings().setValue(kSakhaLetters,
 
 QVariant Remembered(const QString& key) { return ProgramSettings().value(key); }
 
-void Remember(const QString& key, const QVariant& value) { ProgramSettings().setValue(key, value); }
+void Remember(std::initializer_list<std::pair<QString, QVariant>> values) {
+  QSettings settings = ProgramSettings();
+  for (const auto& [key, value] : values) settings.setValue(key, value);
+}
 
 bool LiesOnScreen(const QRect& frame, const QList<QRect>& screens) {
   const QRect top(frame.topLeft(), QSize(frame.width(), std::min(frame.height(), kGrabHeight)));

@@ -9,7 +9,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QVariant>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace sahdict::ui {
 
@@ -20,7 +22,8 @@ void SetSakhaLettersSetting(bool on);
 // A remembered value by its key ("Lookup/Source"); an invalid QVariant when
 // there is none.
 QVariant Remembered(const QString& key);
-void Remember(const QString& key, const QVariant& value);
+// Remembers values by their keys, writing the settings file once.
+void Remember(std::initializer_list<std::pair<QString, QVariant>> values);
 
 // Whether a window with the outer rectangle `frame` shows enough of its top
 // edge (where the title bar is) on one of `screens` to be seen and dragged.

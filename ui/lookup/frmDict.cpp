@@ -217,9 +217,7 @@ void frmDict::SetDefaultLang() {
 }
 
 void frmDict::SaveSettings() {
-  Remember(kPositionKey, pos());
-  Remember(kSourceKey, ItemValue(cmbFrom_));
-  Remember(kTargetKey, ItemValue(cmbTo_));
+  Remember({{kPositionKey, pos()}, {kSourceKey, ItemValue(cmbFrom_)}, {kTargetKey, ItemValue(cmbTo_)}});
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
 }

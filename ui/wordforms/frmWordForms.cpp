@@ -218,7 +218,7 @@ void frmWordForms::Form_Load() {
   show();
 }
 
-void frmWordForms::SaveSettings() { Remember(kPositionKey, pos()); }
+void frmWordForms::SaveSettings() { Remember({{kPositionKey, pos()}}); }
 
 void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 0) {
