@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/frmSplash.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/frmMsg.h"
 #include "ui/common/TextConversion.h"
 #include "ui/lookup/frmDict.h"
 

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/TextConversion.h"
 

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/SplashPicture.h"
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"

@@ -15,7 +15,7 @@
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/search/SearchText.h"
-#include "core/search/Suggest.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlSah.h"
 
 namespace sahdict {
@@ -51,7 +51,7 @@ std::vector<std::u16string> Keystrokes(const std::u16string& pair) {
     for (size_t length = 1; length <= word.size(); ++length) texts.push_back(word.substr(0, length));
     texts.push_back(word.substr(0, word.size() - 1) + u"щ");
   }
-  if (PairFrom(pair) == u"SAH")
+  if (IsSakhaSource(pair))
     for (std::u16string& t : texts) TypedSakhaToNotation(t);
   return texts;
 }
@@ -60,15 +60,14 @@ void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {
   if (!NeedCorpus(state)) return;
   const DictStore& store = Corpus();
   const std::vector<std::u16string> texts = Keystrokes(pair);
-  Suggester suggester;
-  suggester.Prepare(store, pair);
+  SearchSession session;
+  session.Prepare(store, pair);
   std::vector<double> micros;
   size_t i = 0;
   for (auto _ : state) {
     const std::u16string& text = texts[i++ % texts.size()];
     const double start = ThreadMicros();
-    benchmark::DoNotOptimize(store.FindFirstEntry(text, pair));
-    benchmark::DoNotOptimize(suggester.Suggest(store, pair, text).size());
+    benchmark::DoNotOptimize(session.Search(store, pair, {text, static_cast<int32_t>(text.size()), 0}).alternatives.size());
     micros.push_back(ThreadMicros() - start);
   }
   std::sort(micros.begin(), micros.end());
@@ -103,13 +102,15 @@ void BM_SuggestLongestFallback(benchmark::State& state) {
   const std::u16string pair = u"RSE-SAH";
   const std::vector<std::u16string> texts = AbsentTexts(pair, static_cast<size_t>(state.range(0)));
   if (texts.empty()) return state.SkipWithError("no text of that length");
-  Suggester suggester;
-  suggester.Prepare(Corpus(), pair);
+  SearchSession session;
+  session.Prepare(Corpus(), pair);
   std::vector<double> micros;
   size_t i = 0;
   for (auto _ : state) {
     const double start = ThreadMicros();
-    benchmark::DoNotOptimize(suggester.Suggest(Corpus(), pair, texts[i++ % texts.size()]).size());
+    const std::u16string& text = texts[i++ % texts.size()];
+    benchmark::DoNotOptimize(
+        session.Search(Corpus(), pair, {text, static_cast<int32_t>(text.size()), 0}).alternatives.size());
     micros.push_back(ThreadMicros() - start);
   }
   std::sort(micros.begin(), micros.end());
@@ -123,8 +124,8 @@ BENCHMARK(BM_SuggestLongestFallback)->DenseRange(4, 14, 2)->Unit(benchmark::kMic
 void BM_SuggestTablesBuild(benchmark::State& state, const std::u16string& pair) {
   if (!NeedCorpus(state)) return;
   for (auto _ : state) {
-    Suggester suggester;
-    suggester.Prepare(Corpus(), pair);
+    SearchSession session;
+    session.Prepare(Corpus(), pair);
   }
 }
 BENCHMARK_CAPTURE(BM_SuggestTablesBuild, RSE_SAH, std::u16string(u"RSE-SAH"))->Unit(benchmark::kMillisecond);

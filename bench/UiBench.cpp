@@ -24,7 +24,7 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "bench/ProcessorTime.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
 

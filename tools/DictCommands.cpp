@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "core/dict/DictStore.h"
-#include "core/dict/LangTable.h"
+#include "core/dict/DictionaryStats.h"
 #include "core/dict/mdlDict.h"
-#include "core/search/SearchStep.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
 #include "tools/DictLoading.h"
 #include "tools/Tool.h"
@@ -84,10 +84,12 @@ Command Lookup() {
   return DictFileCommand("lookup", "FILE PAIR TEXT|-", "the position the search selects for TEXT within PAIR", 3,
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
                            const std::u16string pair = FromUtf8(args[1]);
+                           SearchSession session;
                            return ForEachItem(args[2], io, [&](const std::u16string& item) {
                              // The text as if pasted into the empty box: the caret after it.
                              const int32_t caret = static_cast<int32_t>(item.size());
-                             const int32_t k = RunSearchStep(store, pair, {item, caret, 0}).position;
+                             const int32_t k =
+                                 session.Search(store, pair, {item, caret, 0}, {.Alternatives = false}).position;
                              if (k == 0) {
                                io.out << "0\n";
                                return int{kProblems};

@@ -7,7 +7,7 @@
 #include "core/langcheck/CheckWordLanguage.h"
 #include "core/render/ArticleRenderer.h"
 #include "core/render/MessagePage.h"
-#include "core/search/SearchStep.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
 #include "core/text/mdlSah.h"
 #include "tools/DictLoading.h"
@@ -92,7 +92,7 @@ Command ArticleCommand() {
       const std::u16string pair = FromUtf8(args[1]);
       const std::u16string text = FromUtf8(args[2]);
       const int32_t caret = static_cast<int32_t>(text.size());
-      const int32_t k = RunSearchStep(store, pair, {text, caret, 0}).position;
+      const int32_t k = SearchSession().Search(store, pair, {text, caret, 0}, {.Alternatives = false}).position;
       if (k == 0) return int{kProblems};
       const DictEntry e = store.GetEntry(k, pair);
       WriteText(io.out, RenderArticle(e.HeadWord, e.Note, e.Translation, options));

@@ -2,9 +2,8 @@
 #include <ostream>
 
 #include "core/dict/DictStore.h"
-#include "core/search/Suggest.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
-#include "core/text/mdlSah.h"
 #include "tools/DictLoading.h"
 #include "tools/Tool.h"
 
@@ -17,12 +16,12 @@ Command Suggest() {
                          "the suggestion line for TEXT: kind, k, Word, detail lines, then --", 3,
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
                            const std::u16string pair = FromUtf8(args[1]);
-                           Suggester suggester;
+                           SearchSession session;
                            return ForEachItem(args[2], io, [&](const std::u16string& item) {
-                             // The box's own rewriting: real letters and the canonical form for a Sakha source.
-                             std::u16string text = item;
-                             if (PairFrom(pair) == u"SAH") TypedSakhaToNotation(text);
-                             const std::vector<Alternative> found = suggester.Suggest(store, pair, text);
+                             // Typed into the window's box: real letters read, the caret after the text.
+                             const TextBox typed{item, static_cast<int32_t>(item.size()), 0};
+                             const std::vector<Alternative> found =
+                                 session.Search(store, pair, typed, {.SakhaLetters = true}).alternatives;
                              for (const Alternative& a : found) {
                                WriteText(io.out, SuggestKindName(a.Kind));
                                io.out << '\t' << a.Position << '\t';

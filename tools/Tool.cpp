@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 #include "core/text/Utf8Scan.h"
 #include "core/text/mdlCommon.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The command framework of sahdict-tool. Commands write to injected streams so
-// tests can run them in-process.
+// The command framework of sahdict-tool: each command reads its arguments and
+// writes to the streams it is given, standard output and error in the program.
 
 #include <functional>
 #include <iosfwd>

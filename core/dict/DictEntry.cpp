@@ -72,6 +72,8 @@ DictEntry EntryView::ToEntry() const {
 
 std::u16string PairFrom(std::u16string_view pair) { return std::u16string(pair.substr(0, 3)); }
 
+bool IsSakhaSource(std::u16string_view pair) { return pair.substr(0, 3) == u"SAH"; }
+
 std::u16string PairTo(std::u16string_view pair) {
   return std::u16string(pair.size() <= 3 ? pair : pair.substr(pair.size() - 3));
 }

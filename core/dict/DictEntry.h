@@ -63,6 +63,9 @@ struct EntryView {
 
 // First three characters of a pair ("RUS-SAH" gives "RUS").
 std::u16string PairFrom(std::u16string_view pair);
+// True when the pair's source is Sakha ("SAH-RUS"): its words are in the
+// notation, the search box rewrites what is typed, and forms are Sakha forms.
+bool IsSakhaSource(std::u16string_view pair);
 // Last three characters of a pair ("RUS-SAH" gives "SAH").
 std::u16string PairTo(std::u16string_view pair);
 // Characters 5..7, "-", characters 1..3 ("RUS-SAH" gives "SAH-RUS").

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/dict/DictStore.h"
-
 namespace sahdict {
 
 constexpr int32_t LangCount = 3;
@@ -16,8 +14,5 @@ const std::u16string& LangCode(int32_t n);
 const std::u16string& LangName(int32_t n);
 // First language number whose code equals `code`, or 0.
 int32_t LangNumber(const std::u16string& code);
-
-// The statistics report: entries per language pair, lines joined by CR LF.
-std::u16string DictionaryStats(const DictStore& store);
 
 }  // namespace sahdict

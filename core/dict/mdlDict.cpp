@@ -12,7 +12,7 @@
 
 #include "core/dict/FileReplacement.h"
 #include "core/text/Cp1251.h"
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict {

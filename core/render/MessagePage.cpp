@@ -7,9 +7,8 @@
 namespace sahdict {
 
 void HighlightPunctuation(std::u16string& text, const std::u16string& set) {
-  // Walking from the end means every original character is looked at exactly
-  // once and inserted markup never is; a single forward pass over the
-  // original characters gives the same text in linear time.
+  // One forward pass over the original characters: each is looked at once,
+  // inserted markup never, in linear time.
   if (text.find_first_of(set) == std::u16string::npos) return;
   std::u16string out;
   out.reserve(text.size() * 2);

@@ -6,8 +6,8 @@
 
 namespace sahdict {
 
-// Wraps each character of `set` in `text` in bold punctuation styling, walking
-// from the end to the start so inserted markup is never looked at again.
+// Wraps each character of `set` in `text` in bold punctuation styling; the
+// markup it inserts is never looked at again.
 void HighlightPunctuation(std::u16string& text, const std::u16string& set);
 
 // The message page for Text: CR LF become "<br>", punctuation is highlighted,

@@ -1,5 +1,7 @@
 #include "core/search/SearchText.h"
 
+#include "core/text/mdlSah.h"
+
 namespace sahdict {
 
 namespace {
@@ -27,6 +29,14 @@ std::u16string WordBase(const std::u16string& word) {
   if (word.empty() || word.back() != u')') return word;
   const size_t open = word.find(u" (");
   return open == std::u16string::npos ? word : word.substr(0, open);
+}
+
+std::u16string ShownWord(const std::u16string& word, bool sakhaLetters) {
+  if (!sakhaLetters) return word;
+  std::u16string shown = WordBase(word);
+  const size_t headword = shown.size();
+  NotationToSakhaLetters(shown);
+  return shown + word.substr(headword);
 }
 
 }  // namespace sahdict

@@ -17,4 +17,9 @@ std::u16string FoldSearchText(const std::u16string& text, bool sakha);
 // without that ending is returned whole.
 std::u16string WordBase(const std::u16string& word);
 
+// `word` as a list row shows it: with `sakhaLetters` the Sakha word in front of
+// a derived entry's " (headword)" (or the whole Word) in real letters
+// (NotationToSakhaLetters), the headword as it is; otherwise `word` unchanged.
+std::u16string ShownWord(const std::u16string& word, bool sakhaLetters);
+
 }  // namespace sahdict

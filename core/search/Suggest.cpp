@@ -169,10 +169,9 @@ void Suggester::Prepare(const DictStore& store, const std::u16string& pair) {
 }
 
 std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u16string& pair,
-                                            const std::u16string& boxText) {
+                                            const std::u16string& boxText, int32_t position) {
   std::vector<Alternative> out;
-  const int32_t k = store.FindFirstEntry(boxText, pair);
-  if (k > 0) {
+  if (const int32_t k = position; k > 0) {
     DictEntry entry = store.GetEntry(k, pair);
     if (StartsWith(entry.Word, boxText)) {
       out.push_back({SuggestKind::Exact, k, std::move(entry.Word), FormSource::None, {}, 0});

@@ -57,9 +57,10 @@ class Suggester {
   Suggester& operator=(const Suggester&) = delete;
 
   // The suggestion line for `boxText` as the search box holds it (for a Sakha
-  // source after TypedSakhaToNotation), best first, at most kMaxAlternatives:
-  // - one Exact alternative at FindFirstEntry's position when that entry's Word
-  //   begins with the text, and nothing else;
+  // source in its canonical form), best first, at most kMaxAlternatives.
+  // `position` is the search's own: FindFirstEntry(boxText, pair).
+  // - one Exact alternative at `position` when that entry's Word begins with
+  //   the text, and nothing else;
   // - otherwise Folded, then Form, then Similar alternatives, each position
   //   once (the first kind that finds it keeps it);
   // - empty when nothing is found.
@@ -72,7 +73,8 @@ class Suggester {
   // to 6 letters allow distance 1, longer texts 2, shorter texts none; letters
   // are counted in the code form for a Sakha source (ToCodeNotation: "дь",
   // "нь", "н'", a long vowel are one letter each). Nearest first, then in list order.
-  std::vector<Alternative> Suggest(const DictStore& store, const std::u16string& pair, const std::u16string& boxText);
+  std::vector<Alternative> Suggest(const DictStore& store, const std::u16string& pair, const std::u16string& boxText,
+                                   int32_t position);
 
   // Builds the pair's tables now (and, for a Russian source, loads the
   // spelling dictionary), so that no later keystroke waits for them: some

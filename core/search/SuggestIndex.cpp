@@ -17,7 +17,7 @@ uint64_t LetterBits(std::u16string_view key) {
 
 SuggestIndex BuildSuggestIndex(const DictStore& store, const std::u16string& pair) {
   SuggestIndex index;
-  index.sakha = PairFrom(pair) == u"SAH";
+  index.sakha = IsSakhaSource(pair);
   std::u16string lastBase;
   // The k-th entry of the pair in sorted order is position k, as GetEntry counts.
   int32_t k = 0;

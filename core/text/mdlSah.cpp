@@ -132,12 +132,6 @@ std::u16string& TypedSakhaToNotation(std::u16string& text) {
   return NormalizeSakhaSettled(SakhaLettersToNotation(text));
 }
 
-int32_t TypedSakhaCaret(const std::u16string& typed, int32_t caret) {
-  std::u16string before =
-      typed.substr(0, static_cast<size_t>(std::clamp<int32_t>(caret, 0, static_cast<int32_t>(typed.size()))));
-  return static_cast<int32_t>(TypedSakhaToNotation(before).size());
-}
-
 std::u16string& NotationToSakhaLetters(std::u16string& text) {
   NormalizeSakhaSettled(text);
   for (const auto& [letter, spelling] : kLetterSteps)

@@ -40,11 +40,6 @@ std::u16string& RealLettersToNotation(std::u16string& text);
 // SakhaLettersToNotation, then NormalizeSakhaSettled. Returns the text.
 std::u16string& TypedSakhaToNotation(std::u16string& text);
 
-// Where a caret that stood after `caret` characters of the typed text stands
-// after TypedSakhaToNotation: the length of the rewritten text before it (the
-// rule the search box uses to keep the caret and the selection in place).
-int32_t TypedSakhaCaret(const std::u16string& typed, int32_t caret);
-
 // The notation shown with real letters: NormalizeSakhaSettled, then "н'" -> ҥ,
 // "5" -> ҕ, "O" -> ө, "Y" -> ү, "h" -> һ. Returns the text.
 std::u16string& NotationToSakhaLetters(std::u16string& text);

@@ -11,7 +11,7 @@
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/text/Cp1251.h"
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 
 namespace sahdict::test {
 

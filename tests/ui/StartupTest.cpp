@@ -19,7 +19,7 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "tests/ui/DictTestFiles.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
 

@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "ui/article/HtmlView.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/HtmlView.h"
+#include "ui/common/frmMsg.h"
 
 using namespace sahdict::ui;
 

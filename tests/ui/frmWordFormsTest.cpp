@@ -10,7 +10,8 @@
 
 #include "core/text/mdlSah.h"
 #include "tests/ui/DictTestFiles.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/Settings.h"
+#include "ui/common/frmMsg.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -57,7 +58,7 @@ class frmWordFormsTest : public QObject {
 
   // What the menu item "Словоформы" does; the window shows itself after the notice.
   static frmWordForms* Open() {
-    OpenWordForms(false);
+    OpenWordForms();
     frmWordForms* w = frmWordForms::LoadedWindow();
     return w != nullptr && QTest::qWaitForWindowExposed(w) ? w : nullptr;
   }
@@ -223,10 +224,25 @@ class frmWordFormsTest : public QObject {
     QCOMPARE(Box(7), u"сурук"_s);
   }
 
-  // The suggestion line names a form by these captions: number, person, case.
-  void formCaption() {
-    QCOMPARE(QString::fromStdU16String(frmWordForms::FormCaption(2, 4, 3)),
-             u"Множественное число, 1ое лицо мн., кимиэххэ? туохха?"_s);
+  // Real letters typed into the input become the notation, the caret staying
+  // after what was typed; "Якутские буквы" shows the boxes with real letters
+  // and back, in an open window too.
+  void realLettersTypedAndShown() {
+    Type(u"Оҕо"_s);
+    QCOMPARE(w_->txtInput()->text(), u"О5о"_s);
+    QCOMPARE(w_->txtInput()->cursorPosition(), 3);
+    w_->txtInput()->setCursorPosition(1);
+    QTest::sendKeyEvent(QTest::Click, w_->txtInput(), Qt::Key_unknown, u"ҥ"_s, {});
+    QCOMPARE(w_->txtInput()->text(), u"Он'5о"_s);
+    QCOMPARE(w_->txtInput()->cursorPosition(), 3);
+    Type(u"оҕо"_s);
+    QCOMPARE(Box(7), u"о5о"_s);
+    Settings::Instance().SetSakhaLetters(true);
+    QCOMPARE(Box(7), u"оҕо"_s);
+    QCOMPARE(Box(100), u"оҕо"_s);
+    QCOMPARE(w_->txtInput()->text(), u"о5о"_s);
+    Settings::Instance().SetSakhaLetters(false);
+    QCOMPARE(Box(7), u"о5о"_s);
   }
 
   void openWhileOpenDoesNothingAndReopenStartsOver() {
@@ -234,7 +250,7 @@ class frmWordFormsTest : public QObject {
     Click(w_->optForm(8));
     const Snapshot before = Take();
 
-    OpenWordForms(false);
+    OpenWordForms();
     QCOMPARE(frmWordForms::LoadedWindow(), w_);
     QCOMPARE(calls_.size(), size_t{1});
     QVERIFY(Take() == before);

@@ -13,7 +13,7 @@
 
 #include "core/render/ArticleRenderer.h"
 #include "tests/ui/DictTestFiles.h"
-#include "ui/article/HtmlView.h"
+#include "ui/common/HtmlView.h"
 #include "ui/article/frmWord.h"
 
 using namespace sahdict;

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "core/render/ArticleRenderer.h"
-#include "ui/article/HtmlView.h"
+#include "ui/common/HtmlView.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -19,8 +19,6 @@ constexpr int kClientWidth = 7245, kClientHeight = 3105;
 // The smallest window: client height 2000 twips, outer width 3500 twips.
 constexpr int kMinClientHeight = 2000, kMinOuterWidth = 3500;
 
-const QString kSizeKey = QStringLiteral("Article/Size");
-const QString kZoomKey = QStringLiteral("Article/Zoom");
 
 }  // namespace
 
@@ -46,7 +44,7 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
 void frmWord::EnsureLoaded() {
   if (loaded_) return;
   loaded_ = true;
-  const QSize saved = Remembered(kSizeKey).toSize();
+  const QSize saved = Settings::Instance().ArticleSize();
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize room = screen ? screen->availableGeometry().size() : saved;
   // A remembered size larger than the screen is left for the usual one.
@@ -55,7 +53,7 @@ void frmWord::EnsureLoaded() {
   } else {
     resize(Twips(kClientWidth), Twips(kClientHeight));
   }
-  txt_->SetZoom(Remembered(kZoomKey).toInt());
+  txt_->SetZoom(Settings::Instance().ArticleZoom());
   Form_Load();
 }
 
@@ -116,7 +114,7 @@ void frmWord::Form_Resize() {
 }
 
 void frmWord::SaveSettings() {
-  Remember({{kSizeKey, size()}, {kZoomKey, txt_->Zoom()}});
+  Settings::Instance().SetArticle(size(), txt_->Zoom());
 }
 
 void frmWord::closeEvent(QCloseEvent* event) {

@@ -4,14 +4,23 @@
 #include <QScreen>
 #include <QSettings>
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 #include "ui/common/TextConversion.h"
 
 namespace sahdict::ui {
 namespace {
 
+// Every key of the settings file.
 const QString kSakhaLetters = QStringLiteral("View/SakhaLetters");
+const QString kLookupPosition = QStringLiteral("Lookup/Position");
+const QString kLookupSource = QStringLiteral("Lookup/Source");
+const QString kLookupTarget = QStringLiteral("Lookup/Target");
+const QString kArticleSize = QStringLiteral("Article/Size");
+const QString kArticleZoom = QStringLiteral("Article/Zoom");
+const QString kWordFormsPosition = QStringLiteral("WordForms/Position");
 
 // The strip along a window's top edge that must stay on a screen, in pixels.
 constexpr int kGrabWidth = 64, kGrabHeight = 24;
@@ -20,17 +29,68 @@ QSettings ProgramSettings() {
   return QSettings(QSettings::NativeFormat, QSettings::UserScope, ToQString(kMakerName), ToQString(kProgramName));
 }
 
-}  // namespace
-
-bool SakhaLettersSetting() { return ProgramSettings().value(kSakhaLetters, false).toBool(); }
-
-void SetSakhaLettersSetting(bool on) { ProgramSettings().setValue(kSakhaLetters, on); }
-
 QVariant Remembered(const QString& key) { return ProgramSettings().value(key); }
 
-void Remember(std::initializer_list<std::pair<QString, QVariant>> values) {
+// Writes the values and tells whether any of them changed; the file is written once.
+bool Remember(std::initializer_list<std::pair<QString, QVariant>> values) {
   QSettings settings = ProgramSettings();
-  for (const auto& [key, value] : values) settings.setValue(key, value);
+  bool changed = false;
+  for (const auto& [key, value] : values) {
+    changed = changed || settings.value(key) != value;
+    settings.setValue(key, value);
+  }
+  return changed;
+}
+
+std::optional<QPoint> PositionOnScreen(const QString& key, const QSize& frame) {
+  const QVariant saved = Remembered(key);
+  if (saved.typeId() != QMetaType::QPoint) return std::nullopt;
+  const QPoint position = saved.toPoint();
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+  if (!LiesOnScreen(QRect(position, frame), screens)) return std::nullopt;
+  return position;
+}
+
+}  // namespace
+
+Settings& Settings::Instance() {
+  static Settings* const owner = new Settings;
+  return *owner;
+}
+
+bool Settings::SakhaLetters() const { return Remembered(kSakhaLetters).toBool(); }
+
+void Settings::SetSakhaLetters(bool on) {
+  if (Remember({{kSakhaLetters, on}})) emit SakhaLettersChanged(on);
+}
+
+std::optional<QPoint> Settings::LookupPosition(const QSize& frame) const {
+  return PositionOnScreen(kLookupPosition, frame);
+}
+
+int32_t Settings::LookupSource() const { return Remembered(kLookupSource).toInt(); }
+
+int32_t Settings::LookupTarget() const { return Remembered(kLookupTarget).toInt(); }
+
+void Settings::SetLookup(const QPoint& position, int32_t source, int32_t target) {
+  if (Remember({{kLookupPosition, position}, {kLookupSource, source}, {kLookupTarget, target}})) emit LookupChanged();
+}
+
+QSize Settings::ArticleSize() const { return Remembered(kArticleSize).toSize(); }
+
+int Settings::ArticleZoom() const { return Remembered(kArticleZoom).toInt(); }
+
+void Settings::SetArticle(const QSize& size, int zoom) {
+  if (Remember({{kArticleSize, size}, {kArticleZoom, zoom}})) emit ArticleChanged();
+}
+
+std::optional<QPoint> Settings::WordFormsPosition(const QSize& frame) const {
+  return PositionOnScreen(kWordFormsPosition, frame);
+}
+
+void Settings::SetWordFormsPosition(const QPoint& position) {
+  if (Remember({{kWordFormsPosition, position}})) emit WordFormsPositionChanged();
 }
 
 bool LiesOnScreen(const QRect& frame, const QList<QRect>& screens) {
@@ -39,16 +99,6 @@ bool LiesOnScreen(const QRect& frame, const QList<QRect>& screens) {
     const QRect seen = screen.intersected(top);
     return seen.width() >= std::min(top.width(), kGrabWidth) && seen.height() >= top.height();
   });
-}
-
-std::optional<QPoint> RememberedPosition(const QString& key, const QSize& size) {
-  const QVariant saved = Remembered(key);
-  if (saved.typeId() != QMetaType::QPoint) return std::nullopt;
-  const QPoint position = saved.toPoint();
-  QList<QRect> screens;
-  for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
-  if (!LiesOnScreen(QRect(position, size), screens)) return std::nullopt;
-  return position;
 }
 
 }  // namespace sahdict::ui

@@ -1,20 +1,18 @@
 #include "ui/lookup/PluginMenu.h"
 
-#include "core/dict/LangTable.h"
+#include "core/dict/DictionaryStats.h"
 #include "core/langcheck/CheckWordLanguage.h"
 #include "core/text/mdlSah.h"
-#include "ui/article/InputBox.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/frmMsg.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 
-void OpenWordForms(bool sakhaLetters) {
+void OpenWordForms() {
   if (frmWordForms::LoadedWindow() != nullptr) return;
   // The window shows itself at the end of its load, after the notice.
-  auto* window = new frmWordForms;
-  window->SetSakhaLetters(sakhaLetters);
-  window->Form_Load();
+  (new frmWordForms)->Form_Load();
 }
 
 void ShowDictionaryInfo(const DictStore& store) { Msg(DictionaryStats(store), u"", 0); }

@@ -7,9 +7,8 @@ class DictStore;
 
 namespace sahdict::ui {
 
-// "Словоформы": opens the word-forms window, its forms shown with real Sakha
-// letters when `sakhaLetters`; does nothing while it is open.
-void OpenWordForms(bool sakhaLetters);
+// "Словоформы": opens the word-forms window; does nothing while it is open.
+void OpenWordForms();
 // "Инфо о словаре": the statistics report of the store through Msg.
 void ShowDictionaryInfo(const DictStore& store);
 // "Язык слова": asks for a word and shows the language check through Msg.

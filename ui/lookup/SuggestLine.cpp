@@ -5,11 +5,12 @@
 #include <QToolButton>
 #include <utility>
 
+#include "core/grammar/WordFormTable.h"
+#include "core/search/SearchText.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
-#include "ui/lookup/WordListModel.h"
-#include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 
@@ -31,7 +32,7 @@ std::u16string AlternativeNote(const Alternative& a) {
       return u"без учёта регистра и ё";
     case SuggestKind::Form:
       if (a.Source == FormSource::Generated)
-        return u"форма: " + frmWordForms::FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case);
+        return u"форма: " + FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case);
       return u"форма этого слова";
     case SuggestKind::Similar:
       return u"похожее слово";
@@ -66,22 +67,27 @@ SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
   Place(cmdSuggest_, kButton);
 
   connect(menu_, &QMenu::aboutToShow, this, &SuggestLine::FillMenu);
+  connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &SuggestLine::Render);
   connect(lblSuggest_, &QLabel::linkActivated, this, [this](const QString& link) { Choose(link.toInt()); });
 }
 
-void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaLetters) {
+void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaSource) {
   const bool exact = !alternatives.empty() && alternatives.front().Kind == SuggestKind::Exact;
   if (typed.empty() || exact) alternatives.clear();
   noWord_ = !typed.empty() && !exact && alternatives.empty();
+  typed_ = typed;
   alternatives_ = std::move(alternatives);
-  sakhaLetters_ = sakhaLetters;
+  sakhaSource_ = sakhaSource;
+  Render();
+}
 
+void SuggestLine::Render() {
   QString text;
   if (noWord_) {
-    text = u"В словаре нет слова "_s + Quoted(typed);
+    text = u"В словаре нет слова "_s + Quoted(typed_);
   } else if (!alternatives_.empty()) {
     const Alternative& best = alternatives_.front();
-    text = u"Нет слова "_s + Quoted(typed) + u". Может быть: <a href=\"0\">"_s +
+    text = u"Нет слова "_s + Quoted(typed_) + u". Может быть: <a href=\"0\">"_s +
            ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
            u")"_s;
   }
@@ -92,7 +98,7 @@ void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alt
 int32_t SuggestLine::BestPosition() const { return alternatives_.empty() ? 0 : alternatives_.front().Position; }
 
 std::u16string SuggestLine::Shown(const Alternative& alternative) const {
-  return ShownWord(alternative.Word, sakhaLetters_);
+  return ShownWord(alternative.Word, sakhaSource_ && Settings::Instance().SakhaLetters());
 }
 
 void SuggestLine::FillMenu() {

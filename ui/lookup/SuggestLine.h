@@ -26,11 +26,11 @@ class SuggestLine : public QWidget {
  public:
   explicit SuggestLine(QWidget* parent = nullptr);
 
-  // Shows the line for `typed` (the box's text) and the Suggester's answer
+  // Shows the line for `typed` (the box's text) and the search's alternatives
   // for it: empty while the text is empty or a word begins with it (an Exact
   // answer), "no such word" for no answer, otherwise the alternatives. Words
-  // are shown by ShownWord with `sakhaLetters`.
-  void Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaLetters);
+  // of a Sakha source (`sakhaSource`) follow "Якутские буквы" (ShownWord).
+  void Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaSource);
 
   // True when the line says that the dictionary has no such word.
   bool ShowsNoWord() const { return noWord_; }
@@ -42,6 +42,7 @@ class SuggestLine : public QWidget {
   void AlternativeChosen(int32_t position);
 
  private:
+  void Render();
   void FillMenu();
   void Choose(int32_t index);
   std::u16string Shown(const Alternative& alternative) const;
@@ -49,8 +50,9 @@ class SuggestLine : public QWidget {
   QLabel* lblSuggest_;
   QToolButton* cmdSuggest_;
   QMenu* menu_;
+  std::u16string typed_;
   std::vector<Alternative> alternatives_;  // those shown, best first
-  bool sakhaLetters_ = false;
+  bool sakhaSource_ = false;
   bool noWord_ = false;
 };
 

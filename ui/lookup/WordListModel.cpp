@@ -3,19 +3,15 @@
 #include "core/dict/DictEntry.h"
 #include "core/search/SearchText.h"
 #include "core/text/mdlSah.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 
 namespace sahdict::ui {
 
-std::u16string ShownWord(const std::u16string& word, bool sakhaLetters) {
-  if (!sakhaLetters) return word;
-  std::u16string shown = WordBase(word);
-  const size_t headword = shown.size();
-  NotationToSakhaLetters(shown);
-  return shown + word.substr(headword);
+WordListModel::WordListModel(const DictStore& store, QObject* parent)
+    : QAbstractListModel(parent), store_(store), sakhaLetters_(Settings::Instance().SakhaLetters()) {
+  connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &WordListModel::SetSakhaLetters);
 }
-
-WordListModel::WordListModel(const DictStore& store, QObject* parent) : QAbstractListModel(parent), store_(store) {}
 
 void WordListModel::Fill(const std::u16string& pair) {
   beginResetModel();
@@ -34,10 +30,10 @@ void WordListModel::Clear() {
 void WordListModel::SetSakhaLetters(bool on) {
   if (sakhaLetters_ == on) return;
   sakhaLetters_ = on;
-  if (rows_ > 0 && PairFrom(pair_) == u"SAH") emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole});
+  if (rows_ > 0 && IsSakhaSource(pair_)) emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole});
 }
 
-bool WordListModel::ShowsSakhaLetters() const { return sakhaLetters_ && PairFrom(pair_) == u"SAH"; }
+bool WordListModel::ShowsSakhaLetters() const { return sakhaLetters_ && IsSakhaSource(pair_); }
 
 std::u16string WordListModel::RowText(int32_t row) const {
   if (row < 0 || row >= rows_) return {};

@@ -10,11 +10,6 @@
 
 namespace sahdict::ui {
 
-// `word` as a list row shows it: with `sakhaLetters` the Sakha word in front of
-// a derived entry's " (headword)" (or the whole Word) in real letters
-// (NotationToSakhaLetters), the headword as it is; otherwise `word` unchanged.
-std::u16string ShownWord(const std::u16string& word, bool sakhaLetters);
-
 class WordListModel : public QAbstractListModel {
   Q_OBJECT
 
@@ -25,9 +20,6 @@ class WordListModel : public QAbstractListModel {
   void Fill(const std::u16string& pair);
   // Shows no rows and stops reading the store (while it is being rebuilt).
   void Clear();
-  // Shows the words of a Sakha source with real letters, or in the notation;
-  // the rows stay, only their texts change.
-  void SetSakhaLetters(bool on);
   // True when the rows are Sakha words shown with real letters.
   bool ShowsSakhaLetters() const;
 
@@ -40,6 +32,10 @@ class WordListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
+  // Shows the words of a Sakha source with real letters, or in the notation,
+  // as "Якутские буквы" says; the rows stay, only their texts change.
+  void SetSakhaLetters(bool on);
+
   const DictStore& store_;
   std::u16string pair_;
   int32_t rows_ = 0;

@@ -16,22 +16,22 @@
 
 #include "core/dict/DictEntry.h"
 #include "core/dict/LangTable.h"
-#include "core/render/MessagePage.h"
-#include "core/search/SearchStep.h"
-#include "core/text/ProgramIdentity.h"
+#include "core/search/SearchSession.h"
+#include "core/search/SearchText.h"
+#include "generated/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
-#include "ui/article/HtmlView.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/HtmlView.h"
+#include "ui/common/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
-#include "ui/lookup/LangPairs.h"
+#include "core/dict/LangPairs.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
-#include "ui/lookup/SearchHandling.h"
+#include "ui/lookup/ArrowKeys.h"
 #include "ui/lookup/SuggestLine.h"
 #include "ui/lookup/WordListModel.h"
 #include "ui/wordforms/frmWordForms.h"
@@ -53,10 +53,6 @@ constexpr TwipsRect kDHTML{360, 1200, 735, 735};
 constexpr TwipsRect kSuggestLine{0, 4410, kClientWidth, kSuggestHeight};
 // The search box's light background while the pair has no word like its text.
 const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
-// The remembered choices of this window.
-const QString kPositionKey = QStringLiteral("Lookup/Position");
-const QString kSourceKey = QStringLiteral("Lookup/Source");
-const QString kTargetKey = QStringLiteral("Lookup/Target");
 
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
@@ -76,9 +72,8 @@ frmDict::frmDict(DictStore& store, DictHooks hooks)
   setWindowTitle(ToQString(kProgramTitle));
   BuildControls();
   BuildMenu();
-  sakhaLetters_ = SakhaLettersSetting();
-  mnuViewLetters_->setChecked(sakhaLetters_);
-  words_->SetSakhaLetters(sakhaLetters_);
+  mnuViewLetters_->setChecked(Settings::Instance().SakhaLetters());
+  connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmDict::SakhaLettersChanged);
 }
 
 frmDict::~frmDict() = default;
@@ -169,7 +164,7 @@ void frmDict::BuildMenu() {
   connect(mnuViewLetters_, &QAction::triggered, this, &frmDict::SetSakhaLetters);
 
   QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
-  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [this] { OpenWordForms(sakhaLetters_); });
+  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
   AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
   AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
 
@@ -197,7 +192,7 @@ void frmDict::Form_Load() {
 }
 
 void frmDict::PlaceOnScreen() {
-  if (const std::optional<QPoint> place = RememberedPosition(kPositionKey, frameGeometry().size())) {
+  if (const std::optional<QPoint> place = Settings::Instance().LookupPosition(frameGeometry().size())) {
     move(*place);
     return;
   }
@@ -212,12 +207,12 @@ void frmDict::PlaceOnScreen() {
 void frmDict::SetDefaultLang() {
   cmbFrom_->clear();
   for (int32_t i = 1; i <= LangCount; ++i) cmbFrom_->addItem(ToQString(LangName(i)), i);
-  const int32_t source = Remembered(kSourceKey).toInt();
-  SetFromLang(source >= 1 && source <= LangCount ? source : 1, Remembered(kTargetKey).toInt());
+  const int32_t source = Settings::Instance().LookupSource();
+  SetFromLang(source >= 1 && source <= LangCount ? source : 1, Settings::Instance().LookupTarget());
 }
 
 void frmDict::SaveSettings() {
-  Remember({{kPositionKey, pos()}, {kSourceKey, ItemValue(cmbFrom_)}, {kTargetKey, ItemValue(cmbTo_)}});
+  Settings::Instance().SetLookup(pos(), ItemValue(cmbFrom_), ItemValue(cmbTo_));
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
 }
@@ -244,7 +239,7 @@ void frmDict::LoadFromDictionaryToList() {
 
 void frmDict::PrepareSuggestions() {
   // The tables are built now, not on the first keystroke that needs them.
-  if (!currentPair_.empty()) suggester_.Prepare(store_, currentPair_);
+  if (!currentPair_.empty()) search_.Prepare(store_, currentPair_);
 }
 
 void frmDict::DictReload(int32_t NeedHide) {
@@ -258,7 +253,9 @@ void frmDict::DictReload(int32_t NeedHide) {
   } else {
     words_->Fill(currentPair_);
     PrepareSuggestions();
-    ShowSuggestion(ToU16String(txtWord_->text()));
+    // The same text against the rebuilt store: its line may change.
+    const std::u16string text = ToU16String(txtWord_->text());
+    ShowSuggestion(text, search_.Search(store_, currentPair_, {text, static_cast<int32_t>(text.size()), 0}).alternatives);
   }
 }
 
@@ -281,18 +278,18 @@ void frmDict::lstWords_DblClick() {
 }
 
 std::u16string frmDict::ArticleTitle() const {
-  return ShownWord(articleWord_, sakhaLetters_ && PairFrom(articlePair_) == u"SAH") + u" | " + kProgramTitle;
+  return ShownWord(articleWord_, Settings::Instance().SakhaLetters() && IsSakhaSource(articlePair_)) + u" | " +
+         kProgramTitle;
 }
 
-void frmDict::SetSakhaLetters(bool on) {
-  sakhaLetters_ = on;
+void frmDict::SetSakhaLetters(bool on) { Settings::Instance().SetSakhaLetters(on); }
+
+void frmDict::SakhaLettersChanged(bool on) {
   mnuViewLetters_->setChecked(on);
-  SetSakhaLettersSetting(on);
-  words_->SetSakhaLetters(on);
   if (article_) article_->Redraw(ArticleTitle(), ArticleOptions());
-  if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SetSakhaLetters(on);
-  ShowSuggestion(ToU16String(txtWord_->text()));
 }
+
+RenderOptions frmDict::ArticleOptions() const { return {.SakhaLetters = Settings::Instance().SakhaLetters()}; }
 
 void frmDict::OpenAlternative(int32_t position) {
   if (position <= 0 || position > words_->rowCount()) return;
@@ -337,15 +334,14 @@ void frmDict::cmdSwitch_Click() {
   LoadFromDictionaryToList();
 }
 
-void frmDict::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
+void frmDict::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
 void frmDict::txtWord_Change() {
   const bool selected = txtWord_->hasSelectedText();
-  const SearchBoxState typed{ToU16String(txtWord_->text()),
-                             selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
-                             selected ? txtWord_->selectionLength() : 0};
+  const TextBox typed{ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+                      selected ? txtWord_->selectionLength() : 0};
   // The window's box reads real Sakha letters as typed.
-  const SearchStep step = RunSearchStep(store_, currentPair_, typed, {.SakhaLetters = true});
+  SearchResult step = search_.Search(store_, currentPair_, typed, {.SakhaLetters = true});
   if (step.rewritten) {
     // The step's text is already settled: writing it must not run this handler again.
     const QSignalBlocker blocker(txtWord_);
@@ -359,13 +355,11 @@ void frmDict::txtWord_Change() {
   }
   // The list may still show an older pair with fewer rows: select only a row it holds.
   if (step.position > 0 && step.position <= words_->rowCount()) SelectRow(step.position - 1);
-  ShowSuggestion(step.box.text);
+  ShowSuggestion(step.box.text, std::move(step.alternatives));
 }
 
-void frmDict::ShowSuggestion(const std::u16string& text) {
-  std::vector<Alternative> alternatives;
-  if (!text.empty() && !currentPair_.empty()) alternatives = suggester_.Suggest(store_, currentPair_, text);
-  suggestLine_->Show(text, std::move(alternatives), words_->ShowsSakhaLetters());
+void frmDict::ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives) {
+  suggestLine_->Show(text, std::move(alternatives), IsSakhaSource(currentPair_));
   // A quiet tint while the pair has no word like the text; the inherited colours otherwise.
   const bool tint = suggestLine_->ShowsNoWord();
   if (tint == txtWord_->testAttribute(Qt::WA_SetPalette)) return;

@@ -8,14 +8,17 @@
 #include <string>
 
 #include "core/dict/DictStore.h"
-#include "core/render/ArticleRenderer.h"
-#include "core/search/Suggest.h"
+#include "core/search/SearchSession.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QListView;
 class QPushButton;
+
+namespace sahdict {
+struct RenderOptions;
+}
 
 namespace sahdict::ui {
 
@@ -61,7 +64,8 @@ class frmDict : public QMainWindow {
 
   // "Вид" → "Якутские буквы": shows Sakha words with real letters in the list
   // of a Sakha source, the article page and title and the word-forms boxes,
-  // and remembers the choice. The search box keeps the notation.
+  // and remembers the choice (the windows follow the setting's signal). The
+  // search box keeps the notation.
   void SetSakhaLetters(bool on);
 
   // The pair whose words the list shows ("RUS-SAH" ...; "" when the source
@@ -96,19 +100,20 @@ class frmDict : public QMainWindow {
   void txtWord_KeyDown(int key);
 
   // The suggestion line (and the box's tint) for the box's text `text`.
-  void ShowSuggestion(const std::u16string& text);
+  void ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives);
+  // Follows "Якутские буквы": the menu's check, the article's page and title.
+  void SakhaLettersChanged(bool on);
   // Selects the row of `position` within the pair and opens its article.
   void OpenAlternative(int32_t position);
   void PrepareSuggestions();
-  RenderOptions ArticleOptions() const { return {.SakhaLetters = sakhaLetters_}; }
+  RenderOptions ArticleOptions() const;
   std::u16string ArticleTitle() const;
 
   DictStore& store_;
   DictHooks hooks_;
   std::u16string currentPair_;
   bool InSetFromLang = false;
-  bool sakhaLetters_ = false;
-  Suggester suggester_;
+  SearchSession search_;
   // The Word and pair of the article shown last, to title it again.
   std::u16string articleWord_, articlePair_;
 

@@ -13,22 +13,45 @@
 #include <QString>
 #include <string>
 
-#include "core/render/MessagePage.h"
-#include "core/text/ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
+#include "core/grammar/WordFormTable.h"
+#include "core/text/TextBox.h"
 #include "core/text/mdlSah.h"
-#include "ui/article/frmMsg.h"
+#include "ui/common/frmMsg.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
-#include "ui/wordforms/WordFormsView.h"
 
 namespace sahdict::ui {
 namespace {
 
 frmWordForms* g_loaded = nullptr;
-const QString kPositionKey = QStringLiteral("WordForms/Position");
+
+// The notice shown before the window opens (lines joined by CR LF).
+const std::u16string& WarningText() {
+  static const std::u16string text =
+      u"Внимание!\r\n"
+      u"Это только пробный вариант - мы не гарантируем правильности генерируемых слов.\r\n"
+      u"Более того, правильных слов не так уж и много.\r\n"
+      u"Однако, мы будем благодарны вам, если вы сообщите о всех правильных и неправильных словах, что были "
+      u"сгенерированы данной утилитой. После этого ваши данные будут обработаны, и как только накопленная база "
+      u"данных станет достаточно большой мы сможем внести положительные изменения в алгоритмы генерации.\r\n"
+      u"\r\n"
+      u"Заранее спасибо.";
+  return text;
+}
+
+// The text of "О программе" (lines joined by CR LF).
+const std::u16string& AboutText() {
+  static const std::u16string text = u"Программа \"" + kWordFormsTitle +
+                                     u"\"\r\n"
+                                     u"Создает все словоформы заранее заданного слова\r\n" +
+                                     kContactAddress + u"\r\n" + kWebAddress;
+  return text;
+}
+
 
 enum class Kind { Label, Input, Form, Option, Group, Frame };
 // Where a control sits: in the client area or in the number group.
@@ -60,24 +83,24 @@ constexpr frmWordForms::ControlRow frmWordForms::kControls[] = {
     {Form, "txtForm100", ProcessedFormIndex, InClient, {1440, 720, 4275, 315}},
     // Number: its two options form a group of their own inside the frame.
     {Group, "frmNum", 0, InClient, {1080, 1200, 4695, 735}},
-    {Label, "lbl17", 0, InGroup, {360, 120, 2055, 255}, u"Единственное число", Qt::AlignHCenter},
-    {Label, "lbl16", 0, InGroup, {2640, 120, 2055, 255}, u"Множественное число", Qt::AlignHCenter},
+    {Label, "lbl17", 0, InGroup, {360, 120, 2055, 255}, kNumberCaptions[1], Qt::AlignHCenter},
+    {Label, "lbl16", 0, InGroup, {2640, 120, 2055, 255}, kNumberCaptions[2], Qt::AlignHCenter},
     {Option, "optForm7", 7, InGroup, {120, 360, 255, 255}},
     {Form, "txtForm7", 7, InGroup, {360, 360, 2000, 315}},
     {Option, "optForm8", 8, InGroup, {2400, 360, 255, 255}},
     {Form, "txtForm8", 8, InGroup, {2640, 360, 2000, 315}},
     // Possessor: persons 1..3 singular on the left, 4..6 plural on the right.
-    {Label, "lbl2", 0, InClient, {-360, 2040, 1455, 255}, u"1ое лицо", Qt::AlignRight},
+    {Label, "lbl2", 0, InClient, {-360, 2040, 1455, 255}, kPersonCaptions[1], Qt::AlignRight},
     {Option, "optForm1", 1, InClient, {1200, 2040, 255, 255}},
     {Form, "txtForm1", 1, InClient, {1440, 2040, 2000, 315}},
     {Option, "optForm4", 4, InClient, {3480, 2040, 255, 255}},
     {Form, "txtForm4", 4, InClient, {3720, 2040, 2000, 315}},
-    {Label, "lbl3", 0, InClient, {-360, 2400, 1455, 255}, u"2ое лицо", Qt::AlignRight},
+    {Label, "lbl3", 0, InClient, {-360, 2400, 1455, 255}, kPersonCaptions[2], Qt::AlignRight},
     {Option, "optForm2", 2, InClient, {1200, 2400, 255, 255}},
     {Form, "txtForm2", 2, InClient, {1440, 2400, 2000, 315}},
     {Option, "optForm5", 5, InClient, {3480, 2400, 255, 255}},
     {Form, "txtForm5", 5, InClient, {3720, 2400, 2000, 315}},
-    {Label, "lbl4", 0, InClient, {-360, 2760, 1455, 255}, u"3е лицо", Qt::AlignRight},
+    {Label, "lbl4", 0, InClient, {-360, 2760, 1455, 255}, kPersonCaptions[3], Qt::AlignRight},
     {Option, "optForm3", 3, InClient, {1200, 2760, 255, 255}},
     {Form, "txtForm3", 3, InClient, {1440, 2760, 2000, 315}},
     {Option, "optForm6", 6, InClient, {3480, 2760, 255, 255}},
@@ -85,21 +108,21 @@ constexpr frmWordForms::ControlRow frmWordForms::kControls[] = {
     {Frame, "frame", 0, InClient, {5880, 120, 100, 3135}},
     // Case column.
     {Label, "lbl7", 0, InClient, {8040, 120, 2055, 255}, u"Склонение", Qt::AlignHCenter},
-    {Label, "lbl8", 0, InClient, {6000, 480, 1995, 255}, u"ким? туох?", Qt::AlignRight},
+    {Label, "lbl8", 0, InClient, {6000, 480, 1995, 255}, kCaseQuestions[1], Qt::AlignRight},
     {Form, "txtForm9", 9, InClient, {8040, 480, 2000, 315}},
-    {Label, "lbl9", 0, InClient, {6000, 840, 1995, 255}, u"кимнэ? туохта?", Qt::AlignRight},
+    {Label, "lbl9", 0, InClient, {6000, 840, 1995, 255}, kCaseQuestions[2], Qt::AlignRight},
     {Form, "txtForm10", 10, InClient, {8040, 840, 2000, 315}},
-    {Label, "lbl10", 0, InClient, {6000, 1200, 1995, 255}, u"кимиэххэ? туохха?", Qt::AlignRight},
+    {Label, "lbl10", 0, InClient, {6000, 1200, 1995, 255}, kCaseQuestions[3], Qt::AlignRight},
     {Form, "txtForm11", 11, InClient, {8040, 1200, 2000, 315}},
-    {Label, "lbl11", 0, InClient, {6000, 1560, 1995, 255}, u"кими? тугу?", Qt::AlignRight},
+    {Label, "lbl11", 0, InClient, {6000, 1560, 1995, 255}, kCaseQuestions[4], Qt::AlignRight},
     {Form, "txtForm12", 12, InClient, {8040, 1560, 2000, 315}},
-    {Label, "lbl12", 0, InClient, {6000, 1920, 1995, 255}, u"кимтэн? туохтан?", Qt::AlignRight},
+    {Label, "lbl12", 0, InClient, {6000, 1920, 1995, 255}, kCaseQuestions[5], Qt::AlignRight},
     {Form, "txtForm13", 13, InClient, {8040, 1920, 2000, 315}},
-    {Label, "lbl13", 0, InClient, {6000, 2280, 1995, 255}, u"киминэн? тугунан?", Qt::AlignRight},
+    {Label, "lbl13", 0, InClient, {6000, 2280, 1995, 255}, kCaseQuestions[6], Qt::AlignRight},
     {Form, "txtForm14", 14, InClient, {8040, 2280, 2000, 315}},
-    {Label, "lbl14", 0, InClient, {6000, 2640, 1995, 255}, u"кимниин? туохтуун?", Qt::AlignRight},
+    {Label, "lbl14", 0, InClient, {6000, 2640, 1995, 255}, kCaseQuestions[7], Qt::AlignRight},
     {Form, "txtForm15", 15, InClient, {8040, 2640, 2000, 315}},
-    {Label, "lbl15", 0, InClient, {6000, 3000, 1995, 255}, u"кимнээ5ер? туохтаа5ар?", Qt::AlignRight},
+    {Label, "lbl15", 0, InClient, {6000, 3000, 1995, 255}, kCaseQuestions[8], Qt::AlignRight},
     {Form, "txtForm16", 16, InClient, {8040, 3000, 2000, 315}},
 };
 
@@ -109,6 +132,8 @@ frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   BuildMenus();
   BuildControls();
+  sakhaLetters_ = Settings::Instance().SakhaLetters();
+  connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWordForms::SetSakhaLetters);
   // Fixed border: the window keeps the designed client area below its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -184,22 +209,6 @@ QWidget* frmWordForms::NewControl(const ControlRow& row, QWidget* parent) {
   return nullptr;
 }
 
-std::u16string frmWordForms::FormCaption(int32_t number, int32_t person, int32_t kase) {
-  auto caption = [](const std::string& name) -> std::u16string {
-    for (const ControlRow& row : kControls)
-      if (row.caption != nullptr && name == row.name) return row.caption;
-    return {};
-  };
-  // Number headings: lbl17 singular, lbl16 plural; person rows lbl2..lbl4; case questions lbl8..lbl15.
-  std::u16string text = caption(number == 2 ? "lbl16" : "lbl17");
-  if (person >= 1 && person <= 6) {
-    text += u", " + caption("lbl" + std::to_string(2 + (person - 1) % 3));
-    if (person > 3) text += u" мн.";
-  }
-  if (kase >= 1 && kase <= 8) text += u", " + caption("lbl" + std::to_string(7 + kase));
-  return text;
-}
-
 QLineEdit* frmWordForms::txtForm(int index) const {
   if (index == ProcessedFormIndex) return txtForm100_;
   return index >= 1 && index <= 16 ? txtForms_[static_cast<size_t>(index)] : nullptr;
@@ -211,14 +220,15 @@ QRadioButton* frmWordForms::optForm(int index) const {
 
 void frmWordForms::Form_Load() {
   g_loaded = this;
-  Msg(WordFormsWarningText(), u"", 0);
+  Msg(WarningText(), u"", 0);
   // The change event fills every box and selects singular.
   txtInput_->setText(QStringLiteral("ат"));
-  if (const std::optional<QPoint> place = RememberedPosition(kPositionKey, frameGeometry().size())) move(*place);
+  if (const std::optional<QPoint> place = Settings::Instance().WordFormsPosition(frameGeometry().size()))
+    move(*place);
   show();
 }
 
-void frmWordForms::SaveSettings() { Remember({{kPositionKey, pos()}}); }
+void frmWordForms::SaveSettings() { Settings::Instance().SetWordFormsPosition(pos()); }
 
 void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 0) {
@@ -232,7 +242,7 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormsView view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
+  const WordFormTable view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
   ShowForm(txtForm100_, view.Processed);
   for (int k = 1; k <= 16; ++k) ShowForm(txtForms_[static_cast<size_t>(k)], view.Form[static_cast<size_t>(k)]);
   // Choosing a number removes the possessor.
@@ -249,13 +259,12 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
 void frmWordForms::txtInput_Change() {
   // Real Sakha letters and capitals typed become the notation, the caret
   // staying after what stood before it.
-  const QString typed = txtInput_->text();
-  std::u16string text = ToU16String(typed);
-  if (SakhaLettersToNotation(text) != ToU16String(typed)) {
-    std::u16string before = ToU16String(typed.left(txtInput_->cursorPosition()));
+  const TextBox typed{ToU16String(txtInput_->text()), txtInput_->cursorPosition(), 0};
+  const TextBox mapped = TypedSakhaLetters(typed);
+  if (mapped.text != typed.text) {
     const QSignalBlocker blocker(txtInput_);
-    txtInput_->setText(ToQString(text));
-    txtInput_->setCursorPosition(static_cast<int>(SakhaLettersToNotation(before).size()));
+    txtInput_->setText(ToQString(mapped.text));
+    txtInput_->setCursorPosition(mapped.caret);
   }
   ShowWordForms(CurrentIndex);
 }
@@ -279,9 +288,9 @@ void frmWordForms::optForm_Click(int16_t Index) { ShowWordForms(Index); }
 
 void frmWordForms::txtForm_Click(int16_t Index) { ShowWordForms(Index); }
 
-void frmWordForms::mnuHelpShortcuts_Click() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
+void frmWordForms::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
-void frmWordForms::mnuHelpAbout_Click() { Msg(WordFormsAboutText(), u"О проргамме", 0); }
+void frmWordForms::mnuHelpAbout_Click() { Msg(AboutText(), u"О проргамме", 0); }
 
 void frmWordForms::SelectOption(int16_t index) {
   QRadioButton* o = optForm(index);

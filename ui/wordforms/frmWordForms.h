@@ -41,12 +41,6 @@ class frmWordForms : public QMainWindow {
   // closes and when the program ends.
   void SaveSettings();
 
-  // A generated form named by the window's own captions: the number's heading
-  // (1, 2), the person's row heading (1..6; the plural persons 4..6 share the
-  // rows of 1..3 and add "мн."; 0 names none) and the case's question (1..8),
-  // joined by ", ".
-  static std::u16string FormCaption(int32_t number, int32_t person, int32_t kase);
-
   // txtForm 1..16 and 100; nullptr for other indexes.
   QLineEdit* txtForm(int index) const;
   // optForm 1..8; nullptr for other indexes.

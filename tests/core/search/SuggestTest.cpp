@@ -9,7 +9,7 @@
 #include "core/search/EditDistance.h"
 #include "core/search/RussianStems.h"
 #include "core/search/SearchText.h"
-#include "core/search/Suggest.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict {
@@ -31,14 +31,19 @@ class SuggestTest : public ::testing::Test {
   // "kind k Word detail" lines of the suggestion line.
   std::vector<std::string> Lines(const std::u16string& pair, const std::u16string& text) {
     std::vector<std::string> lines;
-    for (const Alternative& a : suggester.Suggest(store, pair, text))
+    for (const Alternative& a : Alternatives(pair, text))
       lines.push_back(ToUtf8(SuggestKindName(a.Kind) + u" " + store.GetEntry(a.Position, pair).Word + u" " + a.Word +
                              u" " + AlternativeDetail(a)));
     return lines;
   }
 
+  // The line for `text` typed into the box of `pair`.
+  std::vector<Alternative> Alternatives(const std::u16string& pair, const std::u16string& text) {
+    return session.Search(store, pair, {text, static_cast<int32_t>(text.size()), 0}).alternatives;
+  }
+
   DictStore store;
-  Suggester suggester;
+  SearchSession session;
 };
 
 // The kinds on the file's words run through sahdict-tool (tests/tool/suggest.cmake);
@@ -57,7 +62,7 @@ TEST_F(SuggestTest, StressMarksAndACrowdedNeighbourhood) {
 TEST_F(SuggestTest, SakhaFormsLeadToTheirNoun) {
   const std::u16string pair = u"SAH-RUS";
   auto leadsTo = [&](const std::u16string& noun, const std::u16string& form, bool generated) {
-    for (const Alternative& a : suggester.Suggest(store, pair, form)) {
+    for (const Alternative& a : Alternatives(pair, form)) {
       if (WordBase(a.Word) != noun) continue;
       if (a.Kind == SuggestKind::Exact) return form == noun;
       if (a.Kind != SuggestKind::Form) return false;

@@ -1,6 +1,5 @@
 #pragma once
-// The arrow keys of the search box, apart from its controls. The search itself
-// is core/search's RunSearchStep.
+// The arrow keys of the search box: the word-list row they move to.
 
 #include <cstdint>
 

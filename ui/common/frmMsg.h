@@ -26,6 +26,9 @@ using MsgHandler = std::function<void(const std::u16string& Text, const std::u16
 // Returns the handler that was installed before.
 MsgHandler SetMsgHandler(MsgHandler handler);
 
+// "О сокращениях": the notation help with its table of real letters.
+void ShowNotationHelp();
+
 // The message window's title: "Caption | " when a caption is given, then the
 // program name and the team's contact address.
 std::u16string MsgTitle(const std::u16string& Caption);

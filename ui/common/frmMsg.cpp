@@ -1,11 +1,12 @@
-#include "ui/article/frmMsg.h"
+#include "ui/common/frmMsg.h"
 
 #include <QPushButton>
 #include <utility>
 
 #include "core/render/MessagePage.h"
-#include "core/text/ProgramIdentity.h"
-#include "ui/article/HtmlView.h"
+#include "core/text/mdlSah.h"
+#include "generated/ProgramIdentity.h"
+#include "ui/common/HtmlView.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 
@@ -37,6 +38,8 @@ void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Line
 }
 
 MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), std::move(handler)); }
+
+void ShowNotationHelp() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
 
 std::u16string MsgTitle(const std::u16string& Caption) {
   std::u16string title;

@@ -1,5 +1,5 @@
 #pragma once
-// The language-pair logic of the lookup window, apart from its controls: which
+// The language-pair choice of the lookup window, apart from its controls: which
 // targets a source offers and which pair a change of source or target gives.
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "core/dict/DictStore.h"
 
-namespace sahdict::ui {
+namespace sahdict {
 
 // Language numbers of the targets that source language `from` offers: the
 // targets of the store's pairs whose source code is Code(from), in the order in
@@ -26,4 +26,4 @@ struct LangPairChoice {
 // offered, otherwise the first offered one.
 LangPairChoice ChooseLangPair(const DictStore& store, int32_t from, int32_t wanted);
 
-}  // namespace sahdict::ui
+}  // namespace sahdict

@@ -1,15 +1,15 @@
-// The search step: the rewritten box (text, caret, selection) and the
-// position it selects, for a Sakha source and for the others.
+// The search session: the rewritten box (text, caret, selection), the
+// position it selects and whether the line's alternatives come with it.
 #include <gtest/gtest.h>
 
 #include "core/dict/mdlDict.h"
-#include "core/search/SearchStep.h"
+#include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
 
 namespace sahdict {
 namespace {
 
-TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
+TEST(SearchSession, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
   DictStore store;
   for (const auto& [pair, word] :
        {std::pair{u"SAH-RUS", u"дьиэ (дом)"}, {u"SAH-RUS", u"н'эл (x)"}, {u"RUS-SAH", u"нг"}, {u"RUS-SAH", u"н'"}})
@@ -17,7 +17,7 @@ TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
   SortDictionary(store, nullptr);
   struct Case {
     std::u16string pair;
-    SearchBoxState in, out;
+    TextBox in, out;
     int32_t position;
     bool letters = false;
   } cases[] = {
@@ -54,8 +54,9 @@ TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
       {u"SAH-RUS", {u"һУО", 1, 2}, {u"hYO", 1, 2}, 1, true},
       {u"RUS-SAH", {u"ҥН", 2, 0}, {u"ҥН", 2, 0}, 0, true},
   };
+  SearchSession session;
   for (const auto& c : cases) {
-    const SearchStep step = RunSearchStep(store, c.pair, c.in, {.SakhaLetters = c.letters});
+    const SearchResult step = session.Search(store, c.pair, c.in, {.SakhaLetters = c.letters});
     const std::string label =
         ToUtf8(c.pair + u" " + c.in.text) + " caret " + std::to_string(c.in.caret) + (c.letters ? " letters" : "");
     EXPECT_EQ(step.rewritten, c.pair == u"SAH-RUS") << label;
@@ -63,7 +64,12 @@ TEST(SearchStep, RewritesSakhaSourceOnlyAndCarriesCaretAndSelection) {
     EXPECT_EQ(step.box.caret, c.out.caret) << label;
     EXPECT_EQ(step.box.selLength, c.out.selLength) << label;
     EXPECT_EQ(step.position, c.position) << label;
+    // A word that begins with the text is the line's one (exact) alternative.
+    if (c.position > 0 && !step.box.text.empty() && store.GetEntry(c.position, c.pair).Word.starts_with(step.box.text))
+      EXPECT_EQ(step.alternatives.size(), 1u) << label;
   }
+  EXPECT_TRUE(session.Search(store, u"SAH-RUS", {u"щщ", 2, 0}, {.Alternatives = false}).alternatives.empty());
+  EXPECT_EQ(session.Search(store, u"SAH-RUS", {u"дьиэ", 4, 0}).alternatives.front().Kind, SuggestKind::Exact);
 }
 
 }  // namespace

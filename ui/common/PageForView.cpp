@@ -1,4 +1,4 @@
-#include "ui/article/PageForView.h"
+#include "ui/common/PageForView.h"
 
 #include "core/text/mdlCommon.h"
 

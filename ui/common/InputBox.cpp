@@ -1,4 +1,4 @@
-#include "ui/article/InputBox.h"
+#include "ui/common/InputBox.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "ui/lookup/SearchHandling.h"
+#include "ui/lookup/ArrowKeys.h"
 
 namespace sahdict::ui {
 

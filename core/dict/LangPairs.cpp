@@ -1,11 +1,11 @@
-#include "ui/lookup/LangPairs.h"
+#include "core/dict/LangPairs.h"
 
 #include <algorithm>
 
 #include "core/dict/DictEntry.h"
 #include "core/dict/LangTable.h"
 
-namespace sahdict::ui {
+namespace sahdict {
 
 std::vector<int32_t> OfferedTargets(const DictStore& store, int32_t from) {
   std::vector<int32_t> targets;
@@ -31,4 +31,4 @@ LangPairChoice ChooseLangPair(const DictStore& store, int32_t from, int32_t want
   return choice;
 }
 
-}  // namespace sahdict::ui
+}  // namespace sahdict

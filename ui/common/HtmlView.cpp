@@ -1,11 +1,11 @@
-#include "ui/article/HtmlView.h"
+#include "ui/common/HtmlView.h"
 
 #include <QImage>
 #include <QTextDocument>
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "ui/article/PageForView.h"
+#include "ui/common/PageForView.h"
 #include "ui/common/TextConversion.h"
 
 namespace sahdict::ui {
