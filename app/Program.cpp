@@ -29,11 +29,7 @@ Program::Program(DictStore& store, DictPaths paths) : store_(store), quit_([] { 
       [this](const std::u16string& caption) { Splash().ShowLoad(caption); });
 }
 
-// The lookup window goes first: it may still own windows that refer to the store.
-Program::~Program() {
-  dict_.reset();
-  splash_.reset();
-}
+Program::~Program() = default;
 
 void Program::Start() { Splash().ShowStartup(); }
 

@@ -42,6 +42,8 @@ class Program {
   DictStore& store_;
   std::unique_ptr<DictFiles> files_;
   std::unique_ptr<frmSplash> splash_;
+  // Declared after the splash window, so destroyed before it: the lookup
+  // window goes first, as it may still own windows that refer to the store.
   std::unique_ptr<ui::frmDict> dict_;
   std::function<void()> quit_;
   bool ended_ = false;

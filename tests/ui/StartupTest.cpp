@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "app/DictFiles.h"
@@ -182,6 +183,25 @@ class StartupTest : public QObject {
     QCOMPARE(List()->model()->rowCount(), 9);
     QVERIFY(QFileInfo(PathOf("compiled.dict")).isDir());
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"default.dict"});
+  }
+
+  // Neither the dictionary's folder nor the cache folder can take
+  // compiled.dict (a file stands where the cache folder would be made): the
+  // message names the cache folder, and the dictionary read is kept.
+  void UnwritableCacheIsNamed() {
+    test::WriteDictFile(PathOf("default.dict"), test::kSampleDict);
+    QVERIFY(QFile(PathOf("cache")).open(QIODevice::WriteOnly));
+    DictPaths paths = DictPaths::Beside(dir_->path().toStdU16String());
+    paths.compiled = std::filesystem::path(PathOf("cache").toStdU16String()) / "compiled.dict";
+    paths.cached = true;
+    DictStore store;
+    QStringList shown;
+    DictFiles files(store, paths, [&](const std::u16string& text) { shown << QString::fromStdU16String(text); }, {});
+    QCOMPARE(files.Rebuild(), DictFiles::Outcome::NotCached);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].contains(QStringLiteral("ни в папку словаря, ни в папку кэша ") + PathOf("cache")),
+             qPrintable(shown[0]));
+    QCOMPARE(store.GetPairCount(u"RUS-SAH"), 9);
   }
 
   // compiled.dict cut short at any byte (so also one written before it ended
