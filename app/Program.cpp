@@ -48,7 +48,9 @@ frmSplash& Program::Splash() {
         },
         [this] {
           Dict().Form_Load();
+          lookupOpen_ = true;
           qCInfo(lcFiles) << "lookup window open";
+          if (pending_) LookUp(pendingWord_, pendingPair_);
         },
     });
   }
@@ -67,6 +69,17 @@ ui::frmDict& Program::Dict() {
 }
 
 DictFiles& Program::Files() { return *files_; }
+
+void Program::LookUp(const std::u16string& word, const std::u16string& pair) {
+  if (!lookupOpen_) {
+    pending_ = true;
+    pendingWord_ = word;
+    pendingPair_ = pair;
+    return;
+  }
+  pending_ = false;
+  Dict().LookUpWord(word, pair);
+}
 
 void Program::SetQuit(std::function<void()> quit) { quit_ = std::move(quit); }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/DictFiles.h"
 #include "core/dict/DictStore.h"
@@ -36,6 +37,11 @@ class Program {
   void SetQuit(std::function<void()> quit);
   bool Ended() const { return ended_; }
 
+  // Looks `word` up in `pair` ("" guesses it) and brings the lookup window to
+  // the front; before the dictionary has loaded, the last such request waits
+  // for the window to open. An empty word only brings the window forward.
+  void LookUp(const std::u16string& word, const std::u16string& pair);
+
  private:
   void EndProgram();
 
@@ -47,6 +53,9 @@ class Program {
   std::unique_ptr<ui::frmDict> dict_;
   std::function<void()> quit_;
   bool ended_ = false;
+  bool lookupOpen_ = false;
+  std::u16string pendingWord_, pendingPair_;
+  bool pending_ = false;
 };
 
 }  // namespace sahdict::app

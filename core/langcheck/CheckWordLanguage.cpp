@@ -56,14 +56,8 @@ float PairRatio(const PairTable& table, int lang, char16_t a, char16_t b) {
   return static_cast<float>((table.Count(lang, a, b) + 0.0001) / table.Total(lang));
 }
 
-}  // namespace
-
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
-  if (answer.empty()) return {u"Слишком коротко!", true};
-
-  std::u16string code = answer;
-  const std::u16string word = u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
-
+// The character-pair counts of every Russian and Sakha entry's first word.
+PairTable CountPairs(const DictStore& store) {
   PairTable table;
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
@@ -73,26 +67,53 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
     std::u16string key(e.Word.FirstWord());
     table.Learn(lang, u" " + ToCodeNotation(key) + u" ");
   }
+  return table;
+}
 
+// " word " in the code form, as the pairs are counted.
+std::u16string PaddedCode(const std::u16string& answer) {
+  std::u16string code = answer;
+  return u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
+}
+
+// The product of the pair ratios of `word` under each language; `report`,
+// when given, receives the ratios as the statistics lines show them.
+std::array<float, 2> Scores(const PairTable& table, const std::u16string& word, std::u16string* report) {
   std::array<float, 2> score{};
-  std::u16string report;
   for (int lang : {kRussian, kSakha}) {
-    report += lang == kRussian ? u"Русские: " : u"\r\nЯкутские: ";
+    if (report) *report += lang == kRussian ? u"Русские: " : u"\r\nЯкутские: ";
     score[lang] = 1.0f;
     for (size_t j = 0; j + 1 < word.size(); ++j) {
       const float r = PairRatio(table, lang, word[j], word[j + 1]);
       // Stored back into a float so the product is rounded to single precision at every step.
       score[lang] = score[lang] * r;
-      report += word.substr(j, 2);
-      report += u'=';
-      report += FormatFixed(r, 5);
-      report += u' ';
+      if (!report) continue;
+      *report += word.substr(j, 2);
+      *report += u'=';
+      *report += FormatFixed(r, 5);
+      *report += u' ';
     }
   }
+  return score;
+}
+
+// Neither language can be judged: both products vanished, or one language has nothing to compare with.
+bool Undecided(const PairTable& table, const std::array<float, 2>& score) {
+  return (score[kRussian] == 0.0f && score[kSakha] == 0.0f) || table.Total(kRussian) == 0 || table.Total(kSakha) == 0;
+}
+
+}  // namespace
+
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+  if (answer.empty()) return {u"Слишком коротко!", true};
+
+  const std::u16string word = PaddedCode(answer);
+  const PairTable table = CountPairs(store);
+  std::u16string report;
+  const std::array<float, 2> score = Scores(table, word, &report);
   report = u"\r\n\r\nСтатистика по сочтаниям: \r\n" + report;
 
-  // Both products vanished, or one language has nothing to compare with.
-  if ((score[kRussian] == 0.0f && score[kSakha] == 0.0f) || table.Total(kRussian) == 0 || table.Total(kSakha) == 0)
+  if (Undecided(table, score))
     return {u"Не удается определить!" + report, true};
 
   const float sum = score[kSakha] + score[kRussian];
@@ -110,6 +131,14 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
   text += u"%";
   text += report;
   return {text, false};
+}
+
+std::optional<bool> RussianLikelier(const std::u16string& answer, const DictStore& store) {
+  if (answer.empty()) return std::nullopt;
+  const PairTable table = CountPairs(store);
+  const std::array<float, 2> score = Scores(table, PaddedCode(answer), nullptr);
+  if (Undecided(table, score)) return std::nullopt;
+  return score[kRussian] >= score[kSakha];
 }
 
 }  // namespace sahdict

@@ -2,6 +2,7 @@
 // Guesses whether a typed word is Russian or Sakha from character-pair
 // statistics of the loaded dictionary.
 
+#include <optional>
 #include <string>
 
 #include "core/dict/DictStore.h"
@@ -21,5 +22,9 @@ struct LangCheckResult {
 // entry of one of the languages, the text is "Не удается определить!" followed by
 // the pair statistics (both compact). Otherwise the two percentages and the statistics.
 LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store);
+
+// The check's verdict alone: true when `answer` is at least as likely Russian
+// as Sakha, false when Sakha is likelier; nothing when the check cannot tell.
+std::optional<bool> RussianLikelier(const std::u16string& answer, const DictStore& store);
 
 }  // namespace sahdict

@@ -459,6 +459,20 @@ class frmDictTest : public QObject {
     QCOMPARE(Items(cmbFrom()), (QStringList{"Русский", "Русский (расш.)", "Якутский"}));
   }
 
+  // The program called with a word: the pair comes from the word, the
+  // article opens, a form or a misspelling opens what the line offers.
+  void LookUpWordFromOutside() {
+    for (const auto& [word, pair, title] :
+         {std::tuple{u"уот", u"SAH-RUS", "уот (огонь)"}, {u"вода", u"RUS-SAH", "вода"}, {u"Ҥ", u"SAH-RUS", ""},
+          {u"дьиэлэр", u"SAH-RUS", "дьиэ (дом)"}, {u"вада", u"", "вода"}}) {
+      window_->ArticleWindow().close();
+      window_->LookUpWord(word, *pair ? u"" : u"RUS-SAH");
+      if (*pair) QCOMPARE(Q(window_->CurrentPair()), QString::fromStdU16String(pair));
+      QCOMPARE(window_->ArticleWindow().isVisible(), *title != 0);
+      if (*title) QCOMPARE(ArticleTitle(), QString::fromUtf8(title) + QStringLiteral(" | Korvane - Sah Dictionary"));
+    }
+  }
+
   // Pairs beyond 32767 entries: every row can be reached and opened.
   void LargePair() {
     std::u16string raw = u"--dicttype Sorted\r\n--dicttype RAWformat\r\n";

@@ -29,6 +29,7 @@
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 #include "core/dict/LangPairs.h"
+#include "core/langcheck/PairGuess.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
 #include "ui/lookup/ArrowKeys.h"
@@ -280,6 +281,30 @@ void frmDict::lstWords_DblClick() {
 std::u16string frmDict::ArticleTitle() const {
   return ShownWord(articleWord_, Settings::Instance().SakhaLetters() && IsSakhaSource(articlePair_)) + u" | " +
          kProgramTitle;
+}
+
+void frmDict::LookUpWord(const std::u16string& word, const std::u16string& pair) {
+  if (!word.empty()) {
+    const std::u16string chosen = pair.empty() ? GuessLookupPair(store_, word) : pair;
+    const int32_t from = LangNumber(PairFrom(chosen)), to = LangNumber(PairTo(chosen));
+    if (from != 0 && chosen != currentPair_) {
+      SetFromLang(from, to);
+      LoadFromDictionaryToList();
+    }
+    txtWord_->setText(ToQString(word));
+    // A word that begins with the text is selected; otherwise the line's best
+    // alternative opens, and with none the line says there is no such word.
+    if (const int32_t best = suggestLine_->BestPosition(); best > 0) {
+      OpenAlternative(best);
+    } else if (!suggestLine_->ShowsNoWord()) {
+      lstWords_DblClick();
+    }
+  }
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  txtWord_->setFocus();
 }
 
 void frmDict::SetSakhaLetters(bool on) { Settings::Instance().SetSakhaLetters(on); }

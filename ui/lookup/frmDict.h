@@ -62,6 +62,13 @@ class frmDict : public QMainWindow {
   // with its whole text selected.
   void lstWords_DblClick();
 
+  // The program called with a word: picks `pair` ("" guesses it from the
+  // word), types the word into the box, opens what the search finds (the
+  // selected row when a word begins with it, otherwise the line's best
+  // alternative, if any) and brings the window to the front. An empty word
+  // only does the last.
+  void LookUpWord(const std::u16string& word, const std::u16string& pair);
+
   // "Вид" → "Якутские буквы": shows Sakha words with real letters in the list
   // of a Sakha source, the article page and title and the word-forms boxes,
   // and remembers the choice (the windows follow the setting's signal). The
