@@ -171,22 +171,27 @@ void Suggester::Prepare(const DictStore& store, const std::u16string& pair) {
 std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u16string& pair,
                                             const std::u16string& boxText, int32_t position) {
   std::vector<Alternative> out;
-  if (const int32_t k = position; k > 0) {
-    DictEntry entry = store.GetEntry(k, pair);
+  // A text that begins a longer word keeps the search's place and is offered
+  // only as a form of another word; the whole word itself needs nothing.
+  bool beginsWord = false;
+  if (position > 0) {
+    DictEntry entry = store.GetEntry(position, pair);
     if (StartsWith(entry.Word, boxText)) {
-      out.push_back({SuggestKind::Exact, k, std::move(entry.Word), FormSource::None, {}, 0});
-      return out;
+      out.push_back({SuggestKind::Exact, position, std::move(entry.Word), FormSource::None, {}, 0});
+      if (WordBase(out.back().Word) == boxText) return out;
+      beginsWord = true;
     }
   }
   const SuggestIndex& index = IndexFor(store, pair);
   const std::u16string folded = FoldSearchText(boxText, index.sakha);
   Collector found(store, pair, out);
-  AddFolded(store, pair, index, folded, found);
+  // The kinds in the order the line offers them.
+  if (!beginsWord) AddFolded(store, pair, index, folded, found);
   if (index.sakha)
     AddSakhaForms(store, pair, index, folded, found);
   else
     AddRussianForms(store, pair, index, boxText, folded, found);
-  AddSimilar(index, folded, found);
+  if (!beginsWord) AddSimilar(index, folded, found);
   return out;
 }
 

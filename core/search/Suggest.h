@@ -60,7 +60,9 @@ class Suggester {
   // source in its canonical form), best first, at most kMaxAlternatives.
   // `position` is the search's own: FindFirstEntry(boxText, pair).
   // - one Exact alternative at `position` when that entry's Word begins with
-  //   the text, and nothing else;
+  //   the text; nothing else when its word (WordBase) is the text itself,
+  //   otherwise the Form alternatives follow it (a form may begin another
+  //   word's spelling);
   // - otherwise Folded, then Form, then Similar alternatives, each position
   //   once (the first kind that finds it keeps it);
   // - empty when nothing is found.

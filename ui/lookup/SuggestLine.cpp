@@ -72,8 +72,12 @@ SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
 }
 
 void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaSource) {
+  // A word that begins with the text is the list's own place: only the forms
+  // that may follow it are offered.
   const bool exact = !alternatives.empty() && alternatives.front().Kind == SuggestKind::Exact;
-  if (typed.empty() || exact) alternatives.clear();
+  if (exact) alternatives.erase(alternatives.begin());
+  if (typed.empty()) alternatives.clear();
+  exact_ = exact;
   noWord_ = !typed.empty() && !exact && alternatives.empty();
   typed_ = typed;
   alternatives_ = std::move(alternatives);
@@ -87,7 +91,7 @@ void SuggestLine::Render() {
     text = u"В словаре нет слова "_s + Quoted(typed_);
   } else if (!alternatives_.empty()) {
     const Alternative& best = alternatives_.front();
-    text = u"Нет слова "_s + Quoted(typed_) + u". Может быть: <a href=\"0\">"_s +
+    text = (exact_ ? QString() : u"Нет слова "_s + Quoted(typed_) + u". "_s) + u"Может быть: <a href=\"0\">"_s +
            ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
            u")"_s;
   }

@@ -27,8 +27,9 @@ class SuggestLine : public QWidget {
   explicit SuggestLine(QWidget* parent = nullptr);
 
   // Shows the line for `typed` (the box's text) and the search's alternatives
-  // for it: empty while the text is empty or a word begins with it (an Exact
-  // answer), "no such word" for no answer, otherwise the alternatives. Words
+  // for it: empty while the text is empty or is a whole word, the forms that
+  // follow an Exact answer when a word begins with it, "no such word" for no
+  // answer, otherwise the alternatives. Words
   // of a Sakha source (`sakhaSource`) follow "Якутские буквы" (ShownWord).
   void Show(const std::u16string& typed, std::vector<Alternative> alternatives, bool sakhaSource);
 
@@ -53,6 +54,7 @@ class SuggestLine : public QWidget {
   std::u16string typed_;
   std::vector<Alternative> alternatives_;  // those shown, best first
   bool sakhaSource_ = false;
+  bool exact_ = false;  // a word begins with the text
   bool noWord_ = false;
 };
 

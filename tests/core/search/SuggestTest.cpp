@@ -102,6 +102,18 @@ TEST_F(SuggestTest, RussianFormsLeadToTheirStem) {
   EXPECT_EQ(Lines(u"RSE-SAH", u"девушки"), std::vector<std::string>{"form девушка девушка stem"});
 }
 
+// A form that begins a longer word keeps the search's place and is offered as
+// a form too; the whole word itself is offered nothing more.
+TEST_F(SuggestTest, FormThatBeginsAnotherWord) {
+  store.AddEntry(u"дьиэмсэх", u"домосед", u"", u".дьиэмсэх", u"SAH-RUS");
+  SortDictionary(store, nullptr);
+  const std::vector<std::string> lines = Lines(u"SAH-RUS", u"дьиэм");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "exact дьиэмсэх дьиэмсэх ");
+  EXPECT_TRUE(lines[1].starts_with("form дьиэ (дом) дьиэ (дом)")) << lines[1];
+  EXPECT_EQ(Lines(u"SAH-RUS", u"дьиэмсэх"), std::vector<std::string>{"exact дьиэмсэх дьиэмсэх "});
+}
+
 TEST_F(SuggestTest, TablesFollowTheStore) {
   EXPECT_FALSE(Lines(u"RUS-SAH", u"елка").empty());
   store.ClearDictionary();

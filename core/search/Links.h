@@ -1,0 +1,33 @@
+#pragma once
+// Words of an article page as links: the word a click lands on, and the entry
+// it leads to.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/dict/DictStore.h"
+#include "core/search/SearchSession.h"
+
+namespace sahdict {
+
+// The word of `text` around the character at `at`: letters and digits (the
+// notation writes Sakha letters with digits and Latin letters), an apostrophe
+// inside a word (н'), and hyphens between letters (күннэри-түүннэри). "" when
+// `at` is on no word.
+std::u16string WordAt(const std::u16string& text, size_t at);
+
+struct LinkTarget {
+  std::u16string pair;
+  int32_t position = 0;  // 1-based within the pair
+};
+
+// Where a clicked word leads: a word shown as Sakha to Якутский → Русский, any
+// other to Русский → Якутский and then Русский (расш.) → Якутский; failing its
+// own pairs, the others are tried too. In each pair the entry whose word is
+// the word itself, or else the first folded spelling or form the suggestion
+// line offers. Nothing when no pair has one.
+std::optional<LinkTarget> FollowLink(SearchSession& session, const DictStore& store, const std::u16string& word,
+                                     bool sakha);
+
+}  // namespace sahdict
