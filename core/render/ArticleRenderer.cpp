@@ -183,6 +183,8 @@ std::u16string DecPunctuation(char16_t mark) { return Dec(std::u16string(1, mark
 
 std::u16string WrapPage(const std::u16string& content) { return u"<body bgcolor=#FAFAF5>" + content + u"</body>"; }
 
+bool IsSakhaWordColour(const std::u16string& rgb) { return rgb == kSakhaColor || rgb == kSakhaEmphasis; }
+
 std::u16string RenderTranslation(const std::u16string& translation, const RenderOptions& options) {
   std::u16string text = TrimSpaces(translation) + u" ";
   ReplaceAll(text, u",", u" , ");

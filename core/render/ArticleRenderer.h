@@ -17,6 +17,10 @@ std::u16string DecPunctuation(char16_t mark);
 // A whole page: "<body bgcolor=#FAFAF5>" + content + "</body>".
 std::u16string WrapPage(const std::u16string& content);
 
+// True when `rgb` ("7B9006", upper-case hex) is a colour the page gives Sakha
+// words (plain or emphasised).
+bool IsSakhaWordColour(const std::u16string& rgb);
+
 // Choices for rendering an article; the defaults give the plain page.
 struct RenderOptions {
   // Show the words coloured as Sakha (examples and remarks included) with

@@ -1,6 +1,5 @@
 #pragma once
-// Words of an article page as links: the word a click lands on, and the entry
-// it leads to.
+// Words of an article page as links: the entry a clicked word leads to.
 
 #include <cstdint>
 #include <optional>
@@ -10,12 +9,6 @@
 #include "core/search/SearchSession.h"
 
 namespace sahdict {
-
-// The word of `text` around the character at `at`: letters and digits (the
-// notation writes Sakha letters with digits and Latin letters), an apostrophe
-// inside a word (н'), and hyphens between letters (күннэри-түүннэри). "" when
-// `at` is on no word.
-std::u16string WordAt(const std::u16string& text, size_t at);
 
 struct LinkTarget {
   std::u16string pair;

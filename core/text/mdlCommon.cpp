@@ -166,4 +166,29 @@ std::u16string TrimSpaces(const std::u16string& text) {
   return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+bool IsWordChar(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+         (c >= u'\u0400' && c <= u'\u04FF') || c == u'\u0301';
+}
+
+// An apostrophe or hyphen joins two word characters.
+bool Joins(const std::u16string& text, size_t i) {
+  return (text[i] == u'\'' || text[i] == u'-') && i > 0 && i + 1 < text.size() && IsWordChar(text[i - 1]) &&
+         IsWordChar(text[i + 1]);
+}
+
+bool InWord(const std::u16string& text, size_t i) { return IsWordChar(text[i]) || Joins(text, i); }
+
+}  // namespace
+
+std::u16string WordAt(const std::u16string& text, size_t at) {
+  if (at >= text.size() || !InWord(text, at)) return {};
+  size_t from = at, to = at + 1;
+  while (from > 0 && InWord(text, from - 1)) --from;
+  while (to < text.size() && InWord(text, to)) ++to;
+  return text.substr(from, to - from);
+}
+
 }  // namespace sahdict

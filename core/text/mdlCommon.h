@@ -44,4 +44,10 @@ void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u
 // `text` without leading and trailing spaces (U+0020 only).
 std::u16string TrimSpaces(const std::u16string& text);
 
+// The word of `text` around the character at `at`: letters and digits (the
+// notation writes Sakha letters with digits and Latin letters), an apostrophe
+// inside a word (н'), and hyphens between letters (күннэри-түүннэри). "" when
+// `at` is on no word.
+std::u16string WordAt(const std::u16string& text, size_t at);
+
 }  // namespace sahdict

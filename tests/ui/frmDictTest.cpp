@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTextCursor>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -457,6 +458,38 @@ class frmDictTest : public QObject {
     // Filling the languages again lists each language once.
     window_->SetDefaultLang();
     QCOMPARE(Items(cmbFrom()), (QStringList{"Русский", "Русский (расш.)", "Якутский"}));
+  }
+
+  // A word of the article opens its own article in place; back and forward
+  // (keys and mouse buttons) go through the pages, the title following.
+  void LinksBackAndForward() {
+    Type(QStringLiteral("дом"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    frmWord& article = window_->ArticleWindow();
+    HtmlView* view = article.findChild<HtmlView*>(QStringLiteral("txt"));
+    const auto click = [&](const QString& word) {
+      const QTextCursor found = view->document()->find(word);
+      QVERIFY(!found.isNull());
+      QTextCursor inside(view->document());
+      inside.setPosition(found.selectionStart() + 1);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(inside).center());
+    };
+    const QString program = QStringLiteral(" | Korvane - Sah Dictionary");
+    click(QStringLiteral("дьиэ"));
+    QCOMPARE(ArticleTitle(), "дьиэ (дом)" + program);
+    click(QStringLiteral("мой"));
+    QCOMPARE(ArticleTitle(), "мой (дом)" + program);
+    article.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&article));
+    QTest::keyClick(&article, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(ArticleTitle(), "дьиэ (дом)" + program);
+    QTest::mouseClick(view->viewport(), Qt::BackButton);
+    QCOMPARE(ArticleTitle(), "дом" + program);
+    QVERIFY(!article.GoBack());
+    QTest::keyClick(&article, Qt::Key_Right, Qt::AltModifier);
+    QTest::mouseClick(view->viewport(), Qt::ForwardButton);
+    QCOMPARE(ArticleTitle(), "мой (дом)" + program);
+    QVERIFY(!article.GoForward());
   }
 
   // The program called with a word: the pair comes from the word, the

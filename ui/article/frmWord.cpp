@@ -1,6 +1,7 @@
 #include "ui/article/frmWord.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -30,6 +31,14 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
   Place(txt_, {0, 0, 1575, 1455});
   for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  // The keyboards' own back and forward keys do the same as Alt+Left and Alt+Right.
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmWord::GoBack);
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmWord::GoForward);
+  connect(txt_, &HtmlView::WordClicked, this, &frmWord::FollowWord);
+  txt_->viewport()->installEventFilter(this);
+  connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWord::Redraw);
   const struct {
     QKeySequence keys;
     int step;  // 0 goes back to the normal size
@@ -80,17 +89,61 @@ void frmWord::ShowArticle() {
   raise();
 }
 
-void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry, const RenderOptions& options) {
-  entry_ = entry;
-  SetTitle(title);
-  SetPage(RenderArticle(entry.HeadWord, entry.Note, entry.Translation, options));
+void frmWord::ShowPage(const ArticlePage& page) {
+  if (!pages_.empty()) pages_.resize(current_ + 1);
+  // Back goes at most this far.
+  constexpr size_t kMaxPages = 100;
+  if (pages_.size() == kMaxPages) pages_.erase(pages_.begin());
+  pages_.push_back(page);
+  current_ = pages_.size() - 1;
+  EnsureLoaded();
+  Redraw();
   ShowArticle();
+  if (hooks_.opened) hooks_.opened(page);
 }
 
-void frmWord::Redraw(const std::u16string& title, const RenderOptions& options) {
-  if (!loaded_) return;
-  setWindowTitle(ToQString(title));
-  txt_->SetPage(RenderArticle(entry_.HeadWord, entry_.Note, entry_.Translation, options));
+bool frmWord::GoBack() {
+  if (pages_.empty() || current_ == 0) return false;
+  --current_;
+  Redraw();
+  return true;
+}
+
+bool frmWord::GoForward() {
+  if (current_ + 1 >= pages_.size()) return false;
+  ++current_;
+  Redraw();
+  return true;
+}
+
+const ArticlePage* frmWord::CurrentPage() const { return pages_.empty() ? nullptr : &pages_[current_]; }
+
+void frmWord::Redraw() {
+  const ArticlePage* page = CurrentPage();
+  if (!loaded_ || page == nullptr) return;
+  setWindowTitle(ToQString(hooks_.title ? hooks_.title(*page) : page->entry.HeadWord));
+  const RenderOptions options{.SakhaLetters = Settings::Instance().SakhaLetters()};
+  txt_->SetPage(RenderArticle(page->entry.HeadWord, page->entry.Note, page->entry.Translation, options));
+}
+
+void frmWord::FollowWord(const std::u16string& word, bool sakha) {
+  if (!hooks_.follow) return;
+  if (const std::optional<ArticlePage> page = hooks_.follow(word, sakha)) ShowPage(*page);
+}
+
+bool frmWord::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txt_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    const auto button = static_cast<QMouseEvent*>(event)->button();
+    if (button == Qt::BackButton || button == Qt::ForwardButton) {
+      if (button == Qt::BackButton) {
+        GoBack();
+      } else {
+        GoForward();
+      }
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void frmWord::resizeEvent(QResizeEvent* event) {

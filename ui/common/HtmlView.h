@@ -1,6 +1,7 @@
 #pragma once
 // The HTML view of the article and message windows: shows whole page texts,
-// follows no link and loads nothing.
+// follows no link and loads nothing; a click on a word of the page is told
+// to the window, which may look it up.
 
 #include <QTextBrowser>
 #include <string>
@@ -27,8 +28,14 @@ class HtmlView : public QTextBrowser {
   // image or an empty text. Nothing is ever read.
   QVariant loadResource(int type, const QUrl& name) override;
 
+ signals:
+  // A click (no text selected by it) landed on `word` of the page, shown in
+  // the colour of Sakha words when `sakha`.
+  void WordClicked(const std::u16string& word, bool sakha);
+
  protected:
   void wheelEvent(QWheelEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   int zoom_ = 0;

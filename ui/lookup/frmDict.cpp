@@ -17,6 +17,7 @@
 #include "core/dict/DictEntry.h"
 #include "core/dict/LangTable.h"
 #include "core/search/SearchSession.h"
+#include "core/search/Links.h"
 #include "core/search/SearchText.h"
 #include "generated/ProgramIdentity.h"
 #include "core/text/mdlSah.h"
@@ -261,26 +262,34 @@ void frmDict::DictReload(int32_t NeedHide) {
 }
 
 frmWord& frmDict::ArticleWindow() {
-  if (!article_) article_ = std::make_unique<frmWord>();
+  if (!article_) {
+    article_ = std::make_unique<frmWord>();
+    article_->SetHooks({
+        [this](const std::u16string& word, bool sakha) -> std::optional<ArticlePage> {
+          const std::optional<LinkTarget> target = FollowLink(search_, store_, word, sakha);
+          if (!target) return std::nullopt;
+          DictEntry entry = store_.GetEntry(target->position, target->pair);
+          return ArticlePage{entry.Word, target->pair, std::move(entry)};
+        },
+        [](const ArticlePage& page) {
+          return ShownWord(page.word, Settings::Instance().SakhaLetters() && IsSakhaSource(page.pair)) + u" | " +
+                 kProgramTitle;
+        },
+        {},
+    });
+  }
   return *article_;
 }
 
 void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
   if (row < 0 || currentPair_.empty()) return;
-  articleWord_ = words_->RowText(row);
-  articlePair_ = currentPair_;
-  ArticleWindow().ShowEntry(ArticleTitle(), store_.GetEntry(row + 1, currentPair_), ArticleOptions());
+  ArticleWindow().ShowPage({words_->RowText(row), currentPair_, store_.GetEntry(row + 1, currentPair_)});
   // The lookup window takes the focus back so that typing goes on in the box,
   // replacing its text; without a window manager no focus event would select it.
   activateWindow();
   txtWord_->setFocus();
   txtWord_->selectAll();
-}
-
-std::u16string frmDict::ArticleTitle() const {
-  return ShownWord(articleWord_, Settings::Instance().SakhaLetters() && IsSakhaSource(articlePair_)) + u" | " +
-         kProgramTitle;
 }
 
 void frmDict::LookUpWord(const std::u16string& word, const std::u16string& pair) {
@@ -309,12 +318,7 @@ void frmDict::LookUpWord(const std::u16string& word, const std::u16string& pair)
 
 void frmDict::SetSakhaLetters(bool on) { Settings::Instance().SetSakhaLetters(on); }
 
-void frmDict::SakhaLettersChanged(bool on) {
-  mnuViewLetters_->setChecked(on);
-  if (article_) article_->Redraw(ArticleTitle(), ArticleOptions());
-}
-
-RenderOptions frmDict::ArticleOptions() const { return {.SakhaLetters = Settings::Instance().SakhaLetters()}; }
+void frmDict::SakhaLettersChanged(bool on) { mnuViewLetters_->setChecked(on); }
 
 void frmDict::OpenAlternative(int32_t position) {
   if (position <= 0 || position > words_->rowCount()) return;

@@ -16,10 +16,6 @@ class QFrame;
 class QListView;
 class QPushButton;
 
-namespace sahdict {
-struct RenderOptions;
-}
-
 namespace sahdict::ui {
 
 class HtmlView;
@@ -108,21 +104,17 @@ class frmDict : public QMainWindow {
 
   // The suggestion line (and the box's tint) for the box's text `text`.
   void ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives);
-  // Follows "Якутские буквы": the menu's check, the article's page and title.
+  // Follows "Якутские буквы" in the menu's check.
   void SakhaLettersChanged(bool on);
   // Selects the row of `position` within the pair and opens its article.
   void OpenAlternative(int32_t position);
   void PrepareSuggestions();
-  RenderOptions ArticleOptions() const;
-  std::u16string ArticleTitle() const;
 
   DictStore& store_;
   DictHooks hooks_;
   std::u16string currentPair_;
   bool InSetFromLang = false;
   SearchSession search_;
-  // The Word and pair of the article shown last, to title it again.
-  std::u16string articleWord_, articlePair_;
 
   QComboBox* cmbFrom_ = nullptr;
   QFrame* frm_ = nullptr;

@@ -77,5 +77,16 @@ TEST(mdlCommon, Utf8ReplaceAllAndTrimSpaces) {
   EXPECT_EQ(TrimSpaces(u"   "), u"");
 }
 
+// The word a click lands on: notation and hyphenated words whole, punctuation none.
+TEST(mdlCommon, WordAt) {
+  const std::u16string text = u"(н'эл, күннэри-түүннэри) -x о5о";
+  const struct {
+    size_t at;
+    std::u16string word;
+  } cases[] = {{0, u""}, {1, u"н'эл"}, {3, u"н'эл"}, {5, u""}, {7, u"күннэри-түүннэри"},
+               {14, u"күннэри-түүннэри"}, {23, u""}, {25, u""}, {26, u"x"}, {29, u"о5о"}, {99, u""}};
+  for (const auto& c : cases) EXPECT_EQ(WordAt(text, c.at), c.word) << c.at;
+}
+
 }  // namespace
 }  // namespace sahdict
