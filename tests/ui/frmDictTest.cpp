@@ -6,11 +6,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
+#include <QToolButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,6 +34,7 @@
 #include "ui/article/frmWord.h"
 #include "ui/common/Settings.h"
 #include "ui/lookup/frmDict.h"
+#include "ui/reader/ReaderLists.h"
 #include "ui/wordforms/frmWordForms.h"
 
 using namespace sahdict;
@@ -104,7 +108,8 @@ class frmDictTest : public QObject {
   void Open(const std::u16string& dict) {
     window_.reset();
     QVERIFY(test::ReadDictText(store_, dir_.path(), dict));
-    window_ = std::make_unique<frmDict>(store_, DictHooks{{}, [this] { ++splashes_; }, {}});
+    window_ = std::make_unique<frmDict>(
+        store_, DictHooks{{}, [this] { ++splashes_; }, {}, (dir_.path() + QStringLiteral("/data")).toStdU16String()});
     window_->Form_Load();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }
@@ -120,6 +125,7 @@ class frmDictTest : public QObject {
   }
   void init() {
     test::FreshSettings(settings_.path());
+    QDir(dir_.path() + QStringLiteral("/data")).removeRecursively();
     messages_.clear();
     splashes_ = 0;
     Open(test::kSampleDict);
@@ -490,6 +496,40 @@ class frmDictTest : public QObject {
     QTest::mouseClick(view->viewport(), Qt::ForwardButton);
     QCOMPARE(ArticleTitle(), "мой (дом)" + program);
     QVERIFY(!article.GoForward());
+  }
+
+  // Every article opened is in the history, newest first, kept across starts;
+  // a row opens its article. Ctrl+D marks the word, the favourites list
+  // removes it; "Очистить историю" empties the history.
+  void HistoryAndFavourites() {
+    for (const char* word : {"дом", "вода", "дом"}) {
+      ClearBox();
+      Type(QString::fromUtf8(word));
+      QTest::keyClick(txtWord(), Qt::Key_Return);
+    }
+    Open(test::kSampleDict);
+    QListWidget* rows = window_->ListWindow(false).findChild<QListWidget*>(QStringLiteral("lstRows"));
+    QCOMPARE(rows->count(), 2);
+    QVERIFY(rows->item(0)->text().startsWith(QStringLiteral("дом — Русский → Якутский — 2, ")));
+    QVERIFY(rows->item(1)->text().startsWith(QStringLiteral("вода — ")));
+    emit rows->itemActivated(rows->item(1));
+    QCOMPARE(ArticleTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));
+    QCOMPARE(rows->item(0)->text().left(4), QStringLiteral("вода"));
+
+    frmWord& article = window_->ArticleWindow();
+    article.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&article));
+    QTest::keyClick(&article, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(article.findChild<QToolButton*>(QStringLiteral("cmdStar"))->isChecked());
+    Open(test::kSampleDict);
+    frmReaderList& favourites = window_->ListWindow(true);
+    QListWidget* marked = favourites.findChild<QListWidget*>(QStringLiteral("lstRows"));
+    QCOMPARE(marked->count(), 1);
+    QTest::mouseClick(favourites.findChild<QPushButton*>(QStringLiteral("cmdRemove")), Qt::LeftButton);
+    QCOMPARE(marked->count(), 0);
+    Action("mnuClearHistory")->trigger();
+    QCOMPARE(window_->ListWindow(false).findChild<QListWidget*>(QStringLiteral("lstRows"))->count(), 0);
+    QVERIFY(messages_.isEmpty());
   }
 
   // The program called with a word: the pair comes from the word, the

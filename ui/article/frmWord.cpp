@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/render/ArticleRenderer.h"
@@ -37,6 +38,15 @@ frmWord::frmWord() : QWidget(nullptr, Qt::Window) {
   for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmWord::GoForward);
   connect(txt_, &HtmlView::WordClicked, this, &frmWord::FollowWord);
+  cmdStar_ = new QToolButton(this);
+  cmdStar_->setObjectName(QStringLiteral("cmdStar"));
+  cmdStar_->setCheckable(true);
+  cmdStar_->setAutoRaise(true);
+  cmdStar_->setToolTip(QStringLiteral("В избранное (Ctrl+D)"));
+  cmdStar_->setFocusPolicy(Qt::NoFocus);
+  connect(cmdStar_, &QToolButton::clicked, this, &frmWord::ToggleFavourite);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+          &frmWord::ToggleFavourite);
   txt_->viewport()->installEventFilter(this);
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWord::Redraw);
   const struct {
@@ -122,8 +132,17 @@ void frmWord::Redraw() {
   const ArticlePage* page = CurrentPage();
   if (!loaded_ || page == nullptr) return;
   setWindowTitle(ToQString(hooks_.title ? hooks_.title(*page) : page->entry.HeadWord));
+  const bool favourite = hooks_.favourite && hooks_.favourite(*page);
+  cmdStar_->setVisible(static_cast<bool>(hooks_.toggleFavourite));
+  cmdStar_->setChecked(favourite);
+  cmdStar_->setText(favourite ? QStringLiteral("★") : QStringLiteral("☆"));
   const RenderOptions options{.SakhaLetters = Settings::Instance().SakhaLetters()};
   txt_->SetPage(RenderArticle(page->entry.HeadWord, page->entry.Note, page->entry.Translation, options));
+}
+
+void frmWord::ToggleFavourite() {
+  if (const ArticlePage* page = CurrentPage(); page != nullptr && hooks_.toggleFavourite) hooks_.toggleFavourite(*page);
+  Redraw();
 }
 
 void frmWord::FollowWord(const std::u16string& word, bool sakha) {
@@ -164,6 +183,10 @@ void frmWord::Form_Resize() {
     return;
   }
   txt_->setGeometry(0, 0, width(), height());
+  // The star sits in the top right corner, clear of the scroll bar.
+  cmdStar_->adjustSize();
+  cmdStar_->move(width() - cmdStar_->width() - 24, 4);
+  cmdStar_->raise();
 }
 
 void frmWord::SaveSettings() {

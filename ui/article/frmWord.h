@@ -16,6 +16,8 @@
 #include "core/dict/DictEntry.h"
 #include "core/render/ArticleRenderer.h"
 
+class QToolButton;
+
 namespace sahdict::ui {
 
 class HtmlView;
@@ -36,6 +38,10 @@ struct ArticleHooks {
   std::function<std::u16string(const ArticlePage&)> title;
   // Each page opened, by the lookup window or a link (not by back and forward).
   std::function<void(const ArticlePage&)> opened;
+  // Whether a page's word is a favourite, and marking or unmarking it (the
+  // star in the corner, Ctrl+D).
+  std::function<bool(const ArticlePage&)> favourite;
+  std::function<void(const ArticlePage&)> toggleFavourite;
 };
 
 class frmWord : public QWidget {
@@ -51,6 +57,8 @@ class frmWord : public QWidget {
   // Shows the window modeless and brings it to the front.
   void ShowArticle();
   void SetHooks(ArticleHooks hooks) { hooks_ = std::move(hooks); }
+  // Marks or unmarks the page's word as a favourite.
+  void ToggleFavourite();
 
   // Shows `page` (its entry's HeadWord, Note and Translation, with real Sakha
   // letters as "Якутские буквы" says), titled by the title hook, and brings
@@ -83,6 +91,7 @@ class frmWord : public QWidget {
   void Form_Resize();
 
   HtmlView* txt_;
+  QToolButton* cmdStar_;
   bool loaded_ = false;
   ArticleHooks hooks_;
   std::vector<ArticlePage> pages_;  // the pages shown, oldest first

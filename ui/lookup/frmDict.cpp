@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QSignalBlocker>
 #include <utility>
 
@@ -36,6 +37,7 @@
 #include "ui/lookup/ArrowKeys.h"
 #include "ui/lookup/SuggestLine.h"
 #include "ui/lookup/WordListModel.h"
+#include "ui/reader/ReaderLists.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
@@ -72,6 +74,11 @@ frmDict::frmDict(DictStore& store, DictHooks hooks)
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmDict"));
   setWindowTitle(ToQString(kProgramTitle));
+  const std::filesystem::path data =
+      !hooks_.dataFolder.empty() ? hooks_.dataFolder
+                                 : std::filesystem::path(
+                                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
+  lists_ = std::make_unique<ReaderLists>(data);
   BuildControls();
   BuildMenu();
   mnuViewLetters_->setChecked(Settings::Instance().SakhaLetters());
@@ -164,6 +171,15 @@ void frmDict::BuildMenu() {
   mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("Якутские буквы"));
   mnuViewLetters_->setCheckable(true);
   connect(mnuViewLetters_, &QAction::triggered, this, &frmDict::SetSakhaLetters);
+  AddSeparator(view, "mnuViewDiv00");
+  AddItem(view, "mnuHistory", QStringLiteral("История"), this, [this] { ListWindow(false).show(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  AddItem(view, "mnuFavourites", QStringLiteral("Избранное"), this, [this] { ListWindow(true).show(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  AddItem(view, "mnuClearHistory", QStringLiteral("Очистить историю"), this, [this] {
+    lists_->History().Clear();
+    if (history_) history_->Refill();
+  });
 
   QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
   AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
@@ -217,6 +233,26 @@ void frmDict::SaveSettings() {
   Settings::Instance().SetLookup(pos(), ItemValue(cmbFrom_), ItemValue(cmbTo_));
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
+  lists_->Compact();
+}
+
+frmReaderList& frmDict::ListWindow(bool favourites) {
+  std::unique_ptr<frmReaderList>& window = favourites ? favourites_ : history_;
+  if (!window) {
+    frmReaderList::Hooks hooks{[this](const ListEntry& e) { OpenListed(e.word, e.pair); }, {}};
+    window = std::make_unique<frmReaderList>(
+        favourites ? frmReaderList::Kind::Favourites : frmReaderList::Kind::History, *lists_, std::move(hooks), this);
+  }
+  window->Refill();
+  return *window;
+}
+
+void frmDict::OpenListed(const std::u16string& word, const std::u16string& pair) {
+  const int32_t k = store_.FindFirstEntry(word, pair);
+  if (k == 0) return;
+  DictEntry entry = store_.GetEntry(k, pair);
+  if (entry.Word != word) return;
+  ArticleWindow().ShowPage({word, pair, std::move(entry)});
 }
 
 void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
@@ -275,7 +311,15 @@ frmWord& frmDict::ArticleWindow() {
           return ShownWord(page.word, Settings::Instance().SakhaLetters() && IsSakhaSource(page.pair)) + u" | " +
                  kProgramTitle;
         },
-        {},
+        [this](const ArticlePage& page) {
+          lists_->Record(page.word, page.pair);
+          if (history_) history_->Refill();
+        },
+        [this](const ArticlePage& page) { return lists_->Marked().Contains(page.word, page.pair); },
+        [this](const ArticlePage& page) {
+          lists_->ToggleFavourite(page.word, page.pair);
+          if (favourites_) favourites_->Refill();
+        },
     });
   }
   return *article_;

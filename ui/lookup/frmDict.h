@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,12 +24,16 @@ class SearchBox;
 class SuggestLine;
 class WordListModel;
 class frmWord;
+class frmReaderList;
+class ReaderLists;
 
 // What the lookup window asks of the program around it.
 struct DictHooks {
   std::function<void()> reload;      // rebuilds the store from the dictionary files
   std::function<void()> showSplash;  // "Заставка": the splash picture, modal
   std::function<void()> endProgram;  // closing the window or "Выход"
+  // Where the history and favourites are kept; empty: the user's data folder.
+  std::filesystem::path dataFolder;
 };
 
 class frmDict : public QMainWindow {
@@ -76,6 +81,10 @@ class frmDict : public QMainWindow {
   const std::u16string& CurrentPair() const { return currentPair_; }
   // The article window, created on first use.
   frmWord& ArticleWindow();
+  // The history and favourites.
+  ReaderLists& Lists() { return *lists_; }
+  // "История" (Ctrl+H) and "Избранное" (Ctrl+Shift+D): their list windows.
+  frmReaderList& ListWindow(bool favourites);
   // Remembers the languages and the places and sizes of the open windows for
   // the next start. Runs when the program ends.
   void SaveSettings();
@@ -108,6 +117,8 @@ class frmDict : public QMainWindow {
   void SakhaLettersChanged(bool on);
   // Selects the row of `position` within the pair and opens its article.
   void OpenAlternative(int32_t position);
+  // Opens the article of a history or favourites row.
+  void OpenListed(const std::u16string& word, const std::u16string& pair);
   void PrepareSuggestions();
 
   DictStore& store_;
@@ -127,6 +138,8 @@ class frmDict : public QMainWindow {
   QAction* mnuViewLetters_ = nullptr;
   WordListModel* words_ = nullptr;
   std::unique_ptr<frmWord> article_;
+  std::unique_ptr<ReaderLists> lists_;
+  std::unique_ptr<frmReaderList> history_, favourites_;
 };
 
 }  // namespace sahdict::ui
