@@ -224,7 +224,9 @@ class StartupTest : public QObject {
     QTest::newRow("articles with – for - ")
         << dashes << errors + QStringList{"Остальные сообщения о словаре не показаны (ещё 15).", noArticle};
     QTest::newRow("lone CR line ends") << QString::fromStdU16String(test::kSampleDict).replace("\r\n", "\r")
-                                       << QStringList{"Неправильный язык словаря", noArticle};
+                                       << QStringList{"Строка 1 содержит одиночный знак CR (возврат каретки без "
+                                                      "перевода строки)",
+                                                      "Неправильный язык словаря", noArticle};
     QTest::newRow("a pair the compiled file cannot hold")
         << QStringLiteral("--languages --X\r\n\r\nдом (сущ.) - .дьиэ\r\n")
         << QStringList{"Неправильный язык словаря",
