@@ -90,7 +90,7 @@ std::u16string NotWrittenText(WriteFailure failure, const DictPaths& paths) {
     default:
       if (paths.cached) {
         return u"Не удалось записать файл compiled.dict ни в папку словаря, ни в папку кэша " +
-               paths.compiled.parent_path().u16string() + u"." + kUsedSource;
+               FromUtf8(paths.compiled.parent_path().string()) + u"." + kUsedSource;
       }
       return std::u16string(u"Не удалось записать файл compiled.dict в папку программы.") + kUsedSource;
   }

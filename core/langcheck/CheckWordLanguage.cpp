@@ -14,31 +14,6 @@ namespace {
 constexpr int kRussian = 0;
 constexpr int kSakha = 1;
 
-// Character-pair counts per language, indexed by the Windows-1251 codes of the pair.
-class PairTable {
- public:
-  PairTable() : counts_(2 * 256 * 256, 0) {}
-
-  // Counts every pair of adjacent characters of `s`.
-  void Learn(int lang, const std::u16string& s) {
-    for (size_t j = 0; j + 1 < s.size(); ++j) {
-      ++counts_[Index(lang, s[j], s[j + 1])];
-      ++totals_[lang];
-    }
-  }
-
-  int32_t Count(int lang, char16_t a, char16_t b) const { return counts_[Index(lang, a, b)]; }
-  int32_t Total(int lang) const { return totals_[lang]; }
-
- private:
-  static size_t Index(int lang, char16_t a, char16_t b) {
-    return (static_cast<size_t>(lang) << 16) | (static_cast<size_t>(Cp1251Code(a)) << 8) | Cp1251Code(b);
-  }
-
-  std::vector<int32_t> counts_;
-  std::array<int32_t, 2> totals_{0, 0};
-};
-
 // Language index of an entry: Russian for "RUS" pairs, Sakha for "SAH" pairs, -1 otherwise.
 int LanguageOf(const EntryView& e) {
   const std::u16string from = PairFrom(e.LangPair);
@@ -51,28 +26,47 @@ int LanguageOf(const EntryView& e) {
 // not zero the score at once. The sum and quotient are taken in double and the
 // result is rounded once to single precision. A language without any pair has
 // no frequencies: every ratio is 0.
-float PairRatio(const PairTable& table, int lang, char16_t a, char16_t b) {
+float PairRatio(const LangCheckCounts& table, int lang, char16_t a, char16_t b) {
   if (table.Total(lang) == 0) return 0.0f;
   return static_cast<float>((table.Count(lang, a, b) + 0.0001) / table.Total(lang));
 }
 
 }  // namespace
 
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
-  if (answer.empty()) return {u"Слишком коротко!", true};
-
-  std::u16string code = answer;
-  const std::u16string word = u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
-
-  PairTable table;
+LangCheckCounts::LangCheckCounts(const DictStore& store) : counts_(2 * 256 * 256, 0) {
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
     const EntryView e = store.EntryAt(n);
     const int lang = LanguageOf(e);
     if (lang < 0) continue;
     std::u16string key(e.Word.FirstWord());
-    table.Learn(lang, u" " + ToCodeNotation(key) + u" ");
+    Learn(lang, u" " + ToCodeNotation(key) + u" ");
   }
+}
+
+// Counts every pair of adjacent characters of `s`.
+void LangCheckCounts::Learn(int lang, const std::u16string& s) {
+  for (size_t j = 0; j + 1 < s.size(); ++j) {
+    ++counts_[Index(lang, s[j], s[j + 1])];
+    ++totals_[static_cast<size_t>(lang)];
+  }
+}
+
+// Indexed by the Windows-1251 codes of the pair.
+size_t LangCheckCounts::Index(int lang, char16_t a, char16_t b) {
+  return (static_cast<size_t>(lang) << 16) | (static_cast<size_t>(Cp1251Code(a)) << 8) | Cp1251Code(b);
+}
+
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+  if (answer.empty()) return {u"Слишком коротко!", true};
+  return CheckWordLanguage(answer, LangCheckCounts(store));
+}
+
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& table) {
+  if (answer.empty()) return {u"Слишком коротко!", true};
+
+  std::u16string code = answer;
+  const std::u16string word = u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
 
   std::array<float, 2> score{};
   std::u16string report;
