@@ -8,9 +8,11 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "core/dict/FileReplacement.h"
 #include "core/dict/mdlDict.h"
 #include "core/text/mdlCommon.h"
 
@@ -26,19 +28,49 @@ constexpr char16_t kUsedSource[] = u" Словарь загружен из defau
 
 namespace fs = std::filesystem;
 
+// Whether the folder may be written. Root may write anywhere, so for root
+// the folder's mode decides: a data folder of mode 0555 is not written.
 bool FolderWritable(const fs::path& folder) {
 #ifdef _WIN32
   return _waccess(folder.c_str(), 2) == 0;
 #else
-  return access(folder.c_str(), W_OK) == 0;
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || access(folder.c_str(), W_OK) != 0) return false;
+  return ::geteuid() != 0 || (st.st_mode & 0222) != 0;
 #endif
 }
 
-// The modification time, or the earliest one when the file cannot be asked.
-fs::file_time_type ModifiedAt(const fs::path& path) {
-  std::error_code error;
-  const fs::file_time_type time = fs::last_write_time(path, error);
-  return error ? fs::file_time_type::min() : time;
+#ifndef _WIN32
+bool OwnedByUserOrRoot(const struct stat& st) { return st.st_uid == ::geteuid() || st.st_uid == 0; }
+#endif
+
+// Whether a user other than this one (and root) can write into the folder:
+// it is writable by its group or by everyone, or it belongs to another user.
+bool SharedFolder(const fs::path& folder) {
+#ifdef _WIN32
+  (void)folder;
+  return false;
+#else
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return false;
+  return !OwnedByUserOrRoot(st) || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+#endif
+}
+
+// Whether the file may be read as the program's own: anything in a folder
+// that only the user (or root) can write, else a file (and a link to it) that
+// belongs to the user or root. A missing file counts as trusted.
+bool Trusted(const fs::path& file) {
+#ifdef _WIN32
+  (void)file;
+  return true;
+#else
+  if (!SharedFolder(file.has_parent_path() ? file.parent_path() : fs::path("."))) return true;
+  struct stat st {};
+  if (::lstat(file.c_str(), &st) != 0) return true;
+  if (!OwnedByUserOrRoot(st)) return false;
+  return !S_ISLNK(st.st_mode) || ::stat(file.c_str(), &st) != 0 || OwnedByUserOrRoot(st);
+#endif
 }
 
 // Why compiled.dict was not written, said to the user.
@@ -58,7 +90,7 @@ std::u16string NotWrittenText(WriteFailure failure, const DictPaths& paths) {
     default:
       if (paths.cached) {
         return u"Не удалось записать файл compiled.dict ни в папку словаря, ни в папку кэша " +
-               paths.compiled.parent_path().u16string() + u"." + kUsedSource;
+               FromUtf8(paths.compiled.parent_path().string()) + u"." + kUsedSource;
       }
       return std::u16string(u"Не удалось записать файл compiled.dict в папку программы.") + kUsedSource;
   }
@@ -90,7 +122,9 @@ DictPaths LocateDictFiles(const fs::path& programFolder, const fs::path& cacheFo
   if (!fs::exists(paths.source, error) && fs::exists(installed / "default.dict", error)) {
     paths = DictPaths::Beside(installed);
   }
-  if (!cacheFolder.empty() && !FolderWritable(paths.source.parent_path())) {
+  paths.sourceUntrusted = !Trusted(paths.source);
+  const fs::path folder = paths.source.parent_path();
+  if (!cacheFolder.empty() && (!FolderWritable(folder) || SharedFolder(folder))) {
     paths.compiled = cacheFolder / "compiled.dict";
     paths.cached = true;
   }
@@ -109,13 +143,20 @@ bool DictFiles::LoadCompiled() {
   // the trailer with the count just read, means it was cut short or damaged,
   // and it is rebuilt without a word about it. One too large for memory is
   // rebuilt the same way.
+  FileReplacement::RemoveStaleTemporaries(CompiledPath());
+  if (!Trusted(CompiledPath())) return false;
   bool quiet = true;
   bool outOfMemory = false;
   const ReadResult read = ReadWithin(
       store_, CompiledPath(), [&](const std::u16string&) { quiet = false; }, progress_, outOfMemory);
   loaded_ = read.ok && quiet && read.trailerEntries == store_.GetEntryCount();
-  // An edited default.dict is compiled again, as if compiled.dict were missing.
-  return loaded_ && ModifiedAt(SourcePath()) <= ModifiedAt(CompiledPath());
+  if (!loaded_) return false;
+  // A default.dict that is not the source recorded (edited, replaced, or
+  // changed while it was read) is compiled again, as if compiled.dict were
+  // missing. Without default.dict, compiled.dict is all there is.
+  if (paths_.sourceUntrusted) return true;
+  const std::optional<SourceIdentity> source = IdentifyFile(SourcePath());
+  return !source || read.recordedSource == source;
 }
 
 ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& path, bool& outOfMemory) const {
@@ -135,6 +176,11 @@ ReadResult DictFiles::ReadShown(DictStore& store, const std::filesystem::path& p
 }
 
 DictFiles::Outcome DictFiles::Rebuild() {
+  if (paths_.sourceUntrusted) {
+    Show(u"Словарь default.dict не прочитан: он лежит в папке, куда могут писать другие пользователи, и "
+         u"принадлежит не вам.");
+    return Outcome::SourceUnreadable;
+  }
   DictStore source;
   bool outOfMemory = false;
   const ReadResult read = ReadShown(source, SourcePath(), outOfMemory);
@@ -153,13 +199,15 @@ DictFiles::Outcome DictFiles::Rebuild() {
   WriteError error;
   std::error_code ignored;
   if (paths_.cached) fs::create_directories(CompiledPath().parent_path(), ignored);
-  if (!WriteCompiled(store_, CompiledPath(), error)) {
+  // The program's own file: a link in its place is replaced, never written through.
+  CompiledOptions options;
+  options.utf8 = read.utf8;
+  options.followLink = false;
+  options.source = read.identity;
+  if (!WriteCompiled(store_, CompiledPath(), error, options)) {
     Show(NotWrittenText(error.failure, paths_));
     return Outcome::NotCached;
   }
-  // A default.dict dated in the future would look newer at every start.
-  const fs::file_time_type sourceTime = ModifiedAt(SourcePath());
-  if (sourceTime > ModifiedAt(CompiledPath())) fs::last_write_time(CompiledPath(), sourceTime, ignored);
   // The store becomes what the written file holds.
   DictStore compiled;
   if (ReadShown(compiled, CompiledPath(), outOfMemory).ok) store_ = std::move(compiled);

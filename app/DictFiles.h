@@ -13,6 +13,9 @@ struct DictPaths {
   std::filesystem::path source;    // default.dict
   std::filesystem::path compiled;  // compiled.dict
   bool cached = false;             // compiled lies in the user's cache folder
+  // default.dict lies in a folder that another user can write, and is not the
+  // user's or root's own: it is never read.
+  bool sourceUntrusted = false;
 
   // Both files in one folder.
   static DictPaths Beside(const std::filesystem::path& folder);
@@ -21,7 +24,8 @@ struct DictPaths {
 // Where the program finds its files. default.dict lies beside the program or,
 // when it is not there, in ../share/sahdict of the installed layout.
 // compiled.dict lies beside default.dict, unless that folder cannot be written
-// (an installed program run by an ordinary user): then it lies in
+// (an installed program run by an ordinary user, or by root when the folder's
+// mode has no write bit) or another user can write it: then it lies in
 // `cacheFolder`, when one is given.
 DictPaths LocateDictFiles(const std::filesystem::path& programFolder, const std::filesystem::path& cacheFolder);
 
@@ -38,9 +42,12 @@ class DictFiles {
   // cannot be read, gives any message, or does not end with the entries
   // trailer that counts what was read (a file cut short, damaged, or written
   // before the trailer existed): it then counts as absent. When memory runs
-  // out while reading it, the store is left empty. Also false when
-  // default.dict is newer than it (edited since): the store then keeps what
+  // out while reading it, the store is left empty. A compiled.dict in a folder
+  // another user can write that is not the user's or root's own is not read.
+  // Also false when default.dict is there and is not the source it records
+  // (size, modification time and hash of its bytes): the store then keeps what
   // was read, for the case that the rebuild cannot read default.dict.
+  // Temporary files of compiled.dict that a killed rebuild left are removed first.
   bool LoadCompiled();
 
   enum class Outcome {

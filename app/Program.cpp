@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QWidget>
 #include <utility>
@@ -15,7 +16,8 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcFiles, "sahdict.files", QtWarningMsg)
 
-QString Shown(const std::filesystem::path& path) { return ui::ToQString(path.u16string()); }
+// A folder's name is bytes, not necessarily UTF-8.
+QString Shown(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
 
 }  // namespace
 

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "app/CommandLine.h"
 #include "app/IconPicture.h"
@@ -16,6 +19,24 @@
 #include "core/dict/DictStore.h"
 
 namespace {
+
+// A path from Qt: wide on Windows, the local bytes elsewhere.
+std::filesystem::path PathOf(const QString& path) {
+#ifdef _WIN32
+  return std::filesystem::path(path.toStdU16String());
+#else
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The program's folder as the bytes of its name: a name that is not UTF-8
+// (Windows-1251, say) would not survive a round trip through QString.
+std::filesystem::path ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error && self.has_parent_path()) return self.parent_path();
+  return PathOf(QCoreApplication::applicationDirPath());
+}
 
 QStringList Arguments(int argc, char* argv[]) {
   QStringList arguments;
@@ -43,6 +64,11 @@ int main(int argc, char* argv[]) {
     return line.action == CommandLine::Action::Error ? 2 : 0;
   }
 
+#ifdef SIGXFSZ
+  // A file size limit then fails the write of compiled.dict with a message
+  // instead of killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   QApplication app(argc, argv);
   // The cache folder is named after the program: ~/.cache/sahdict.
   QCoreApplication::setApplicationName(QStringLiteral("sahdict"));
@@ -58,9 +84,8 @@ int main(int argc, char* argv[]) {
   // The program ends when the lookup window closes, not when the splash does.
   QApplication::setQuitOnLastWindowClosed(false);
   sahdict::DictStore store;
-  const auto folder = [](const QString& path) { return std::filesystem::path(path.toStdU16String()); };
-  Program program(store, LocateDictFiles(folder(QCoreApplication::applicationDirPath()),
-                                         folder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))));
+  Program program(store, LocateDictFiles(ProgramFolder(),
+                                         PathOf(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))));
   SingleInstance instance(socket);
   QObject::connect(&instance, &SingleInstance::Received, [&program](const Handover& h) {
     program.LookUp(h.word.toStdU16String(), h.pair.toStdU16String());

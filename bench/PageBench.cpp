@@ -48,6 +48,15 @@ BENCHMARK_CAPTURE(BM_CheckWordLanguage, sakha_word, std::u16string(u"ньаат"
 BENCHMARK_CAPTURE(BM_CheckWordLanguage, russian_word, std::u16string(u"здравствовать"))
     ->Unit(benchmark::kMillisecond);
 
+// A word checked against counts made once (as langcheck does for a list of
+// words): the counting is not repeated per word.
+void BM_CheckWordLanguageCounted(benchmark::State& state) {
+  if (!NeedCorpus(state)) return;
+  const LangCheckCounts counts(Corpus());
+  for (auto _ : state) benchmark::DoNotOptimize(CheckWordLanguage(u"здравствовать", counts));
+}
+BENCHMARK(BM_CheckWordLanguageCounted)->Unit(benchmark::kMicrosecond);
+
 void BM_RenderLongestArticle(benchmark::State& state) {
   if (!NeedCorpus(state)) return;
   const DictEntry e = LongestArticle().ToEntry();

@@ -201,6 +201,24 @@ void BM_OpenArticle(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenArticle)->Unit(benchmark::kMillisecond);
 
+// An article window opened on markup of the hostile-input campaign, laid out
+// and painted: 20 nested tables, a huge cellpadding, 100,000 nested <b>,
+// 10,000 nested lists, a word of a million letters. Each must open in 1 s.
+void BM_OpenHostileArticle(benchmark::State& state) {
+  const QString pages[] = {QStringLiteral("<table><tr><td>").repeated(20),
+                           QStringLiteral("<table cellpadding=100000000><tr><td>x</table>"),
+                           QStringLiteral("<b>").repeated(100000), QStringLiteral("<ul><li>").repeated(10000),
+                           QString(1000000, u'ы')};
+  const std::u16string page = pages[state.range(0)].toStdU16String();
+  for (auto _ : state) {
+    frmWord window;
+    window.SetPage(page);
+    window.ShowArticle();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_OpenHostileArticle)->DenseRange(0, 4)->ArgName("page")->Unit(benchmark::kMillisecond);
+
 // A fresh start with compiled.dict present: from the tick of the splash timer
 // to the lookup window shown (reading the file, filling the window).
 void BM_StartupFromCompiled(benchmark::State& state) {

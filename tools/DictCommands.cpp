@@ -1,5 +1,7 @@
 // check, compile, dump, lookup, stats: reading, compiling and querying a dictionary file.
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "core/dict/DictStore.h"
 #include "core/dict/DictionaryStats.h"
@@ -57,8 +59,16 @@ Command Compile() {
       [](DictStore& store, const LoadResult& read, const std::vector<std::string>& args, Io& io) {
         PrintReadSummary(read, store, io);
         if (!read.ok) return int{kProblems};
+        // Writing the source over itself would lose its text and comments.
+        std::error_code ec;
+        if (std::filesystem::equivalent(args[0], args[1], ec)) {
+          io.err << "sahdict-tool: cannot write " << args[1] << ": it is the source file " << args[0] << "\n";
+          return int{kUsage};
+        }
         WriteError error;
-        if (!WriteCompiled(store, args[1], error)) {
+        CompiledOptions options;
+        options.utf8 = read.utf8;
+        if (!WriteCompiled(store, args[1], error, options)) {
           io.err << "sahdict-tool: cannot write " << args[1] << ": " << error.text << "\n";
           return int{kUsage};
         }

@@ -24,6 +24,7 @@ LoadResult LoadDictionary(DictStore& store, const std::string& path, Io& io) {
     result.readable = read.opened && read.error.empty();
     result.error = read.error;
     result.ok = read.ok;
+    result.utf8 = read.utf8;
   } catch (const std::bad_alloc&) {
     // Nothing half-read is kept; clearing gives the memory back.
     store.ClearDictionary();

@@ -18,6 +18,7 @@ struct LoadResult {
   bool ok = false;           // ReadDictionary's result
   bool outOfMemory = false;  // the read ran out of memory; the store was emptied
   int messages = 0;          // number of reader messages printed
+  bool utf8 = false;         // lines were read as UTF-8
 };
 
 // Reads `path` into `store`, printing each reader message as "message: <text>"

@@ -114,8 +114,9 @@ Command ArticleCommand() {
 Command LangcheckCommand() {
   return DictFileCommand("langcheck", "FILE WORD|-", "the word-language check: layout, message text, then --", 2,
                          [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+                           const LangCheckCounts counts(store);  // once for all the words
                            return ForEachItem(args[1], io, [&](const std::u16string& answer) {
-                             const LangCheckResult result = CheckWordLanguage(answer, store);
+                             const LangCheckResult result = CheckWordLanguage(answer, counts);
                              io.out << (result.Compact ? "layout: compact\n" : "layout: normal\n");
                              WriteText(io.out, result.Text);
                              io.out << "\n--\n";

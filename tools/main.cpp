@@ -1,6 +1,8 @@
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <streambuf>
 
 #ifdef _WIN32
@@ -59,11 +61,23 @@ class StdoutBuffer : public std::streambuf {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // A file size limit then fails the write (EFBIG), which is reported,
+  // instead of killing the tool.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   std::ios::sync_with_stdio(false);
   StdoutBuffer buffer;
   std::ostream out(&buffer);
   sahdict::tool::Io io{std::cin, out, std::cerr};
-  int rc = sahdict::tool::RunTool(std::vector<std::string>(argv + 1, argv + argc), io);
+  int rc = sahdict::tool::kUsage;
+  try {
+    rc = sahdict::tool::RunTool(std::vector<std::string>(argv + 1, argv + argc), io);
+  } catch (const std::bad_alloc&) {
+    out.flush();
+    std::cerr << "sahdict-tool: out of memory\n";
+    return sahdict::tool::kUsage;
+  }
   out.flush();
   if (buffer.Failure() != 0) {
     std::cerr << "sahdict-tool: cannot write standard output: " << std::strerror(buffer.Failure()) << "\n";

@@ -33,7 +33,7 @@ bool IsTemporaryOf(const std::string& name, const std::string& target) {
 
 }  // namespace
 
-FileReplacement::FileReplacement(const fs::path& path) { Begin(path); }
+FileReplacement::FileReplacement(const fs::path& path, Links links) { Begin(path, links); }
 
 bool FileReplacement::Fail(Failure failure, std::string error) {
   if (failure_ == Failure::None) {
@@ -62,7 +62,7 @@ fs::path FileReplacement::TemporaryName() const {
   return name;
 }
 
-void FileReplacement::Begin(const fs::path& path) {
+void FileReplacement::Begin(const fs::path& path, Links links) {
   // Follow links to the file they name (a relative link counts from its folder).
   fs::path file = path;
   for (int hops = 0;; ++hops) {
@@ -75,9 +75,10 @@ void FileReplacement::Begin(const fs::path& path) {
     }
     if (status.type() == fs::file_type::regular) {
       keepMode_ = true;
-      oldMode_ = static_cast<unsigned>(status.permissions()) & 07777u;
+      oldMode_ = static_cast<unsigned>(status.permissions()) & 0777u;
       break;
     }
+    if (status.type() == fs::file_type::symlink && links == Links::Replace) break;
     if (status.type() != fs::file_type::symlink) {
       Fail(Failure::NotOrdinaryFile, NotOrdinaryText(status.type()));
       return;
@@ -95,7 +96,7 @@ void FileReplacement::Begin(const fs::path& path) {
   }
   target_ = file;
   const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  RemoveStaleTemporaries();
+  RemoveStaleTemporaries(target_);
 
 #ifdef _WIN32
   for (int attempt = 0; attempt < 16 && file_ == nullptr; ++attempt) {
@@ -107,13 +108,28 @@ void FileReplacement::Begin(const fs::path& path) {
     FailErrno("cannot create a file in " + folder.string() + ": ");
   }
 #else
+  dir_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir_ < 0) {
+    FailErrno("cannot open the folder " + folder.string() + ": ");
+    return;
+  }
+  // The mode is taken from what the name is now, without following a link;
+  // a file of another user gives none of its bits to the program's own file.
+  const std::string name = target_.filename().string();
+  struct stat st {};
+  keepMode_ = false;
+  if (::fstatat(dir_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+      (links == Links::Follow || st.st_uid == ::geteuid())) {
+    keepMode_ = true;
+    oldMode_ = st.st_mode & 0777u;
+  }
 #ifdef O_TMPFILE
-  fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  fd_ = ::openat(dir_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 #endif
   for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
-    const fs::path name = TemporaryName();
-    fd_ = ::open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd_ >= 0) named_ = name;
+    const fs::path temporary = TemporaryName().filename();
+    fd_ = ::openat(dir_, temporary.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd_ >= 0) named_ = temporary;
     if (fd_ < 0 && errno != EEXIST) break;
   }
   if (fd_ < 0) {
@@ -127,9 +143,9 @@ void FileReplacement::Begin(const fs::path& path) {
 #endif
 }
 
-void FileReplacement::RemoveStaleTemporaries() const {
-  const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  const std::string target = target_.filename().string();
+void FileReplacement::RemoveStaleTemporaries(const fs::path& targetPath) {
+  const fs::path folder = targetPath.has_parent_path() ? targetPath.parent_path() : fs::path(".");
+  const std::string target = targetPath.filename().string();
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path& name = it->path();
@@ -141,7 +157,9 @@ void FileReplacement::RemoveStaleTemporaries() const {
     const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(name.c_str());
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlink(name.c_str());
     ::close(fd);
 #endif
   }
@@ -179,27 +197,23 @@ bool FileReplacement::Commit() {
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_);
     for (int attempt = 0; attempt < 16 && named_.empty(); ++attempt) {
-      const fs::path name = TemporaryName();
-      bool linked = ::linkat(AT_FDCWD, self, AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+      const fs::path name = TemporaryName().filename();
+      bool linked = ::linkat(AT_FDCWD, self, dir_, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
 #ifdef AT_EMPTY_PATH
-      if (!linked && errno != EEXIST) linked = ::linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0;
+      if (!linked && errno != EEXIST) linked = ::linkat(fd_, "", dir_, name.c_str(), AT_EMPTY_PATH) == 0;
 #endif
       if (linked) named_ = name;
       if (!linked && errno != EEXIST) break;
     }
     if (named_.empty()) return FailErrno("");
   }
-  // The file stays open, and so locked, until it has the target's name.
-  if (::rename(named_.c_str(), target_.c_str()) != 0) return FailErrno("");
+  // The file stays open, and so locked, until it has the target's name. The
+  // rename replaces the name itself: a link there is replaced, not followed.
+  if (::renameat(dir_, named_.c_str(), dir_, target_.filename().c_str()) != 0) return FailErrno("");
   named_.clear();
   ::close(fd_);
   fd_ = -1;
-  const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);  // the new name on the disk too; a failure here loses nothing
-    ::close(dir);
-  }
+  ::fsync(dir_);  // the new name on the disk too; a failure here loses nothing
 #endif
   named_.clear();
   return true;
@@ -208,14 +222,15 @@ bool FileReplacement::Commit() {
 FileReplacement::~FileReplacement() {
 #ifdef _WIN32
   if (file_ != nullptr) std::fclose(file_);
-#endif
-  // Removed while still open, so still locked: no other writer takes it for stale.
   if (!named_.empty()) {
     std::error_code ignored;
     fs::remove(named_, ignored);
   }
-#ifndef _WIN32
+#else
+  // Removed while still open, so still locked: no other writer takes it for stale.
+  if (!named_.empty()) ::unlinkat(dir_, named_.c_str(), 0);
   if (fd_ >= 0) ::close(fd_);
+  if (dir_ >= 0) ::close(dir_);
 #endif
 }
 

@@ -260,10 +260,10 @@ std::string DateTimeNow() {
   return text;
 }
 
-// Lines in Windows-1251 with CR LF, gathered and handed to the file in large pieces.
+// Lines in Windows-1251 (or UTF-8) with CR LF, gathered and handed to the file in large pieces.
 class CompiledWriter {
  public:
-  explicit CompiledWriter(FileReplacement& file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
+  CompiledWriter(FileReplacement& file, bool utf8) : file_(file), utf8_(utf8) { buffer_.reserve(kFlushAt + 4096); }
 
   // One line in Windows-1251 with CR LF. `escape` puts a space in front of a
   // field that would otherwise read back as a header line.
@@ -296,13 +296,20 @@ class CompiledWriter {
   }
 
  private:
-  void Put(std::u16string_view text) { AppendCp1251(text, buffer_); }
+  void Put(std::u16string_view text) {
+    if (utf8_) {
+      buffer_ += ToUtf8(std::u16string(text));
+    } else {
+      AppendCp1251(text, buffer_);
+    }
+  }
   void EndLine() {
     buffer_ += "\r\n";
     if (buffer_.size() >= kFlushAt) Flush();
   }
 
   FileReplacement& file_;
+  bool utf8_;
   std::string buffer_;
 };
 
@@ -313,7 +320,8 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path) {
   return WriteCompiled(store, path, ignored);
 }
 
-bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, WriteError& error) {
+bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, WriteError& error,
+                   const CompiledOptions& options) {
   const int32_t count = std::max(store.GetEntryCount(), 0);
 
   // The pair line is kept verbatim on reading, so a pair that begins with
@@ -328,14 +336,13 @@ bool WriteCompiled(const DictStore& store, const std::filesystem::path& path, Wr
     }
   }
 
-  FileReplacement file(path);
-  CompiledWriter out(file);
   try {
-    FileReplacement file(path);
-    CompiledWriter out(file);
+    FileReplacement file(path, options.followLink ? FileReplacement::Links::Follow : FileReplacement::Links::Replace);
+    CompiledWriter out(file, options.utf8);
     out.Line("--date " + DateTimeNow());
+    if (options.source) out.Line(SourceLineText(*options.source));
     out.Line("--author " + kCompiledAuthor + " ver " + ToUtf8(VersionNumberText()));
-    out.Line("--encoding WIN");
+    out.Line(options.utf8 ? "--encoding UTF-8" : "--encoding WIN");
     out.Line("--dicttype Sorted");
     out.Line("--dicttype RAWformat");
     // Entries lie in the store in the order they were read, not sorted: the

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "core/dict/FileOpen.h"
+#include "core/dict/SourceIdentity.h"
 #include "core/dict/mdlDict.h"
 #include "core/text/Cp1251.h"
 #include "core/text/Utf8Scan.h"
 #include "core/text/mdlCommon.h"
 #include "core/text/mdlSah.h"
+#include "generated/ProgramIdentity.h"
 
 namespace sahdict {
 
@@ -24,7 +26,8 @@ namespace {
 // line needs no line end.
 class LineReader {
  public:
-  explicit LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
+  // With `hash`, every byte read is fed to it as well.
+  explicit LineReader(std::FILE* file, ByteHash* hash = nullptr) : file_(file), hash_(hash), buffer_(kBufferSize) {}
 
   // The next line without its line end, valid until the next call; false at
   // the end of the file or after a read error (then Failed() is true). A line
@@ -75,10 +78,12 @@ class LineReader {
     pos_ = 0;
     if (std::ferror(file_) && errno_ == 0) errno_ = errno;
     if (len_ == 0 && std::ferror(file_)) failed_ = true;
+    if (hash_ != nullptr) hash_->Feed({buffer_.data(), len_});
     return len_ > 0;
   }
 
   std::FILE* file_;
+  ByteHash* hash_;
   std::vector<char> buffer_;
   std::string spill_;  // a line that spans refills
   size_t pos_ = 0;
@@ -90,30 +95,36 @@ class LineReader {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// Whether the open file reads as UTF-8: it begins with the byte-order mark, or
-// all of it is UTF-8 with a multi-byte character somewhere. Reads piece by
-// piece up to the first byte that is not UTF-8, then goes back to the start.
-// False, with errno's reason in `error`, when the file cannot be read.
-bool SniffUtf8(std::FILE* file, bool& utf8, std::string& error) {
-  std::vector<char> buffer(1 << 16);
-  Utf8Scan scan;
-  bool first = true;
-  utf8 = false;
-  for (;;) {
-    const size_t len = std::fread(buffer.data(), 1, buffer.size(), file);
-    if (std::ferror(file)) {
-      error = std::strerror(errno);
-      return false;
-    }
-    const std::string_view piece(buffer.data(), len);
-    if (first && piece.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
-      utf8 = true;
-      break;
-    }
-    first = false;
-    if (!scan.Feed(piece) || len == 0) break;
+// How the open file reads as UTF-8, line by line.
+struct Utf8Survey {
+  bool mark = false;       // it begins with the byte-order mark
+  bool utf8 = false;       // it is read as UTF-8
+  bool anyInvalid = false;
+  int64_t firstInvalidLine = 0;  // the first line with a byte that is not UTF-8
+};
+
+// Surveys the whole file, then goes back to its start. The file is UTF-8 when
+// it has no invalid byte and either the mark or a multi-byte character, or
+// when its valid multi-byte characters outnumber its invalid bytes: the text
+// is then read in the encoding the rest of it is valid in. False, with
+// errno's reason in `error`, when the file cannot be read.
+bool SurveyUtf8(std::FILE* file, Utf8Survey& survey, std::string& error) {
+  LineReader lines(file);
+  std::string_view line;
+  Utf8Tally total;
+  for (int64_t number = 1; lines.Next(line); ++number) {
+    if (number == 1) survey.mark = line.starts_with(kUtf8Mark);
+    const Utf8Tally tally = TallyUtf8(line);
+    if (tally.invalid > 0 && survey.firstInvalidLine == 0) survey.firstInvalidLine = number;
+    total.multibyte += tally.multibyte;
+    total.invalid += tally.invalid;
   }
-  utf8 = utf8 || (scan.Complete() && scan.Multibyte());
+  if (lines.Failed()) {
+    error = std::strerror(lines.Errno());
+    return false;
+  }
+  survey.anyInvalid = total.invalid > 0;
+  survey.utf8 = total.invalid == 0 ? survey.mark || total.multibyte > 0 : total.multibyte > total.invalid;
   if (std::fseek(file, 0, SEEK_SET) != 0) {
     error = std::strerror(errno);
     return false;
@@ -128,18 +139,6 @@ int64_t TrailerCount(std::string_view line, bool crLf) {
   if (digits.empty() || digits.size() > 18 || digits.find_first_not_of("0123456789") != std::string_view::npos)
     return -1;
   return std::stoll(std::string(digits));
-}
-
-// Whether a line that begins with "--" hides article lines behind lone CRs: a
-// file with CR-only line ends reads as one such line.
-bool HidesArticleLines(std::string_view line) {
-  for (size_t cr = line.find('\r'); cr != std::string_view::npos;) {
-    const size_t next = line.find('\r', cr + 1);
-    const std::string_view piece = line.substr(cr + 1, next == std::string_view::npos ? next : next - cr - 1);
-    if (!piece.empty() && piece.substr(0, 2) != "--") return true;
-    cr = next;
-  }
-  return false;
 }
 
 struct FileCloser {
@@ -176,38 +175,57 @@ class DictReader {
     FileCloser file{OpenForReading(path, result.error)};
     if (file.file == nullptr) return result;
     result.opened = true;
-    if (!SniffUtf8(file.file, utf8_, result.error)) return result;
-    result.utf8 = utf8_;
+    if (!SurveyUtf8(file.file, survey_, result.error)) return result;
+    utf8_ = survey_.utf8;
+#ifndef _WIN32
+    result.identity.modified = ModifiedNanoseconds(::fileno(file.file));
+#endif
     result.ok = ReadLines(file.file, progress, result);
+    result.utf8 = anyUtf8_;
     return result;
   }
 
  private:
   // One line of the file as text: UTF-8 without the byte-order mark and with
   // real Sakha letters in the notation, or Windows-1251.
-  void Decode(std::string_view bytes, std::u16string& line) const {
+  // A line with a byte that is not UTF-8 gives one message for the file.
+  void Decode(std::string_view bytes, std::u16string& line) {
+    if (lineNumber_ == 1 && survey_.mark) bytes.remove_prefix(kUtf8Mark.size());
+    const std::u16string number = FromUtf8(std::to_string(lineNumber_));
     if (!utf8_) {
       DecodeCp1251(bytes, line);
+      if (survey_.mark && lineNumber_ == survey_.firstInvalidLine)
+        Message(u"Файл начинается с метки UTF-8, но строка " + number +
+                u" не в UTF-8: словарь прочитан в кодировке Windows-1251");
       return;
     }
-    if (lineNumber_ == 1 && bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
-    line = FromUtf8(std::string(bytes));
+    anyUtf8_ = true;
+    if (TallyUtf8(bytes, &line).invalid > 0 && !invalidShown_) {
+      invalidShown_ = true;
+      Message(u"Строка " + number + u" не в кодировке UTF-8: неверные байты заменены знаком \uFFFD");
+    }
     RealLettersToNotation(line);
   }
 
   bool ReadLines(std::FILE* file, const ProgressFn& progress, ReadResult& result) {
-    LineReader lines(file);
+    ByteHash hash;
     std::string_view bytes;
     std::u16string text;
-    bool articleLines = false;
+    LineReader lines(file, &hash);
     while (lines.Next(bytes)) {
       ++lineNumber_;
       result.trailerEntries = TrailerCount(bytes, lines.EndedWithCrLf());
+      if (!raw_ && bytes.starts_with(kSourceLine)) result.recordedSource = ParseSourceLine(bytes);
+      // A CR inside a line of an article joins what looks like two lines.
+      if (!raw_ && !crShown_ && bytes.find('\r') != std::string_view::npos) {
+        crShown_ = true;
+        Message(u"Строка " + FromUtf8(std::to_string(lineNumber_)) +
+                u" содержит одиночный знак CR (возврат каретки без перевода строки)");
+      }
       // In the raw layout a line goes straight to its field of the group; a
       // header line there is overwritten by the next data line.
       std::u16string& line = raw_ ? group_[static_cast<size_t>(rawCounter_ % 5)] : text;
       Decode(bytes, line);
-      if (!articleLines && StartsWith(line, u"--")) articleLines = HidesArticleLines(bytes);
       if (StartsWith(line, u"--#")) line.clear();
       if (StartsWith(line, u"--")) {
         ParseEntryText(pending_);
@@ -220,7 +238,6 @@ class DictReader {
         if (field == 4) store_.AddEntry(group_[0], group_[1], group_[2], group_[3], group_[4]);
         ++rawCounter_;
       } else if (!line.empty()) {
-        articleLines = true;
         pending_ += u' ';
         pending_ += line;
       } else if (!pending_.empty()) {
@@ -237,10 +254,13 @@ class DictReader {
       result.trailerEntries = -1;
       return false;
     }
+    result.identity.size = hash.Size();
+    result.identity.hash = hash.Value();
     ParseEntryText(pending_);
     pending_.clear();
-    // Article lines that gave nothing at all: not a dictionary to keep.
-    if (articleLines && store_.GetEntryCount() == 0) {
+    // Nothing that gave an entry (an empty file, headers only, every article
+    // broken): not a dictionary to keep.
+    if (store_.GetEntryCount() == 0) {
       result.noArticle = true;
       return false;
     }
@@ -253,14 +273,26 @@ class DictReader {
   }
 
   void ApplyHeader(const std::u16string& key, const std::u16string& value) {
-    if (key == u"version" || key == u"date" || key == u"author" || key == u"comments" || key == u"dictionary") {
+    if (key == u"author") {
+      // The files this program writes declare their encoding exactly.
+      ownFile_ = StartsWith(value, FromUtf8(kCompiledAuthor + " ver "));
       return;
     }
+    if (key == u"version" || key == u"date" || key == u"comments" || key == u"dictionary") return;
     if (key == u"languages") {
       pair_ = value;  // used even when the check below fails
       if (value != u"RUS-SAH") Message(u"Неправильный язык словаря");
     } else if (key == u"encoding") {
-      if (value != u"WIN" && !(utf8_ && value == u"UTF-8")) Message(u"Кодировка словаря неверна");
+      // A declaration that the bytes allow is followed from here on; one the
+      // bytes contradict is reported. A file of this program is read as it
+      // declares, whatever its bytes look like.
+      if (value == u"WIN") {
+        if (ownFile_) utf8_ = false;
+      } else if (value == u"UTF-8" && (utf8_ || !survey_.anyInvalid)) {
+        utf8_ = true;
+      } else {
+        Message(u"Кодировка словаря неверна");
+      }
     } else if (key == u"dicttype") {
       if (value == u"NeedSahExtract") {
         needSahExtract_ = true;
@@ -332,7 +364,12 @@ class DictReader {
   bool needRusExtract_ = false;
   bool needsSort_ = true;
   bool raw_ = false;
-  bool utf8_ = false;
+  Utf8Survey survey_;
+  bool utf8_ = false;     // lines are decoded as UTF-8
+  bool anyUtf8_ = false;  // some line was
+  bool ownFile_ = false;  // the file says this program wrote it
+  bool invalidShown_ = false;
+  bool crShown_ = false;
   int64_t lineNumber_ = 0;
   std::u16string pending_;
   int64_t rawCounter_ = 0;

@@ -141,11 +141,10 @@ bool Journal::Append(const JournalRecord& record) {
 bool Journal::Rewrite(const std::vector<JournalRecord>& records) {
   std::error_code error;
   std::filesystem::create_directories(path_.parent_path(), error);
-  // The journal is this program's own file: a link in its place is someone else's.
-  if (std::filesystem::is_symlink(path_, error)) return false;
   std::string bytes(kHeader);
   for (const JournalRecord& record : records) bytes += JournalLine(record);
-  FileReplacement file(path_);
+  // The journal is this program's own file: a link in its place is replaced, never written through.
+  FileReplacement file(path_, FileReplacement::Links::Replace);
   return file.Write(bytes) && file.Commit();
 }
 

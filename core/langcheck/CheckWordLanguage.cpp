@@ -14,31 +14,6 @@ namespace {
 constexpr int kRussian = 0;
 constexpr int kSakha = 1;
 
-// Character-pair counts per language, indexed by the Windows-1251 codes of the pair.
-class PairTable {
- public:
-  PairTable() : counts_(2 * 256 * 256, 0) {}
-
-  // Counts every pair of adjacent characters of `s`.
-  void Learn(int lang, const std::u16string& s) {
-    for (size_t j = 0; j + 1 < s.size(); ++j) {
-      ++counts_[Index(lang, s[j], s[j + 1])];
-      ++totals_[lang];
-    }
-  }
-
-  int32_t Count(int lang, char16_t a, char16_t b) const { return counts_[Index(lang, a, b)]; }
-  int32_t Total(int lang) const { return totals_[lang]; }
-
- private:
-  static size_t Index(int lang, char16_t a, char16_t b) {
-    return (static_cast<size_t>(lang) << 16) | (static_cast<size_t>(Cp1251Code(a)) << 8) | Cp1251Code(b);
-  }
-
-  std::vector<int32_t> counts_;
-  std::array<int32_t, 2> totals_{0, 0};
-};
-
 // Language index of an entry: Russian for "RUS" pairs, Sakha for "SAH" pairs, -1 otherwise.
 int LanguageOf(const EntryView& e) {
   const std::u16string from = PairFrom(e.LangPair);
@@ -51,24 +26,43 @@ int LanguageOf(const EntryView& e) {
 // not zero the score at once. The sum and quotient are taken in double and the
 // result is rounded once to single precision. A language without any pair has
 // no frequencies: every ratio is 0.
-float PairRatio(const PairTable& table, int lang, char16_t a, char16_t b) {
+float PairRatio(const LangCheckCounts& table, int lang, char16_t a, char16_t b) {
   if (table.Total(lang) == 0) return 0.0f;
   return static_cast<float>((table.Count(lang, a, b) + 0.0001) / table.Total(lang));
 }
 
-// The character-pair counts of every Russian and Sakha entry's first word.
-PairTable CountPairs(const DictStore& store) {
-  PairTable table;
+}  // namespace
+
+LangCheckCounts::LangCheckCounts(const DictStore& store) : counts_(2 * 256 * 256, 0) {
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
     const EntryView e = store.EntryAt(n);
     const int lang = LanguageOf(e);
     if (lang < 0) continue;
     std::u16string key(e.Word.FirstWord());
-    table.Learn(lang, u" " + ToCodeNotation(key) + u" ");
+    Learn(lang, u" " + ToCodeNotation(key) + u" ");
   }
-  return table;
 }
+
+// Counts every pair of adjacent characters of `s`.
+void LangCheckCounts::Learn(int lang, const std::u16string& s) {
+  for (size_t j = 0; j + 1 < s.size(); ++j) {
+    ++counts_[Index(lang, s[j], s[j + 1])];
+    ++totals_[static_cast<size_t>(lang)];
+  }
+}
+
+// Indexed by the Windows-1251 codes of the pair.
+size_t LangCheckCounts::Index(int lang, char16_t a, char16_t b) {
+  return (static_cast<size_t>(lang) << 16) | (static_cast<size_t>(Cp1251Code(a)) << 8) | Cp1251Code(b);
+}
+
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+  if (answer.empty()) return {u"Слишком коротко!", true};
+  return CheckWordLanguage(answer, LangCheckCounts(store));
+}
+
+namespace {
 
 // " word " in the code form, as the pairs are counted.
 std::u16string PaddedCode(const std::u16string& answer) {
@@ -78,7 +72,7 @@ std::u16string PaddedCode(const std::u16string& answer) {
 
 // The product of the pair ratios of `word` under each language; `report`,
 // when given, receives the ratios as the statistics lines show them.
-std::array<float, 2> Scores(const PairTable& table, const std::u16string& word, std::u16string* report) {
+std::array<float, 2> Scores(const LangCheckCounts& table, const std::u16string& word, std::u16string* report) {
   std::array<float, 2> score{};
   for (int lang : {kRussian, kSakha}) {
     if (report) *report += lang == kRussian ? u"Русские: " : u"\r\nЯкутские: ";
@@ -98,17 +92,15 @@ std::array<float, 2> Scores(const PairTable& table, const std::u16string& word, 
 }
 
 // Neither language can be judged: both products vanished, or one language has nothing to compare with.
-bool Undecided(const PairTable& table, const std::array<float, 2>& score) {
+bool Undecided(const LangCheckCounts& table, const std::array<float, 2>& score) {
   return (score[kRussian] == 0.0f && score[kSakha] == 0.0f) || table.Total(kRussian) == 0 || table.Total(kSakha) == 0;
 }
 
 }  // namespace
 
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& table) {
   if (answer.empty()) return {u"Слишком коротко!", true};
-
   const std::u16string word = PaddedCode(answer);
-  const PairTable table = CountPairs(store);
   std::u16string report;
   const std::array<float, 2> score = Scores(table, word, &report);
   report = u"\r\n\r\nСтатистика по сочтаниям: \r\n" + report;
@@ -135,7 +127,7 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
 
 std::optional<bool> RussianLikelier(const std::u16string& answer, const DictStore& store) {
   if (answer.empty()) return std::nullopt;
-  const PairTable table = CountPairs(store);
+  const LangCheckCounts table(store);
   const std::array<float, 2> score = Scores(table, PaddedCode(answer), nullptr);
   if (Undecided(table, score)) return std::nullopt;
   return score[kRussian] >= score[kSakha];

@@ -2,8 +2,11 @@
 // Guesses whether a typed word is Russian or Sakha from character-pair
 // statistics of the loaded dictionary.
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dict/DictStore.h"
 
@@ -16,6 +19,26 @@ struct LangCheckResult {
   std::u16string Text;   // the message text (lines joined by CR LF)
   bool Compact = false;  // shown in the compact message layout
 };
+
+// The character-pair counts of a store's Russian and Sakha words, counted
+// once and then used for any number of checks.
+class LangCheckCounts {
+ public:
+  explicit LangCheckCounts(const DictStore& store);
+
+  int32_t Count(int lang, char16_t a, char16_t b) const { return counts_[Index(lang, a, b)]; }
+  int32_t Total(int lang) const { return totals_[static_cast<size_t>(lang)]; }
+
+ private:
+  void Learn(int lang, const std::u16string& s);
+  static size_t Index(int lang, char16_t a, char16_t b);
+
+  std::vector<int32_t> counts_;
+  std::array<int32_t, 2> totals_{0, 0};
+};
+
+// Scores `answer` under both languages with counts of the store made before.
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& counts);
 
 // Counts the store afresh and scores `answer` under both languages. An empty
 // answer gives "Слишком коротко!"; when both scores vanish, or the store has no

@@ -25,7 +25,12 @@ void HighlightPunctuation(std::u16string& text, const std::u16string& set) {
 std::u16string MessagePage(const std::u16string& Text, int16_t Lines) { return MessagePage(Text, Lines, u""); }
 
 std::u16string MessagePage(const std::u16string& Text, int16_t Lines, const std::u16string& Appendix) {
+  // The text is text, never markup: a header or word quoted in a message
+  // cannot lay out tables in the message window.
   std::u16string text = Text;
+  ReplaceAll(text, u"&", u"&amp;");
+  ReplaceAll(text, u"<", u"&lt;");
+  ReplaceAll(text, u">", u"&gt;");
   ReplaceAll(text, u"\r\n", u"<br>");
   HighlightPunctuation(text, u".,!?-+*/:=()[]{}");
   const std::u16string styled = Lines == 1 ? Dec(text, u"876112", 5, 1) : Dec(text, u"7B9006", 4, 0);

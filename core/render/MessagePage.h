@@ -10,7 +10,7 @@ namespace sahdict {
 // markup it inserts is never looked at again.
 void HighlightPunctuation(std::u16string& text, const std::u16string& set);
 
-// The message page for Text: CR LF become "<br>", punctuation is highlighted,
+// The message page for Text: "&", "<" and ">" are escaped, CR LF become "<br>", punctuation is highlighted,
 // and the whole is styled compact (Lines == 1) or normal.
 std::u16string MessagePage(const std::u16string& Text, int16_t Lines);
 

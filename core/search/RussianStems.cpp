@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #ifdef SAHDICT_HAVE_HUNSPELL
+#include <exception>
 #include <filesystem>
 #include <hunspell.hxx>
 #include <memory>
+#include <new>
 
 #include "core/text/mdlCommon.h"
 #endif
@@ -25,7 +27,12 @@ Hunspell* Dictionary() {
     dic += ".dic";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(aff, ec) || !std::filesystem::is_regular_file(dic, ec)) return nullptr;
-    return std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+    // A dictionary that cannot be loaded (memory runs out) offers no forms.
+    try {
+      return std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+    } catch (const std::exception&) {
+      return nullptr;
+    }
   }();
   return dictionary.get();
 }
@@ -38,9 +45,13 @@ std::vector<std::u16string> RussianStems(const std::u16string& word) {
   std::vector<std::u16string> stems;
   Hunspell* dictionary = Dictionary();
   if (dictionary == nullptr || word.empty()) return stems;
-  for (const std::string& stem : dictionary->stem(ToUtf8(word))) {
-    std::u16string s = FromUtf8(stem);
-    if (std::find(stems.begin(), stems.end(), s) == stems.end()) stems.push_back(std::move(s));
+  try {
+    for (const std::string& stem : dictionary->stem(ToUtf8(word))) {
+      std::u16string s = FromUtf8(stem);
+      if (std::find(stems.begin(), stems.end(), s) == stems.end()) stems.push_back(std::move(s));
+    }
+  } catch (const std::bad_alloc&) {
+    stems.clear();
   }
   return stems;
 }

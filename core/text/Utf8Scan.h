@@ -3,9 +3,22 @@
 // streamed: no overlong forms, no surrogates, nothing above U+10FFFF, and a
 // sequence may be split between two pieces.
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace sahdict {
+
+// What one run of bytes holds as UTF-8: the sequences of two or more bytes
+// that are valid, and the bytes that belong to no valid sequence.
+struct Utf8Tally {
+  size_t multibyte = 0;
+  size_t invalid = 0;
+};
+
+// Tallies `bytes` as UTF-8 under the same rules as Utf8Scan; with `out`, also
+// decodes them there, each invalid byte as U+FFFD.
+Utf8Tally TallyUtf8(std::string_view bytes, std::u16string* out = nullptr);
 
 class Utf8Scan {
  public:

@@ -1,8 +1,9 @@
 // Arbitrary bytes to the dictionary reader. The first byte picks the header
 // lines put in front (none, text layout with both extractions, raw sorted, raw
-// unsorted). Whatever reads successfully is written as a compiled file and
-// must read back to the same store, as Windows-1251 holds it, with a trailer
-// that counts it; the pair table must answer like the walks.
+// unsorted). Whatever reads successfully is written as a compiled file (UTF-8
+// when the source was read as UTF-8) and must read back to exactly the same
+// store, with a trailer that counts it and the source it records; the pair
+// table must answer like the walks.
 #include <unistd.h>
 
 #include <cstdint>
@@ -14,7 +15,6 @@
 
 #include "core/dict/mdlDict.h"
 #include "core/dict/mdlDictParser.h"
-#include "core/text/Cp1251.h"
 #include "core/text/mdlCommon.h"
 #include "tests/support/LinearWalks.h"
 
@@ -78,14 +78,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   DictStore store;
-  const bool ok = ReadDictionary(
+  const ReadResult read = ReadDictionary(
       store, input, [](const std::u16string& m) { Check(!m.empty(), "message"); },
-      [](const std::u16string& p) { Check(StartsWith(p, u"Rebuilding dictionary - "), "progress"); }).ok;
+      [](const std::u16string& p) { Check(StartsWith(p, u"Rebuilding dictionary - "), "progress"); });
   CheckPairTable(store);
-  if (!ok) return 0;
+  if (!read.ok) return 0;
+  Check(read.identity.size == bytes.size(), "the identity counts the bytes read");
 
   const auto& compiled = Files().compiled;
-  if (!WriteCompiled(store, compiled)) {
+  CompiledOptions options;
+  options.utf8 = read.utf8;
+  options.followLink = false;
+  options.source = read.identity;
+  WriteError error;
+  if (!WriteCompiled(store, compiled, error, options)) {
     // The only store the layout cannot hold is one with a pair beginning with "--".
     bool dashedPair = false;
     for (int32_t p = 1; p <= store.GetEntryCount(); ++p) dashedPair |= store.EntryAt(p).LangPair.starts_with(u"--");
@@ -94,20 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DictStore back;
   int messages = 0;
-  const ReadResult read = ReadDictionary(
+  const ReadResult again = ReadDictionary(
       back, compiled, [&](const std::u16string&) { ++messages; }, nullptr);
-  Check(read.ok, "read back");
+  Check(again.ok, "read back");
   Check(messages == 0, "read back without messages");
-  Check(read.trailerEntries == back.GetEntryCount(), "the trailer counts the entries");
+  Check(again.trailerEntries == back.GetEntryCount(), "the trailer counts the entries");
+  Check(again.recordedSource == read.identity, "the source recorded");
   Check(back.GetEntryCount() == store.GetEntryCount(), "same count");
-  // A file read as UTF-8 may hold characters that Windows-1251 lacks; they
-  // are written as "?".
-  const auto written = [](const std::u16string& text) { return DecodeCp1251(EncodeCp1251(text)); };
-  for (int32_t p = 1; p <= store.GetEntryCount(); ++p) {
-    const DictEntry e = store.GetEntry(p);
-    Check(back.GetEntry(p) == DictEntry{written(e.LangPair), written(e.Word), written(e.HeadWord), written(e.Note),
-                                        written(e.Translation)},
-          "same entries");
-  }
+  for (int32_t p = 1; p <= store.GetEntryCount(); ++p) Check(back.GetEntry(p) == store.GetEntry(p), "same entries");
   return 0;
 }

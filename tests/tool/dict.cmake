@@ -65,15 +65,17 @@ sahdict_tool_check(NAME stats_small ARGS stats ${dict_data}/small.dict
 # Counts per pair in the order of the language numbers, source first; codes
 # outside the table and the duplicate that sorting dropped are not counted.
 sahdict_tool_check(NAME stats_pairs ARGS stats ${dict_data}/stats.dict EXPECT_FILE ${dict_data}/stats.out)
-sahdict_tool_check(NAME stats_empty ARGS stats tests/data/read/empty.dict EXPECT "^Слов в словаре:\n$")
+sahdict_tool_check(NAME stats_empty ARGS stats tests/data/read/empty.dict EXIT 1
+  EXPECT "^message: В словаре нет ни одной читаемой статьи\nСлов в словаре:\n$")
 sahdict_tool_check(NAME compile_unwritable ARGS compile ${dict_data}/small.dict ${dict_data}/no-such-folder/out.dict
   EXIT 2 EXPECT "^result: true\nentries: 16\n$")
 sahdict_tool_check(NAME compile_failed_read ARGS compile ${dict_data}/nolang.dict ${CMAKE_CURRENT_BINARY_DIR}/never.dict
   EXIT 1 EXPECT "^message: Не определен язык\nresult: false\nentries: 0\n$" ABSENT ${CMAKE_CURRENT_BINARY_DIR}/never.dict)
 
-# Lines that end in a lone CR read as one header line: no readable article, a failed read, nothing written.
+# Lines that end in a lone CR read as one header line: the CR is reported, no
+# readable article, a failed read, nothing written.
 sahdict_tool_check(NAME check_cr_only ARGS check ${dict_data}/cr-only.dict EXIT 1
-  EXPECT "^message: В словаре нет ни одной читаемой статьи\nresult: false\nentries: 0\n$")
+  EXPECT "^message: Строка 1 содержит одиночный знак CR \\(возврат каретки без перевода строки\\)\nmessage: В словаре нет ни одной читаемой статьи\nresult: false\nentries: 0\n$")
 sahdict_tool_check(NAME compile_cr_only ARGS compile ${dict_data}/cr-only.dict ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict
   EXIT 1 EXPECT "\nresult: false\n" ABSENT ${CMAKE_CURRENT_BINARY_DIR}/cr-only.dict)
 
@@ -90,7 +92,13 @@ sahdict_dict_roundtrip(dashes ${dict_data}/dashes.dict)
 sahdict_dict_roundtrip(escapes ${dict_data}/escapes.dict)
 # Fields beginning with "--" are written after a space; the pair line is not.
 sahdict_dict_roundtrip(dashes_compiled ${dict_data}/compile-dashes.dict ${dict_data}/compile-dashes.compiled)
-sahdict_dict_roundtrip(empty tests/data/read/empty.dict ${dict_data}/compile-empty.compiled)
+# An empty source, or a compiled file of no entries, holds no readable article: nothing is written.
+foreach(empty tests/data/read/empty.dict ${dict_data}/compile-empty.compiled)
+  get_filename_component(name ${empty} NAME)
+  sahdict_tool_check(NAME compile_no_article_${name} ARGS compile ${empty} ${CMAKE_CURRENT_BINARY_DIR}/none.dict EXIT 1
+    EXPECT "^message: В словаре нет ни одной читаемой статьи\nresult: false\nentries: 0\n$"
+    ABSENT ${CMAKE_CURRENT_BINARY_DIR}/none.dict)
+endforeach()
 # Every byte but CR and LF in every field, and fields that look like headers.
 sahdict_dict_roundtrip(every_byte ${dict_data}/every-byte.dict)
 sahdict_tool_check(NAME dump_every_byte ARGS dump ${dict_data}/every-byte.dict EXPECT_FILE ${dict_data}/every-byte.out)

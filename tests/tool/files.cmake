@@ -56,20 +56,34 @@ if(CMAKE_SCRIPT_MODE_FILE)
       message(FATAL_ERROR "real.dict does not end like a compiled file:\n${compiled}")
     endif()
     expect_files(fifo.dict link.dict null.dict real.dict)
+    # OUT that is SRC itself, or a link to it, is refused and SRC stays as it
+    # was; the set-user-ID, set-group-ID and sticky bits of OUT are not kept.
+    sh("cp ${small} same.dict && ln -s same.dict same-link.dict && chmod 7755 real.dict")
+    foreach(out same.dict same-link.dict)
+      run(2 "^result: true\n" "cannot write ${out}: it is the source file same.dict" ${TOOL} compile same.dict ${out})
+    endforeach()
+    run(0 "" "^$" cmp same.dict ${small})
+    run(0 "result: true" "^$" ${TOOL} compile ${small} real.dict)
+    run(0 "^755\n$" "" stat -c %a real.dict)
 
   elseif(CASE STREQUAL "cut_writes")
-    # Writes killed part-way (by the file size limit's signal) leave nothing
-    # behind, and the next write also clears a temporary file that an older
-    # writer left; then the folder holds the source and the output only.
+    # Writes cut short by the file size limit are reported (its signal does
+    # not kill the tool) and leave nothing behind, and the next write also
+    # clears a temporary file that an older writer left; then the folder holds
+    # the source and the output only. Memory that runs out while writing is
+    # reported too.
     file(COPY ${SOURCE} DESTINATION ${WORK})
     get_filename_component(src ${SOURCE} NAME)
-    foreach(try 1 2 3)
-      execute_process(COMMAND sh -c "ulimit -f 4; exec \"$0\" compile ${src} out.dict" ${TOOL}
-                      WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
-      if(rc EQUAL 0)
-        message(FATAL_ERROR "the write was not cut short")
-      endif()
-    endforeach()
+    run(2 "^result: true\n" "^sahdict-tool: cannot write out.dict: File too large\n$"
+        sh -c "ulimit -f 4 && exec \"$0\" compile ${src} out.dict" ${TOOL})
+    find_program(PRLIMIT prlimit)
+    if(PRLIMIT AND NOT SANITIZE)
+      run(2 "" "^sahdict-tool: cannot write out.dict: out of memory while writing out.dict\n$"
+          ${PRLIMIT} --as=7000000 ${TOOL} compile ${small} out.dict)
+      # Too little memory for the Russian spelling dictionary: no Russian forms, no failure.
+      run(1 "^--\n$" "^$" ${PRLIMIT} --as=14000000 ${TOOL} suggest ${small} RUS-SAH домами)
+    endif()
+    expect_files(${src})
     file(WRITE ${WORK}/out.dict.tmp0123456789abcdef "left by a killed writer")
     run(0 "result: true" "^$" ${TOOL} compile ${src} out.dict)
     expect_files(${src} out.dict)
@@ -95,12 +109,47 @@ if(CMAKE_SCRIPT_MODE_FILE)
   elseif(CASE STREQUAL "utf8")
     # UTF-8 with or without the byte-order mark: real Sakha letters read into
     # the notation, "--encoding UTF-8" accepted, an extra line saying so; the
-    # compiled file is Windows-1251.
+    # compiled file is UTF-8 too, and declares it.
     set(entry "RUS-SAH\tдом\tдом\tсущ\\.\t\\.дьиэ; \\.бала5ан \\.н'ээ \\.OрYс hY5")
     run(0 "^encoding: utf-8\n${entry}\n$" "^$" ${TOOL} dump ${DATA}/utf8-bom.dict)
     run(0 "^encoding: utf-8\nresult: true\nentries: 5\n$" "^$" ${TOOL} check ${DATA}/utf8.dict)
     run(0 "^encoding: utf-8\nresult: true\nentries: 5\n$" "^$" ${TOOL} compile ${DATA}/utf8.dict out.dict)
-    run(0 "^SAH-RUS\tOрYс \\(дом\\)\t" "^$" ${TOOL} dump out.dict)
+    run(0 "^encoding: utf-8\nSAH-RUS\tOрYс \\(дом\\)\t" "^$" ${TOOL} dump out.dict)
+    run(0 "\n--encoding UTF-8" "^$" cat out.dict)
+
+  elseif(CASE STREQUAL "garbled")
+    # Mixed and broken encodings are read in the encoding most of the file is
+    # valid in, with one message naming the first bad line; what compiles
+    # dumps exactly like its source. dump_both(<src>): compile and compare.
+    function(dump_both src)
+      execute_process(COMMAND ${TOOL} compile ${src} ${src}.out WORKING_DIRECTORY ${WORK} OUTPUT_QUIET)
+      foreach(f ${src} ${src}.out)
+        execute_process(COMMAND ${TOOL} dump ${f} WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE d)
+        string(REGEX REPLACE "message: [^\n]*\n" "" d${f} "${d}")
+      endforeach()
+      if(NOT "${d${src}}" STREQUAL "${d${src}.out}" OR "${d${src}}" STREQUAL "")
+        message(FATAL_ERROR "${src}: the compiled file dumps\n${d${src}.out}\nthe source\n${d${src}}")
+      endif()
+    endfunction()
+    set(a "\r\n\r\n")
+    # UTF-8 with a Windows-1251 comment, an overlong form and an encoded surrogate.
+    sh("printf -- '--languages RUS-SAH\\r\\n--comments \\344\\356\\354${a}ель (сущ.) - .харыйа${a}дом (сущ.) - .дьиэ${a}книга (сущ.) - .кинигэ\\300\\257\\355\\240\\200\\r\\n' > mixed.dict")
+    run(1 "^message: Строка 2 не в кодировке UTF-8: неверные байты заменены знаком �\nencoding: utf-8\n.*\tкнига\tсущ\\.\t\\.кинигэ�����\n$" "^$" ${TOOL} dump mixed.dict)
+    dump_both(mixed.dict)
+    run(0 "^encoding: utf-8\n1\tдом\n$" "^$" ${TOOL} lookup mixed.dict.out RUS-SAH дом)
+    # Characters that Windows-1251 lacks survive compiling.
+    sh("printf -- '--languages RUS-SAH${a}до\\314\\201м (сущ.) - .дьиэ café \\360\\237\\230\\200\\r\\n' > accents.dict")
+    dump_both(accents.dict)
+    run(0 "^encoding: utf-8\n1\tдо́м\n$" "^$" ${TOOL} lookup accents.dict.out RUS-SAH до́м)
+    # A byte-order mark over Windows-1251.
+    sh("printf -- '\\357\\273\\277--languages RUS-SAH${a}\\344\\356\\354 (\\361\\363\\371.) - .\\344\\374\\350\\375\\r\\n' > bom.dict")
+    run(1 "^message: Файл начинается с метки UTF-8, но строка 3 не в UTF-8: словарь прочитан в кодировке Windows-1251\nRUS-SAH\tдом\tдом\tсущ\\.\t\\.дьиэ\n$" "^$" ${TOOL} dump bom.dict)
+    dump_both(bom.dict)
+    # A lone CR inside an article line, and a source of headers only.
+    sh("printf -- '--languages RUS-SAH${a}дом (сущ.) - .дьиэ\\rкнига (сущ.) - .кинигэ\\r\\n' > cr.dict")
+    run(1 "^message: Строка 3 содержит одиночный знак CR [^\n]*\nencoding: utf-8\nresult: true\nentries: 1\n$" "^$" ${TOOL} check cr.dict)
+    sh("printf -- '--languages RUS-SAH\\r\\n--dicttype NeedSahExtract\\r\\n' > headers.dict")
+    run(1 "^message: В словаре нет ни одной читаемой статьи\nresult: false\nentries: 0\n$" "^$" ${TOOL} check headers.dict)
 
   elseif(CASE STREQUAL "tool_usage")
     # "message --compact" without a text is bad usage; an unknown command is
@@ -117,10 +166,11 @@ function(sahdict_tool_files case)
   add_test(NAME tool.files_${case}
     COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:sahdict-tool> -DCASE=${case}
             -DDATA=${CMAKE_SOURCE_DIR}/tests/data/dict -DSOURCE=${CMAKE_SOURCE_DIR}/data/default.dict
-            -DWORK=${CMAKE_CURRENT_BINARY_DIR}/files-${case} -P ${CMAKE_CURRENT_SOURCE_DIR}/files.cmake)
+            -DWORK=${CMAKE_CURRENT_BINARY_DIR}/files-${case} -DSANITIZE=${SAHDICT_SANITIZE}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/files.cmake)
 endfunction()
 if(UNIX)
-  foreach(case stdout out_kinds cut_writes input_kinds utf8 tool_usage)
+  foreach(case stdout out_kinds cut_writes input_kinds utf8 garbled tool_usage)
     sahdict_tool_files(${case})
   endforeach()
 endif()

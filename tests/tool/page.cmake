@@ -48,8 +48,8 @@ foreach(store small code-form shared-pairs)
   sahdict_tool_check(NAME langcheck_${store} ARGS langcheck tests/data/langcheck/${store}.dict -
                      INPUT tests/data/langcheck/${store}.txt EXPECT_FILE tests/data/langcheck/${store}.out)
 endforeach()
-sahdict_tool_check(NAME langcheck_empty_store ARGS langcheck tests/data/read/empty.dict аб
-                   EXPECT "^layout: compact\nНе удается определить!\n")
+sahdict_tool_check(NAME langcheck_empty_store ARGS langcheck tests/data/read/empty.dict аб EXIT 1
+                   EXPECT "^message: В словаре нет ни одной читаемой статьи\nlayout: compact\nНе удается определить!\n")
 sahdict_tool_check(NAME langcheck_missing_arg ARGS langcheck ${pages}/small.dict EXIT 2)
 
 # The shared corpus: a Russian and a Sakha word each lean to their language.

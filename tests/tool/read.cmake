@@ -12,7 +12,7 @@ endfunction()
 
 # Text layout: a paragraph ends at an empty line, a comment, a header or the end
 # of the file; a line of spaces joins it. A declared Sorted is not checked.
-sahdict_read_case(empty)
+sahdict_read_case(empty EXIT 1)
 sahdict_read_case(paragraphs)
 sahdict_read_case(sorted-claim)
 # Format errors (( after -, no ), ) before (, nothing) carry the number of the

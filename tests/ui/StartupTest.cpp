@@ -16,6 +16,9 @@
 #include <filesystem>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/DictFiles.h"
 #include "app/Program.h"
 #include "app/frmSplash.h"
@@ -56,11 +59,11 @@ class StartupTest : public QObject {
   QString Row(int row) { return List()->model()->index(row, 0).data().toString(); }
   QLabel* Label(const char* name) { return program_->Splash().findChild<QLabel*>(QString::fromLatin1(name)); }
 
-  // A fresh program on the same folder (the next start of the program).
-  void NewProgram() {
+  // A fresh program on the same folder (the next start of the program), or on `paths`.
+  void NewProgram(std::optional<DictPaths> paths = {}) {
     program_.reset();
     store_ = std::make_unique<DictStore>();
-    program_ = std::make_unique<Program>(*store_, DictPaths::Beside(dir_->path().toStdU16String()));
+    program_ = std::make_unique<Program>(*store_, paths.value_or(DictPaths::Beside(dir_->path().toStdU16String())));
     program_->SetQuit([this] { ++quits_; });
     statuses_.clear();
     messages_.clear();
@@ -228,6 +231,58 @@ class StartupTest : public QObject {
     QCOMPARE(rebuilt.mid(rebuilt.indexOf('\n')), whole.mid(whole.indexOf('\n')));  // all but the date
   }
 
+  // compiled.dict belongs to the exact bytes it was made from: a default.dict
+  // changed with its size and date kept is compiled again. A temporary file
+  // that a killed rebuild left behind is gone after the next start.
+  void ChangedSourceWithOldDateIsRebuilt() {
+    StartAndClick(u"--languages RUS-SAH\r\n\r\nдом (сущ.) - .дьиэ\r\n");
+    const auto source = std::filesystem::path(PathOf("default.dict").toStdU16String());
+    const auto date = std::filesystem::last_write_time(source);
+    test::WriteDictFile(PathOf("default.dict"), u"--languages RUS-SAH\r\n\r\nсон (сущ.) - .тYYл\r\n");
+    std::filesystem::last_write_time(source, date);
+    const QString stale = PathOf("compiled.dict.tmp0123456789abcdef");
+    QVERIFY(QFile(stale).open(QIODevice::WriteOnly));
+    NewProgram();
+    StartAndClick();
+    QVERIFY(statuses_.contains(QStringLiteral("... Rebuilding dictionary ...")));
+    QCOMPARE(Row(0), QStringLiteral("сон"));
+    QVERIFY(!QFile::exists(stale));
+  }
+
+  // Run as root: files of another user are never written through or trusted.
+  // A link planted in a folder everyone may write is left alone (compiled.dict
+  // goes to the cache), a link in the cache is replaced rather than followed,
+  // a default.dict of another user there is not read, and a data folder of
+  // mode 0555 is not written.
+  void OtherUsersFilesAreNotTrusted() {
+    if (::geteuid() != 0) QSKIP("needs root to give files to another user");
+    const std::filesystem::path folder = dir_->path().toStdU16String(), cache = folder / "cache";
+    const QString secret = PathOf("secret"), shared = PathOf("shared");
+    QVERIFY(QDir().mkpath(shared) && QDir().mkpath(PathOf("cache")) && ::chmod(qPrintable(shared), 01777) == 0);
+    test::WriteDictFile(secret, u"secret");
+    test::WriteDictFile(shared + "/default.dict", test::kSampleDict);
+    QVERIFY(QFile::link(secret, shared + "/compiled.dict") && QFile::link(secret, PathOf("cache/compiled.dict")));
+    QVERIFY(::lchown(qPrintable(shared + "/compiled.dict"), 65534, 65534) == 0);
+    const DictPaths paths = LocateDictFiles(folder / "shared", cache);
+    QVERIFY(paths.cached);
+    NewProgram(paths);
+    StartAndClick();
+    QCOMPARE(List()->model()->rowCount(), 9);
+    QCOMPARE(Contents(secret), QByteArray("secret"));
+    QVERIFY(QFileInfo(PathOf("cache/compiled.dict")).isFile() && !QFileInfo(PathOf("cache/compiled.dict")).isSymLink());
+
+    QVERIFY(::chown(qPrintable(shared + "/default.dict"), 65534, 65534) == 0);
+    NewProgram(LocateDictFiles(folder / "shared", {}));
+    StartAndClick();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith(QStringLiteral("Словарь default.dict не прочитан")));
+    QCOMPARE(Contents(secret), QByteArray("secret"));
+
+    QVERIFY(::chmod(qPrintable(shared), 0555) == 0);
+    QVERIFY(::chown(qPrintable(shared + "/default.dict"), 0, 0) == 0);
+    QVERIFY(LocateDictFiles(folder / "shared", cache).cached);
+  }
+
   // Sources that give nothing to keep, or nothing that can be kept, are not
   // cached: no compiled.dict appears, and the messages say what happened. Of
   // one read's own messages ten are shown, then one counts the rest.
@@ -243,8 +298,12 @@ class StartupTest : public QObject {
     }
     QTest::newRow("articles with – for - ")
         << dashes << errors + QStringList{"Остальные сообщения о словаре не показаны (ещё 15).", noArticle};
+    QTest::newRow("headers only") << QStringLiteral("--languages RUS-SAH\r\n--encoding WIN\r\n")
+                                  << QStringList{noArticle};
     QTest::newRow("lone CR line ends") << QString::fromStdU16String(test::kSampleDict).replace("\r\n", "\r")
-                                       << QStringList{"Неправильный язык словаря", noArticle};
+                                       << QStringList{"Строка 1 содержит одиночный знак CR (возврат каретки без "
+                                                      "перевода строки)",
+                                                      "Неправильный язык словаря", noArticle};
     QTest::newRow("a pair the compiled file cannot hold")
         << QStringLiteral("--languages --X\r\n\r\nдом (сущ.) - .дьиэ\r\n")
         << QStringList{"Неправильный язык словаря",

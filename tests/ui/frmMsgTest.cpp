@@ -90,6 +90,14 @@ class frmMsgTest : public QObject {
     QCOMPARE(again.layout, normal.layout);
     QVERIFY(!again.scrollBarOff);
   }
+
+  // A message quoting markup (a header of a hostile dictionary) shows it as text.
+  void MarkupIsShownAsText() {
+    std::u16string cells;
+    for (int k = 0; k < 30; ++k) cells += u"<table><tr><td>";
+    Seen seen = ShowAndClose(u"Некорректный параметр dicttype " + cells, u"", 0);
+    QCOMPARE(seen.plain.remove(QChar(0x200B)), QString::fromStdU16String(u"Некорректный параметр dicttype " + cells));
+  }
 };
 
 QTEST_MAIN(frmMsgTest)

@@ -15,6 +15,9 @@
 #include "tests/ui/DictTestFiles.h"
 #include "ui/common/HtmlView.h"
 #include "ui/article/frmWord.h"
+#include "ui/common/Settings.h"
+
+#include <sys/stat.h>
 
 using namespace sahdict;
 using namespace sahdict::ui;
@@ -167,6 +170,46 @@ class frmWordTest : public QObject {
     for (int y = 0; y < shot.height(); ++y)
       for (int x = 0; x < shot.width(); ++x) redPixels += shot.pixelColor(x, y) == QColor(Qt::red);
     QCOMPARE(redPixels, 0);
+  }
+
+  // Markup that would keep the layout busy for minutes opens at once: nested
+  // too deep, or with huge sizes, as plain text after a note; a word of a
+  // million letters, as it is, with places to break its lines.
+  void HostileMarkupOpens_data() {
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("20 nested tables") << QStringLiteral("<table><tr><td>").repeated(20) << true;
+    QTest::newRow("100 nested tables") << QStringLiteral("<table><tr><td>").repeated(100) << true;
+    QTest::newRow("cellpadding") << QStringLiteral("<table cellpadding=100000000><tr><td>x</table>") << true;
+    QTest::newRow("100,000 <b>") << QStringLiteral("<b>").repeated(100000) << true;
+    QTest::newRow("10,000 <ul><li>") << QStringLiteral("<ul><li>").repeated(10000) << true;
+    QTest::newRow("a word of 1 MB") << QString(1000000, u'ы') << true;
+    QTest::newRow("a word of 10 kB") << QString(10000, u'ы') << false;
+  }
+  void HostileMarkupOpens() {
+    QFETCH(QString, markup);
+    QFETCH(bool, plain);
+    frmWord window;
+    Open(window, u"дом", RenderArticle(markup.toStdU16String(), u"сущ.", u".дьиэ"));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString shown = View(window)->document()->toPlainText();
+    QCOMPARE(shown.startsWith(QStringLiteral("Статья показана без оформления")), plain);
+    const qsizetype letters = shown.count(u'ы');  // all of a word, or the first 100,000 characters
+    if (!markup.startsWith(u'<')) QVERIFY(letters == markup.size() || (letters > 99000 && shown.size() <= 100001));
+  }
+
+  // Settings come only from an ordinary file: a FIFO in its place gives no
+  // values and stays a FIFO. A position far off every screen is not used.
+  void SettingsFromOrdinaryFileOnly() {
+    Settings::Instance().SetWordFormsPosition(QPoint(2147483647, 2147483647));
+    QVERIFY(!Settings::Instance().WordFormsPosition(QSize(100, 100)));
+    const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QString::fromStdU16String(kMakerName), QString::fromStdU16String(kProgramName))
+                             .fileName();
+    QVERIFY(QFile::remove(file) && ::mkfifo(qPrintable(file), 0600) == 0);
+    Settings::Instance().SetWordFormsPosition(QPoint(1, 1));
+    QVERIFY(!Settings::Instance().WordFormsPosition(QSize(100, 100)));
+    QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
   }
 };
 

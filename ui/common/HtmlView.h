@@ -14,7 +14,12 @@ class HtmlView : public QTextBrowser {
  public:
   explicit HtmlView(QWidget* parent = nullptr);
 
-  // Replaces the document with a page text made by the renderer.
+  // Replaces the document with a page text made by the renderer. A page whose
+  // markup would take the layout too long (tables nested more than four deep,
+  // elements more than 32, a number above 2000 in a tag) is shown as its
+  // plain text after a note, and so is the start of a page of more than
+  // 100,000 characters; a word of more than 200 characters gets places to
+  // break the line.
   void SetPage(const std::u16string& page);
 
   // The text size in steps of one point from the normal size, kept within

@@ -1,5 +1,7 @@
 #include "ui/common/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -25,7 +27,33 @@ const QString kWordFormsPosition = QStringLiteral("WordForms/Position");
 // The strip along a window's top edge that must stay on a screen, in pixels.
 constexpr int kGrabWidth = 64, kGrabHeight = 24;
 
+// Whether the settings files are ordinary files (or absent). QSettings opens
+// them as soon as it is made: a FIFO there would block the start, and a link
+// would be written through. Their folder is learnt from settings of a name
+// that does not exist, which opens nothing.
+bool OrdinarySettingsFiles() {
+  const QString maker = ToQString(kMakerName), program = ToQString(kProgramName);
+  const QFileInfo probe(
+      QSettings(QSettings::NativeFormat, QSettings::UserScope, maker + QStringLiteral("-none"), program).fileName());
+  const QDir base(QFileInfo(probe.path()).path());  // the probe's folder need not exist
+  for (const QString& name :
+       {maker + QStringLiteral("/") + probe.fileName(), maker + QStringLiteral(".") + probe.suffix()}) {
+    const QFileInfo file(base.filePath(name));
+    if (file.isSymLink() || (file.exists() && !file.isFile())) return false;
+  }
+  return true;
+}
+
+// Settings kept nowhere: nothing is read, and nothing written.
+QSettings::Format Nowhere() {
+  static const QSettings::Format format = QSettings::registerFormat(
+      QStringLiteral("sahdict-none"), [](QIODevice&, QSettings::SettingsMap&) { return true; },
+      [](QIODevice&, const QSettings::SettingsMap&) { return false; });
+  return format;
+}
+
 QSettings ProgramSettings() {
+  if (!OrdinarySettingsFiles()) return QSettings(Nowhere(), QSettings::UserScope, QStringLiteral("sahdict-none"));
   return QSettings(QSettings::NativeFormat, QSettings::UserScope, ToQString(kMakerName), ToQString(kProgramName));
 }
 
@@ -46,6 +74,9 @@ std::optional<QPoint> PositionOnScreen(const QString& key, const QSize& frame) {
   const QVariant saved = Remembered(key);
   if (saved.typeId() != QMetaType::QPoint) return std::nullopt;
   const QPoint position = saved.toPoint();
+  // A position this far lies on no screen, and QRect's edges would overflow.
+  constexpr qint64 kFar = qint64{1} << 24;
+  if (qAbs(qint64{position.x()}) > kFar || qAbs(qint64{position.y()}) > kFar) return std::nullopt;
   QList<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
   if (!LiesOnScreen(QRect(position, frame), screens)) return std::nullopt;

@@ -75,6 +75,7 @@ TEST(SharedStore, GivesThePlainBuildsTextsAtEveryPosition) {
     // A file whose every article is broken gives no entry and fails to read.
     ASSERT_TRUE(test::Read(store, source).ok || expected.empty()) << round;
     ExpectSameAsReference(store, expected, "text file");
+    if (expected.empty()) continue;  // no entry: nothing to compile
     ASSERT_TRUE(WriteCompiled(store, compiled));
     DictStore back;
     ASSERT_TRUE(test::Read(back, compiled).ok) << round;
