@@ -1,5 +1,6 @@
 // export and define: the dictionary for other programs, and for a person at a terminal.
 #include <algorithm>
+#include <deque>
 #include <ostream>
 #include <memory>
 #include <sstream>
@@ -157,8 +158,10 @@ std::u16string BoxText(const std::u16string& word, const std::u16string& pair) {
   return text;
 }
 
-// The entries of `pair` listed under `word` (their Word up to " ("), from position `from` on.
-HeadArticle EntriesOf(const DictStore& store, const std::u16string& pair, const std::u16string& word, int32_t from) {
+// The entries of `pair` listed under `word` (their Word up to " ("), from
+// position `from` on; `keep` holds the texts the article's senses point to.
+HeadArticle EntriesOf(const DictStore& store, const std::u16string& pair, const std::u16string& word, int32_t from,
+                      std::deque<DictEntry>& keep) {
   HeadArticle article;
   article.SourceWord = word;
   article.Word = word;
@@ -167,10 +170,8 @@ HeadArticle EntriesOf(const DictStore& store, const std::u16string& pair, const 
   for (int32_t k = from; k >= 1 && k <= count; ++k) {
     const EntryWord w = store.WordAt(k, pair);
     if (!StartsWith(w.Text(), word)) break;
-    const int32_t n = k;
-    DictEntry e = store.GetEntry(n, pair);
-    std::u16string part = e.Word.substr(0, e.Word.find(u" ("));
-    if (part != word) continue;
+    if (w.Text().substr(0, w.Text().find(u" (")) != word) continue;
+    const DictEntry& e = keep.emplace_back(store.GetEntry(k, pair));
     EntryView view{e.LangPair, EntryWord{e.Word, {}, false}, e.HeadWord, e.Note, e.Translation};
     AddSense(article, view, false);
   }
@@ -181,6 +182,9 @@ struct Found {
   std::u16string kind;
   HeadArticle article;
 };
+
+// The texts of the entries that the found articles point to.
+using Kept = std::deque<DictEntry>;
 
 void JsonString(std::ostream& out, const std::u16string& text) {
   out << '"';
@@ -245,24 +249,15 @@ void PrintJson(std::ostream& out, const std::u16string& query, const std::u16str
   out << "]}\n";
 }
 
-// What an alternative shows: its article without the examples.
-HeadArticle Short(HeadArticle article) {
-  for (Sense& s : article.Senses) {
-    auto blocks = std::make_shared<std::vector<Block>>(*s.Blocks);
-    std::erase_if(*blocks, [](const Block& b) { return b.Kind == BlockKind::Example; });
-    s.Blocks = std::move(blocks);
-  }
-  return article;
-}
-
 int Define(DictStore& store, const std::string& word8, std::string pairArg, bool json, Io& io,
            const std::vector<std::u16string>& messages) {
   const std::u16string word = FromUtf8(word8);
   std::u16string pair = pairArg.empty() ? PickPair(word, store) : FromUtf8(pairArg);
+  Kept keep;
   std::vector<Found> found;
   auto exact = [&](const std::u16string& p) {
     const std::u16string text = BoxText(word, p);
-    HeadArticle a = EntriesOf(store, p, text, store.FindFirstEntry(text, p));
+    HeadArticle a = EntriesOf(store, p, text, store.FindFirstEntry(text, p), keep);
     if (!a.Senses.empty()) found.push_back({u"match", std::move(a)});
     return !found.empty();
   };
@@ -275,8 +270,8 @@ int Define(DictStore& store, const std::string& word8, std::string pairArg, bool
     Suggester suggester;
     for (const Alternative& alt : suggester.Suggest(store, pair, BoxText(word, pair))) {
       const std::u16string part = alt.Word.substr(0, alt.Word.find(u" ("));
-      HeadArticle a = EntriesOf(store, pair, part, alt.Position);
-      if (!a.Senses.empty()) found.push_back({SuggestKindName(alt.Kind), Short(std::move(a))});
+      HeadArticle a = EntriesOf(store, pair, part, alt.Position, keep);
+      if (!a.Senses.empty()) found.push_back({SuggestKindName(alt.Kind), std::move(a)});
     }
   }
   if (json) {

@@ -38,8 +38,12 @@ class OutputSet {
   bool AddStream(const std::string& name, const std::function<void(std::ostream&)>& fill) {
     const fs::path temp = dir_ / ("." + name + ".part");
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    files_.emplace_back(temp, name);
-    if (out) fill(out);
+    if (!out) {
+      error_ = "cannot write " + temp.string();
+      return false;
+    }
+    files_.emplace_back(temp, name);  // ours from here on: removed unless committed
+    fill(out);
     out.close();
     if (!out) {
       error_ = "cannot write " + temp.string();
@@ -486,9 +490,10 @@ bool WriteDsl(const PairData& d, const DictInfo& info, OutputSet& files, ExportR
 // --- TSV ------------------------------------------------------------------
 
 bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+  // Header lines of the kind flash-card programs skip: the separator, then comments.
   std::string t = "#separator:tab\n#" + d.title + "\n";
-  for (const std::string& line : {U8(Clean(info.Author)), U8(Clean(info.Version)), DescriptionText(info, " ")})
-    if (!line.empty() && line != d.title) t += "#" + line + "\n";
+  const std::string description = DescriptionText(info, " ");
+  if (!description.empty()) t += "#" + description + "\n";
   for (const HeadArticle& a : d.art.Headwords) {
     const std::u16string problem = Problem(a.Word, Format::Tsv);
     if (!problem.empty()) {
@@ -504,7 +509,8 @@ bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportR
       if (!text.empty()) text += u" | ";
       if (!single) text += s.HeadWord + u": ";
       std::u16string joined;
-      for (const std::u16string& l : SenseLines(s, u"")) joined += (joined.empty() ? u"" : u" / ") + l;
+      for (const std::u16string& l : SenseLines(s, u""))
+        joined += (joined.empty() ? u"" : joined.back() == u';' ? u" " : u" / ") + l;
       text += joined;
     }
     t += U8(a.Word) + "\t" + U8(Clean(notes)) + "\t" + U8(Clean(text)) + "\n";
