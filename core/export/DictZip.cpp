@@ -32,13 +32,15 @@ std::string DictZip(std::string_view data) {
   std::string body;
   std::vector<size_t> sizes;
   std::vector<unsigned char> buffer(kDictZipChunk + kDictZipChunk / 10 + 1024);
-  for (size_t i = 0; i < chunks; ++i) {
+  for (size_t i = 0; i <= chunks; ++i) {
     const size_t from = i * kDictZipChunk;
     const size_t len = std::min(kDictZipChunk, data.size() - std::min(from, data.size()));
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data() + from));
     z.avail_in = static_cast<uInt>(len);
-    // A full flush ends each chunk on a byte boundary with no history behind it.
-    const int flush = i + 1 == chunks ? Z_FINISH : Z_FULL_FLUSH;
+    // A full flush ends each chunk on a byte boundary with no history behind
+    // it. The stream's final empty block comes after the last chunk and is
+    // listed in no chunk: readers inflate a chunk expecting more to follow.
+    const int flush = i == chunks ? Z_FINISH : Z_FULL_FLUSH;
     size_t produced = 0;
     for (;;) {
       z.next_out = buffer.data();
@@ -57,7 +59,7 @@ std::string DictZip(std::string_view data) {
       deflateEnd(&z);
       throw std::length_error("a dictzip chunk grew beyond 64 KB");
     }
-    sizes.push_back(produced);
+    if (i < chunks) sizes.push_back(produced);
   }
   deflateEnd(&z);
 
