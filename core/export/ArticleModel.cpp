@@ -17,15 +17,22 @@ struct Token {
 };
 
 // One word of the prepared translation as plain text: "*" dropped, the
-// Sakha word after a "." converted; a "." with nothing after it is Russian
+// Sakha word after a "." converted (through `letters` when given, which
+// remembers each word's letters); a "." with nothing after it is Russian
 // punctuation (an abbreviation), and stays.
-Token MakeToken(std::u16string w, bool notation) {
+Token MakeToken(std::u16string w, bool notation, std::unordered_map<std::u16string, std::u16string>* letters) {
   std::erase(w, u'*');
   if (w.find_first_of(u";,") != std::u16string::npos) return {Role::Mark, w};
   const size_t dot = w.find(u'.');
   if (dot == std::u16string::npos || dot + 1 == w.size()) return {Role::Russian, w};
   std::u16string sakha = w.substr(dot + 1);
-  if (!notation) NotationToSakhaLetters(sakha);
+  if (!notation && letters != nullptr) {
+    auto [it, fresh] = letters->try_emplace(sakha, sakha);
+    if (fresh) NotationToSakhaLetters(it->second);
+    sakha = it->second;
+  } else if (!notation) {
+    NotationToSakhaLetters(sakha);
+  }
   return {Role::Sakha, w.substr(0, dot) + sakha};
 }
 
@@ -44,7 +51,9 @@ std::u16string Join(const std::vector<Token>& tokens, size_t from, size_t to, bo
 
 class Parser {
  public:
-  Parser(std::u16string_view translation, bool notation) : notation_(notation) {
+  Parser(std::u16string_view translation, bool notation,
+         std::unordered_map<std::u16string, std::u16string>* letters = nullptr)
+      : notation_(notation), letters_(letters) {
     text_ = TrimSpaces(std::u16string(translation)) + u" ";
     ReplaceAll(text_, u",", u" , ");
     ReplaceAll(text_, u";", u" ; ");
@@ -86,7 +95,7 @@ class Parser {
         break;  // the word starts the next segment
       }
       Cut();
-      tokens.push_back(MakeToken(std::move(w), notation_));
+      tokens.push_back(MakeToken(std::move(w), notation_, letters_));
     }
     bool russian = false, sakha = false;
     for (const Token& t : tokens) {
@@ -132,6 +141,7 @@ class Parser {
   }
 
   bool notation_;
+  std::unordered_map<std::u16string, std::u16string>* letters_;
   std::u16string text_;
   std::u16string_view rest_;
   std::vector<Block> blocks_;
@@ -159,15 +169,17 @@ std::u16string EntryWordPart(const EntryView& entry) {
   return word;
 }
 
-PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation) {
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation,
+                             ParsedTexts* cache) {
+  ParsedTexts local;
+  ParsedTexts& parsed = cache != nullptr ? *cache : local;
+  parsed.notation = notation;
   PairArticles out;
   std::unordered_map<std::u16string, size_t> slot;
   // A sense is named by its texts: the translation's place in the store (each
   // text is kept once), headword and note.
   std::unordered_map<std::u16string, size_t> senseSlot;
   const bool sakhaSource = PairFrom(pair) == u"SAH";
-  // The texts of an article are kept once in the store: parse each once.
-  std::unordered_map<const char16_t*, std::shared_ptr<const std::vector<Block>>> parsed;
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
     const EntryView e = store.EntryAt(n);
@@ -192,8 +204,9 @@ PairArticles CollectArticles(const DictStore& store, const std::u16string& pair,
     for (int shift = 0; shift < 64; shift += 16) key += static_cast<char16_t>((where >> shift) & 0xFFFF);
     auto [s, newSense] = senseSlot.try_emplace(std::move(key), out.Senses.size());
     if (newSense) {
-      auto [p, first] = parsed.try_emplace(e.Translation.data());
-      if (first) p->second = std::make_shared<const std::vector<Block>>(ParseTranslation(e.Translation, notation));
+      auto [p, first] = parsed.blocks.try_emplace(e.Translation.data());
+      if (first)
+        p->second = std::make_shared<const std::vector<Block>>(Parser(e.Translation, notation, &parsed.letters).Run());
       out.Senses.push_back(Sense{std::u16string(e.HeadWord), std::u16string(e.Note), p->second, e.Translation});
     }
     a.Senses.push_back(out.Senses[s->second]);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,14 @@ struct HeadArticle {
   std::vector<size_t> SenseIds;  // CollectArticles only: the places of Senses in PairArticles::Senses
 };
 
+// Translations already taken apart, by the place of their text in one store
+// (each text is kept there once), for CollectArticles over several pairs.
+struct ParsedTexts {
+  bool notation = false;
+  std::unordered_map<const char16_t*, std::shared_ptr<const std::vector<Block>>> blocks;
+  std::unordered_map<std::u16string, std::u16string> letters;  // Sakha words with real letters
+};
+
 // One pair's dictionary: its headwords, and every article of the store once.
 struct PairArticles {
   std::vector<HeadArticle> Headwords;
@@ -59,7 +68,10 @@ struct PairArticles {
 // The articles of `pair` grouped by the word of their entries (the Word up to
 // " (" for entries derived from an article), in the store's order. For a
 // Sakha source the headword gets real letters unless `notation` is set.
-PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation);
+// `parsed` (may be null) keeps the translations taken apart for the next
+// pair of the same store; its `notation` must equal `notation`.
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation,
+                             ParsedTexts* parsed = nullptr);
 
 // Adds the entry's article to `article` unless it is there already.
 void AddSense(HeadArticle& article, const EntryView& entry, bool notation);

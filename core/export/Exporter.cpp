@@ -392,30 +392,28 @@ bool WriteXdxf(const PairData& d, const DictInfo& info, OutputSet& files, Export
     if (cards[si].empty()) continue;
     x += "<ar>";
     for (size_t i : cards[si]) x += "<k>" + Esc(d.art.Headwords[i].Word) + "</k>";
-    {
-      const Sense& s = d.art.Senses[si];
-      x += "<def>";
-      if (!d.own) x += "<co>" + Esc(s.HeadWord) + "</co> ";
-      if (!s.Note.empty()) x += "<gr>" + Esc(s.Note) + "</gr> ";
-      x += "<deftext>";
-      bool inLine = false;
-      for (const Block& b : *s.Blocks) {
-        if (b.NewLine && inLine) x += "<br/>";
-        if (b.Kind == BlockKind::Example) {
-          const bool rusFirst = from == "rus";
-          x += "<ex type=\"exm\"><ex_orig>" + Esc(rusFirst ? b.Russian : b.Sakha) + "</ex_orig>";
-          const std::u16string& tran = rusFirst ? b.Sakha : b.Russian;
-          if (!tran.empty()) x += "<ex_tran>" + Esc(tran) + "</ex_tran>";
-          x += "</ex>";
-          inLine = false;
-          continue;
-        }
-        if (inLine) x += ' ';
-        x += b.Kind == BlockKind::Remark ? "<co>" + Esc(b.Text) + "</co>" : "<dtrn>" + Esc(b.Text) + "</dtrn>";
-        inLine = true;
+    const Sense& s = d.art.Senses[si];
+    x += "<def>";
+    if (!d.own) x += "<co>" + Esc(s.HeadWord) + "</co> ";
+    if (!s.Note.empty()) x += "<gr>" + Esc(s.Note) + "</gr> ";
+    x += "<deftext>";
+    bool inLine = false;
+    for (const Block& b : *s.Blocks) {
+      if (b.NewLine && inLine) x += "<br/>";
+      if (b.Kind == BlockKind::Example) {
+        const bool rusFirst = from == "rus";
+        x += "<ex type=\"exm\"><ex_orig>" + Esc(rusFirst ? b.Russian : b.Sakha) + "</ex_orig>";
+        const std::u16string& tran = rusFirst ? b.Sakha : b.Russian;
+        if (!tran.empty()) x += "<ex_tran>" + Esc(tran) + "</ex_tran>";
+        x += "</ex>";
+        inLine = false;
+        continue;
       }
-      x += "</deftext></def>";
+      if (inLine) x += ' ';
+      x += b.Kind == BlockKind::Remark ? "<co>" + Esc(b.Text) + "</co>" : "<dtrn>" + Esc(b.Text) + "</dtrn>";
+      inLine = true;
     }
+    x += "</deftext></def>";
     x += "</ar>\n";
   }
   x += "</lexicon>\n</xdxf>\n";
@@ -449,38 +447,38 @@ std::string Utf16Le(std::u16string_view text, bool bom) {
 
 bool WriteDsl(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
   const std::u16string title = FromUtf8(d.title);
-  std::u16string t = u"#NAME\t\"" + Clean(title) + u"\"\r\n";
+  std::u16string name = Clean(title);
+  std::replace(name.begin(), name.end(), u'"', u'\'');  // the name stands in quotes
+  std::u16string t = u"#NAME\t\"" + name + u"\"\r\n";
   // Readers' language lists rarely have Sakha; Russian serves for both sides.
   t += u"#INDEX_LANGUAGE\t\"Russian\"\r\n#CONTENTS_LANGUAGE\t\"Russian\"\r\n\r\n";
   const std::vector<std::vector<size_t>> cards = Cards(d, Format::Dsl, result);
   for (size_t si = 0; si < cards.size(); ++si) {
     if (cards[si].empty()) continue;
     for (size_t i : cards[si]) t += DslEscape(d.art.Headwords[i].Word, true) + u"\r\n";
-    {
-      const Sense& s = d.art.Senses[si];
-      std::u16string line = u"\t[m1]";
-      if (!d.own) line += u"[b]" + DslEscape(s.HeadWord, false) + u"[/b] ";
-      if (!s.Note.empty()) line += u"[p]" + DslEscape(s.Note, false) + u"[/p] ";
-      bool inLine = false;
-      auto flush = [&] {
-        if (inLine || line.size() > 5) t += line + u"[/m]\r\n";
-        line = u"\t[m1]";
-        inLine = false;
-      };
-      for (const Block& b : *s.Blocks) {
-        if (b.NewLine) flush();
-        if (b.Kind == BlockKind::Example) {
-          flush();
-          t += u"\t[m2][ex]" + DslEscape(ExampleLine(b), false) + u"[/ex][/m]\r\n";
-          continue;
-        }
-        if (inLine) line += u' ';
-        line += b.Kind == BlockKind::Remark ? u"[com]" + DslEscape(b.Text, false) + u"[/com]"
-                                            : u"[trn]" + DslEscape(b.Text, false) + u"[/trn]";
-        inLine = true;
+    const Sense& s = d.art.Senses[si];
+    std::u16string line = u"\t[m1]";
+    if (!d.own) line += u"[b]" + DslEscape(s.HeadWord, false) + u"[/b] ";
+    if (!s.Note.empty()) line += u"[p]" + DslEscape(s.Note, false) + u"[/p] ";
+    bool inLine = false;
+    auto flush = [&] {
+      if (inLine || line.size() > 5) t += line + u"[/m]\r\n";
+      line = u"\t[m1]";
+      inLine = false;
+    };
+    for (const Block& b : *s.Blocks) {
+      if (b.NewLine) flush();
+      if (b.Kind == BlockKind::Example) {
+        flush();
+        t += u"\t[m2][ex]" + DslEscape(ExampleLine(b), false) + u"[/ex][/m]\r\n";
+        continue;
       }
-      flush();
+      if (inLine) line += u' ';
+      line += b.Kind == BlockKind::Remark ? u"[com]" + DslEscape(b.Text, false) + u"[/com]"
+                                          : u"[trn]" + DslEscape(b.Text, false) + u"[/trn]";
+      inLine = true;
     }
+    flush();
     t += u"\r\n";
   }
   std::u16string ann = Clean(title) + u"\r\n" + FromUtf8(DescriptionText(info, "\r\n")) + u"\r\n";
@@ -577,6 +575,7 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
   if (ec) return fail(ExportStatus::WriteFailed, "cannot create " + outDir.string() + ": " + ec.message());
 
   OutputSet files(outDir);
+  ParsedTexts parsed;  // an article's text serves every pair it appears in
   for (const std::u16string& p : pairs) {
     PairData d;
     d.pair = p;
@@ -584,7 +583,7 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
     const std::u16string name = info.Name.empty() ? u"Русско-якутский словарь" : info.Name;
     d.title = U8(Clean(name)) + " (" + U8(LangName(LangNumber(PairFrom(p)))) + " → " +
               U8(LangName(LangNumber(PairTo(p)))) + ")";
-    d.art = CollectArticles(store, p, options.notation);
+    d.art = CollectArticles(store, p, options.notation, &parsed);
     d.own = p == u"RUS-SAH";
     bool ok = false;
     switch (options.format) {
