@@ -212,6 +212,7 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
   std::stable_sort(keys.begin(), keys.end(),
                    [](const Keyed& a, const Keyed& b) { return StarDictCompare(a.word, b.word) < 0; });
   std::unordered_map<std::string, std::pair<uint32_t, uint32_t>> placed;
+  std::vector<std::string> senseHtml(d.art.Senses.size());  // each sense rendered once
   std::vector<uint32_t> entryOf(d.art.Headwords.size(), UINT32_MAX);
   std::string dict, idx;
   for (size_t n = 0; n < keys.size(); ++n) {
@@ -223,7 +224,9 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
       where->second.first = static_cast<uint32_t>(dict.size());
       for (size_t i = 0; i < a.SenseIds.size(); ++i) {
         if (i > 0) dict += "<br>";
-        dict += SenseHtml(d.art.Senses[a.SenseIds[i]], d.own);
+        std::string& html = senseHtml[a.SenseIds[i]];
+        if (html.empty()) html = SenseHtml(d.art.Senses[a.SenseIds[i]], d.own);
+        dict += html;
       }
       where->second.second = static_cast<uint32_t>(dict.size() - where->second.first);
     }
@@ -492,6 +495,16 @@ bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportR
   std::string t = "#separator:tab\n#" + d.title + "\n";
   const std::string description = DescriptionText(info, " ");
   if (!description.empty()) t += "#" + description + "\n";
+  // A sense's text on one line, made once for all the headwords it stands under.
+  std::vector<std::string> senseTexts(d.art.Senses.size());
+  auto SenseText = [&](size_t id, const Sense& s) -> const std::string& {
+    std::string& text = senseTexts[id];
+    if (!text.empty()) return text;
+    std::u16string joined;
+    for (const std::u16string& l : SenseLines(s, u""))
+      joined += (joined.empty() ? u"" : joined.back() == u';' ? u" " : u" / ") + l;
+    return text = U8(Clean(joined));
+  };
   for (const HeadArticle& a : d.art.Headwords) {
     const std::u16string problem = Problem(a.Word, Format::Tsv);
     if (!problem.empty()) {
@@ -500,18 +513,18 @@ bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportR
     }
     ++result.headwords;
     const bool single = SingleSense(a);
-    std::u16string notes, text;
-    for (const Sense& s : a.Senses) {
-      if (!notes.empty() && !s.Note.empty() && notes != s.Note) notes += u"; ";
-      if (notes != s.Note) notes += s.Note;
-      if (!text.empty()) text += u" | ";
-      if (!single) text += s.HeadWord + u": ";
-      std::u16string joined;
-      for (const std::u16string& l : SenseLines(s, u""))
-        joined += (joined.empty() ? u"" : joined.back() == u';' ? u" " : u" / ") + l;
-      text += joined;
+    std::vector<std::u16string_view> notes;
+    std::string text;
+    for (size_t i = 0; i < a.Senses.size(); ++i) {
+      const Sense& s = a.Senses[i];
+      if (!s.Note.empty() && std::find(notes.begin(), notes.end(), s.Note) == notes.end()) notes.push_back(s.Note);
+      if (!text.empty()) text += " | ";
+      if (!single) text += U8(Clean(s.HeadWord)) + ": ";
+      text += SenseText(a.SenseIds[i], s);
     }
-    t += U8(a.Word) + "\t" + U8(Clean(notes)) + "\t" + U8(Clean(text)) + "\n";
+    t += U8(a.Word) + "\t";
+    for (size_t i = 0; i < notes.size(); ++i) t += (i > 0 ? "; " : "") + U8(Clean(std::u16string(notes[i])));
+    t += "\t" + text + "\n";
   }
   return files.Add(d.base + ".tsv", t);
 }
