@@ -1,8 +1,8 @@
 // export and define: the dictionary for other programs, and for a person at a terminal.
 #include <algorithm>
 #include <deque>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <unordered_set>
 
@@ -40,7 +40,8 @@ std::vector<std::u16string> NounForms(const std::u16string& word) {
 
 // The forms for the synonym file: the noun forms of the Sakha words that
 // stand in a noun's article ("сущ."), nothing for other words, whose forms
-// the noun rules do not describe.
+// the noun rules do not describe. The one place that chooses the forms: a
+// fuller word-form model takes its place here.
 FormsFn SakhaNounForms(const DictStore& store) {
   auto nouns = std::make_shared<std::unordered_set<std::u16string>>();
   const int32_t count = store.GetEntryCount();
