@@ -8,6 +8,7 @@
 #include <functional>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/dict/LangTable.h"
 #include "core/export/ArticleModel.h"
@@ -237,9 +238,13 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
     entryOf[keys[n].headword] = static_cast<uint32_t>(n);
   }
 
-  // Synonyms: every generated form of a Sakha headword, pointing to its index entry.
+  // Synonyms: every generated form of a Sakha headword, pointing to its index
+  // entry. A form that is a headword itself is left to its own entry: readers
+  // would show the synonym's target in its place.
   size_t synCount = 0;
   if (options.forms && PairFrom(d.pair) == u"SAH") {
+    std::unordered_set<std::string_view> headwords;
+    for (const Keyed& k : keys) headwords.insert(k.word);
     std::string text;                                // the forms, one after another
     std::vector<std::pair<uint32_t, uint32_t>> syn;  // offset in text, index entry
     std::vector<uint32_t> lengths;
@@ -252,8 +257,9 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
       std::sort(forms.begin(), forms.end());
       forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
       for (const std::u16string& f : forms) {
-        if (f.empty() || f == a.Word || !Problem(f, Format::StarDict).empty()) continue;
+        if (f.empty() || !Problem(f, Format::StarDict).empty()) continue;
         const std::string bytes = U8(f);
+        if (headwords.contains(bytes)) continue;
         syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
         lengths.push_back(static_cast<uint32_t>(bytes.size()));
         text += bytes;

@@ -20,7 +20,8 @@ enum class Format { StarDict, Dictd, Xdxf, Dsl, Tsv };
 std::optional<Format> FormatNamed(std::string_view name);
 
 // The inflected forms of a Sakha headword, given in the store's notation and
-// returned in the canonical notation; the headword itself may be among them. Used for StarDict's
+// returned in the canonical notation; the headword itself may be among them.
+// Forms that are headwords of the pair are not written as synonyms. Used for StarDict's
 // synonym file, so that a form finds its headword's article.
 using FormsFn = std::function<std::vector<std::u16string>(const std::u16string& word)>;
 

@@ -44,7 +44,12 @@ for pair in RUS-SAH RSE-SAH SAH-RUS; do
   grep -vxF -f "$work/skipped.txt" "$words.all" > "$words" || true
   book=$(sed -n 's/^bookname=//p' "$work/stardict/$base.ifo")
   sdcv -e -x -2 "$work/stardict" -u "$book" < "$words" > "$work/sdcv-$base.txt" 2>&1
-  found=$(grep -c '^Found [0-9]* items, similar to' "$work/sdcv-$base.txt" || true)
+  # A headword must be found as itself: the entry's word, the second "-->"
+  # line after "Found", is the word asked for (not a form that leads elsewhere).
+  found=$(awk '/^Found [0-9]* items, similar to / { q = $0; sub(/^Found [0-9]* items, similar to /, "", q);
+                 sub(/\.$/, "", q); n = 0; next }
+               /^-->/ && ++n == 2 && substr($0, 4) == q { ok++ }
+               END { print ok + 0 }' "$work/sdcv-$base.txt")
   total=$(wc -l < "$words")
   echo "sdcv $pair: $found of $total headwords found"
   [ "$found" -eq "$total" ] || { grep -m5 '^Nothing similar' "$work/sdcv-$base.txt" >&2; fail "sdcv $pair"; }
