@@ -18,8 +18,12 @@ sahdict_deps() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev)
-SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru desktop-file-utils appstream)
+SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev
+  zlib1g-dev)
+# The test dependencies include the programs that read the exports (sdcv,
+# dictd and dict, dictzip, xmllint) and ss to find a free port for dictd.
+SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru desktop-file-utils appstream
+  sdcv dictd dict dictzip libxml2-utils iproute2)
 SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru)
 # dpkg-shlibdeps (dpkg-dev) and file find the libraries the package depends on.
 SAHDICT_PACKAGE_DEPS=(dpkg-dev file gzip lintian desktop-file-utils appstream)

@@ -31,6 +31,14 @@ set(expected
 foreach(size IN LISTS icon_sizes)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
+# The shipped dictionary exported in every format, one dictionary per pair.
+set(exports share/doc/sahdict/exports)
+foreach(pair rus-sah rse-sah sah-rus)
+  list(APPEND expected ${exports}/stardict/${pair}.ifo ${exports}/stardict/${pair}.idx
+       ${exports}/stardict/${pair}.dict.dz ${exports}/dictd/${pair}.index ${exports}/dictd/${pair}.dict.dz
+       ${exports}/xdxf/${pair}.xdxf ${exports}/dsl/${pair}.dsl ${exports}/dsl/${pair}.ann ${exports}/tsv/${pair}.tsv)
+endforeach()
+list(APPEND expected ${exports}/stardict/sah-rus.syn)
 list(SORT expected)
 file(GLOB_RECURSE installed RELATIVE "${prefix}" LIST_DIRECTORIES false "${prefix}/*")
 list(SORT installed)

@@ -78,8 +78,28 @@ if(CMAKE_SCRIPT_MODE_FILE)
         sh -c "ulimit -f 4 && exec \"$0\" compile ${src} out.dict" ${TOOL})
     find_program(PRLIMIT prlimit)
     if(PRLIMIT AND NOT SANITIZE)
-      run(2 "" "^sahdict-tool: cannot write out.dict: out of memory while writing out.dict\n$"
-          ${PRLIMIT} --as=7000000 ${TOOL} compile ${small} out.dict)
+      # The limit at which writing runs out depends on the size of the program
+      # and its libraries: from too little to start up (the loader or the C++
+      # runtime gives up before the tool runs, writing nothing) up to enough,
+      # every limit ends in a message or a finished compile, and one in the
+      # write's message.
+      set(write_oom FALSE)
+      foreach(megabytes RANGE 5 40)
+        math(EXPR bytes "${megabytes} * 1000000")
+        execute_process(COMMAND ${PRLIMIT} --as=${bytes} ${TOOL} compile ${small} out.dict WORKING_DIRECTORY ${WORK}
+                        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc TIMEOUT 60)
+        if(rc EQUAL 0)
+          break()
+        elseif(err MATCHES "^sahdict-tool: cannot write out.dict: out of memory while writing out.dict\n$")
+          set(write_oom TRUE)
+        elseif(NOT (rc EQUAL 2 AND err MATCHES "out of memory while reading") AND NOT (out STREQUAL "" AND err MATCHES "terminate called|error while loading shared libraries"))
+          message(FATAL_ERROR "compile under --as=${bytes}: exit ${rc}\nstdout:\n${out}\nstderr:\n${err}")
+        endif()
+      endforeach()
+      if(NOT write_oom)
+        message(FATAL_ERROR "no memory limit ended in the write's out-of-memory message")
+      endif()
+      file(REMOVE ${WORK}/out.dict)  # the finished compile's
       # Too little memory for the Russian spelling dictionary: no Russian forms, no failure.
       run(1 "^--\n$" "^$" ${PRLIMIT} --as=14000000 ${TOOL} suggest ${small} RUS-SAH домами)
     endif()

@@ -1,0 +1,315 @@
+#include "core/export/ArticleModel.h"
+
+#include <cstdint>
+#include <unordered_map>
+
+#include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict::exporting {
+namespace {
+
+enum class Role { Russian, Sakha, Mark };
+
+struct Token {
+  Role role;
+  std::u16string text;
+};
+
+// One word of the prepared translation as plain text: "*" dropped, the
+// Sakha word after a "." converted (through `letters` when given, which
+// remembers each word's letters); a "." with nothing after it is Russian
+// punctuation (an abbreviation), and stays.
+Token MakeToken(std::u16string w, bool notation, std::unordered_map<std::u16string, std::u16string>* letters) {
+  std::erase(w, u'*');
+  if (w.find_first_of(u";,") != std::u16string::npos) return {Role::Mark, w};
+  const size_t dot = w.find(u'.');
+  if (dot == std::u16string::npos || dot + 1 == w.size()) return {Role::Russian, w};
+  std::u16string sakha = w.substr(dot + 1);
+  if (!notation && letters != nullptr) {
+    auto [it, fresh] = letters->try_emplace(sakha, sakha);
+    if (fresh) NotationToSakhaLetters(it->second);
+    sakha = it->second;
+  } else if (!notation) {
+    NotationToSakhaLetters(sakha);
+  }
+  return {Role::Sakha, w.substr(0, dot) + sakha};
+}
+
+// Words joined by spaces, with "," and ";" kept against the word before them.
+std::u16string Join(const std::vector<Token>& tokens, size_t from, size_t to, bool onlyWords, Role role) {
+  std::u16string out;
+  for (size_t i = from; i < to; ++i) {
+    const Token& t = tokens[i];
+    if (onlyWords && t.role != role) continue;
+    if (t.text.empty()) continue;
+    if (!out.empty() && t.role != Role::Mark) out += u' ';
+    out += t.text;
+  }
+  return out;
+}
+
+class Parser {
+ public:
+  Parser(std::u16string_view translation, bool notation,
+         std::unordered_map<std::u16string, std::u16string>* letters = nullptr)
+      : notation_(notation), letters_(letters) {
+    text_ = TrimSpaces(std::u16string(translation)) + u" ";
+    ReplaceAll(text_, u",", u" , ");
+    ReplaceAll(text_, u";", u" ; ");
+    rest_ = text_;
+  }
+
+  std::vector<Block> Run() {
+    while (!rest_.empty()) Segment();
+    return std::move(blocks_);
+  }
+
+ private:
+  bool SkipSpaces() {
+    while (!rest_.empty() && rest_.front() == u' ') rest_.remove_prefix(1);
+    return !rest_.empty();
+  }
+  std::u16string_view Peek() const { return rest_.substr(0, rest_.find(u' ')); }
+  void Cut() {
+    const size_t space = rest_.find(u' ');
+    rest_.remove_prefix(space == std::u16string_view::npos ? rest_.size() : space + 1);
+  }
+
+  // One remark (from "(" to the word holding ")") or one open stretch of text
+  // up to the next word that begins with "(".
+  void Segment() {
+    const bool remark = rest_.front() == u'(';
+    if (remark) rest_.remove_prefix(1);
+    std::vector<Token> tokens;
+    bool closed = false;
+    while (!closed && SkipSpaces()) {
+      std::u16string w(Peek());
+      if (remark) {
+        const size_t paren = w.find(u')');
+        if (paren != std::u16string::npos) {
+          w.resize(paren);
+          closed = true;
+        }
+      } else if (w.front() == u'(') {
+        break;  // the word starts the next segment
+      }
+      Cut();
+      tokens.push_back(MakeToken(std::move(w), notation_, letters_));
+    }
+    bool russian = false, sakha = false;
+    for (const Token& t : tokens) {
+      if (t.text.empty()) continue;
+      russian |= t.role == Role::Russian;
+      sakha |= t.role == Role::Sakha;
+    }
+    if (!russian && !sakha) {
+      if (!tokens.empty()) Append(BlockKind::Translation, Join(tokens, 0, tokens.size(), false, Role::Mark));
+      return;
+    }
+    if (remark && !(russian && sakha)) {
+      Append(russian ? BlockKind::Remark : BlockKind::Translation,
+             u"(" + Join(tokens, 0, tokens.size(), false, Role::Mark) + u")");
+      return;
+    }
+    // Open text and examples break their lines after each ";".
+    size_t from = 0;
+    for (size_t i = 0; i <= tokens.size(); ++i) {
+      const bool end = i == tokens.size();
+      if (!end && tokens[i].text != u";") continue;
+      const size_t to = end ? i : i + 1;
+      if (russian && sakha) {
+        Block b{BlockKind::Example, Join(tokens, from, i, false, Role::Mark), Join(tokens, from, i, true, Role::Russian),
+                Join(tokens, from, i, true, Role::Sakha), false};
+        if (!b.Text.empty()) Push(std::move(b));
+      } else {
+        Append(BlockKind::Translation, Join(tokens, from, to, false, Role::Mark));
+      }
+      if (!end) newLine_ = true;
+      from = i + 1;
+    }
+  }
+
+  void Append(BlockKind kind, std::u16string text) {
+    if (text.empty()) return;
+    Push(Block{kind, std::move(text), {}, {}, false});
+  }
+  void Push(Block block) {
+    block.NewLine = newLine_ && !blocks_.empty();
+    newLine_ = false;
+    blocks_.push_back(std::move(block));
+  }
+
+  bool notation_;
+  std::unordered_map<std::u16string, std::u16string>* letters_;
+  std::u16string text_;
+  std::u16string_view rest_;
+  std::vector<Block> blocks_;
+  bool newLine_ = false;
+};
+
+// True when the entry's article is one of the senses already.
+bool Known(const HeadArticle& a, const EntryView& e) {
+  for (const Sense& s : a.Senses)
+    if (s.HeadWord == e.HeadWord && s.Note == e.Note && s.Source == e.Translation) return true;
+  return false;
+}
+
+}  // namespace
+
+std::vector<Block> ParseTranslation(std::u16string_view translation, bool notation) {
+  return Parser(translation, notation).Run();
+}
+
+std::u16string EntryWordPart(const EntryView& entry) {
+  if (entry.Word.CitesHead) return std::u16string(entry.Word.Own);
+  std::u16string word(entry.Word.Own);
+  const size_t paren = word.find(u" (");
+  if (paren != std::u16string::npos) word.resize(paren);
+  return word;
+}
+
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation,
+                             ParsedTexts* cache) {
+  ParsedTexts local;
+  ParsedTexts& parsed = cache != nullptr ? *cache : local;
+  parsed.notation = notation;
+  PairArticles out;
+  std::unordered_map<std::u16string, size_t> slot;
+  // A sense is named by its texts: the translation's place in the store (each
+  // text is kept once), headword and note.
+  std::unordered_map<std::u16string, size_t> senseSlot;
+  const bool sakhaSource = PairFrom(pair) == u"SAH";
+  const int32_t count = store.GetEntryCount();
+  for (int32_t n = 1; n <= count; ++n) {
+    const EntryView e = store.EntryAt(n);
+    if (e.LangPair != pair) continue;
+    std::u16string word = EntryWordPart(e);
+    if (word.empty()) continue;
+    auto [it, fresh] = slot.try_emplace(word, out.Headwords.size());
+    if (fresh) {
+      HeadArticle a;
+      a.SourceWord = word;
+      if (sakhaSource && !notation) NotationToSakhaLetters(word);
+      a.Word = std::move(word);
+      out.Headwords.push_back(std::move(a));
+    }
+    HeadArticle& a = out.Headwords[it->second];
+    if (Known(a, e)) continue;
+    std::u16string key(e.HeadWord);
+    key += u'\t';
+    key += e.Note;
+    key += u'\t';
+    const auto where = reinterpret_cast<uintptr_t>(e.Translation.data());
+    for (int shift = 0; shift < 64; shift += 16) key += static_cast<char16_t>((where >> shift) & 0xFFFF);
+    auto [s, newSense] = senseSlot.try_emplace(std::move(key), out.Senses.size());
+    if (newSense) {
+      auto [p, first] = parsed.blocks.try_emplace(e.Translation.data());
+      if (first)
+        p->second = std::make_shared<const std::vector<Block>>(Parser(e.Translation, notation, &parsed.letters).Run());
+      out.Senses.push_back(Sense{std::u16string(e.HeadWord), std::u16string(e.Note), p->second, e.Translation});
+    }
+    a.Senses.push_back(out.Senses[s->second]);
+    a.SenseIds.push_back(s->second);
+  }
+  return out;
+}
+
+void AddSense(HeadArticle& article, const EntryView& entry, bool notation) {
+  if (Known(article, entry)) return;
+  article.Senses.push_back(Sense{std::u16string(entry.HeadWord), std::u16string(entry.Note),
+                                 std::make_shared<const std::vector<Block>>(ParseTranslation(entry.Translation, notation)),
+                                 entry.Translation});
+}
+
+std::u16string ExampleLine(const Block& example) {
+  if (example.Russian.empty() || example.Sakha.empty()) return example.Text;
+  return example.Russian + u" — " + example.Sakha;
+}
+
+std::u16string SenseHeading(const Sense& sense) {
+  return sense.Note.empty() ? sense.HeadWord : sense.HeadWord + u" (" + sense.Note + u")";
+}
+
+std::vector<std::u16string> SenseLines(const Sense& sense, std::u16string_view exampleIndent) {
+  std::vector<std::u16string> lines;
+  std::u16string line;
+  auto flush = [&] {
+    if (!line.empty()) lines.push_back(std::move(line));
+    line.clear();
+  };
+  for (const Block& b : *sense.Blocks) {
+    if (b.NewLine) flush();
+    if (b.Kind == BlockKind::Example) {
+      flush();
+      lines.push_back(std::u16string(exampleIndent) + ExampleLine(b));
+      continue;
+    }
+    if (!line.empty()) line += u' ';
+    line += b.Text;
+  }
+  flush();
+  return lines;
+}
+
+bool SingleSense(const HeadArticle& article) {
+  return article.Senses.size() == 1 && article.Senses[0].HeadWord == article.Word;
+}
+
+std::vector<std::u16string> ArticleLines(const HeadArticle& article, bool withWord) {
+  std::vector<std::u16string> out;
+  const bool single = SingleSense(article);
+  const std::u16string indent = single || !withWord ? u"" : u"  ";
+  if (!single && withWord) out.push_back(article.Word + u":");
+  for (const Sense& s : article.Senses) {
+    std::vector<std::u16string> lines = SenseLines(s, u"    ");
+    std::u16string first = indent + SenseHeading(s) + u":";
+    size_t i = 0;
+    if (!lines.empty() && !StartsWith(lines[0], u" ")) first += u" " + lines[i++];
+    out.push_back(std::move(first));
+    for (; i < lines.size(); ++i) out.push_back(indent + (StartsWith(lines[i], u" ") ? lines[i] : u"  " + lines[i]));
+  }
+  return out;
+}
+
+std::u16string& CanonicalToLetters(std::u16string& text) {
+  size_t to = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c == u'н' && i + 1 < text.size() && text[i + 1] == u'\'') {
+      c = u'ҥ';
+      ++i;
+    } else if (c == u'5') {
+      c = u'ҕ';
+    } else if (c == u'O') {
+      c = u'ө';
+    } else if (c == u'Y') {
+      c = u'ү';
+    } else if (c == u'h') {
+      c = u'һ';
+    }
+    text[to++] = c;
+  }
+  text.resize(to);
+  return text;
+}
+
+std::vector<std::u16string> WrapLines(const std::vector<std::u16string>& lines, size_t width) {
+  std::vector<std::u16string> out;
+  for (std::u16string line : lines) {
+    const size_t indent = line.find_first_not_of(u' ');
+    const std::u16string more(indent == std::u16string::npos ? 2 : indent + 2, u' ');
+    while (line.size() > width) {
+      size_t cut = line.rfind(u' ', width);
+      if (cut == std::u16string::npos || cut <= more.size()) cut = line.find(u' ', width);
+      if (cut == std::u16string::npos) break;
+      out.push_back(line.substr(0, cut));
+      line = more + TrimSpaces(line.substr(cut));
+      if (line.size() <= more.size()) break;
+    }
+    out.push_back(std::move(line));
+  }
+  return out;
+}
+
+}  // namespace sahdict::exporting

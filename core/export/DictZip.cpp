@@ -1,0 +1,91 @@
+#include "core/export/DictZip.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace sahdict::exporting {
+namespace {
+
+void PutLe16(std::string& out, size_t v) {
+  out += static_cast<char>(v & 0xFF);
+  out += static_cast<char>((v >> 8) & 0xFF);
+}
+void PutLe32(std::string& out, uint32_t v) {
+  PutLe16(out, v & 0xFFFF);
+  PutLe16(out, v >> 16);
+}
+
+}  // namespace
+
+std::string DictZip(std::string_view data) {
+  const size_t chunks = data.empty() ? 1 : (data.size() + kDictZipChunk - 1) / kDictZipChunk;
+  // The extra field holds 10 bytes and two per chunk in 16 bits of length.
+  if (10 + 2 * chunks > 0xFFFF) throw std::length_error("too much data for one dictzip file");
+
+  z_stream z{};
+  if (deflateInit2(&z, 3, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+    throw std::runtime_error("deflateInit2 failed");
+  std::string body;
+  std::vector<size_t> sizes;
+  std::vector<unsigned char> buffer(kDictZipChunk + kDictZipChunk / 10 + 1024);
+  for (size_t i = 0; i <= chunks; ++i) {
+    const size_t from = i * kDictZipChunk;
+    const size_t len = std::min(kDictZipChunk, data.size() - std::min(from, data.size()));
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data() + from));
+    z.avail_in = static_cast<uInt>(len);
+    // A full flush ends each chunk on a byte boundary with no history behind
+    // it. The stream's final empty block comes after the last chunk and is
+    // listed in no chunk: readers inflate a chunk expecting more to follow.
+    const int flush = i == chunks ? Z_FINISH : Z_FULL_FLUSH;
+    size_t produced = 0;
+    for (;;) {
+      z.next_out = buffer.data();
+      z.avail_out = static_cast<uInt>(buffer.size());
+      const int rc = deflate(&z, flush);
+      if (rc == Z_STREAM_ERROR) {
+        deflateEnd(&z);
+        throw std::runtime_error("deflate failed");
+      }
+      const size_t got = buffer.size() - z.avail_out;
+      body.append(reinterpret_cast<const char*>(buffer.data()), got);
+      produced += got;
+      if (flush == Z_FINISH ? rc == Z_STREAM_END : z.avail_out != 0 && z.avail_in == 0) break;
+    }
+    if (produced > 0xFFFF) {
+      deflateEnd(&z);
+      throw std::length_error("a dictzip chunk grew beyond 64 KB");
+    }
+    if (i < chunks) sizes.push_back(produced);
+  }
+  deflateEnd(&z);
+
+  std::string out;
+  out.reserve(body.size() + 2 * chunks + 40);
+  out += "\x1F\x8B\x08";  // gzip, deflate
+  out += '\x04';           // FEXTRA
+  PutLe32(out, 0);         // no time, so the same data gives the same bytes
+  out += '\x02';           // best compression
+  out += '\x03';           // Unix
+  PutLe16(out, 10 + 2 * chunks);  // XLEN
+  out += "RA";
+  PutLe16(out, 6 + 2 * chunks);  // subfield length
+  PutLe16(out, 1);               // version
+  PutLe16(out, kDictZipChunk);
+  PutLe16(out, chunks);
+  for (size_t s : sizes) PutLe16(out, s);
+  out += body;
+  uLong crc = crc32(0L, Z_NULL, 0);
+  for (size_t from = 0; from < data.size(); from += 1u << 30) {
+    const size_t len = std::min<size_t>(1u << 30, data.size() - from);
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(data.data() + from), static_cast<uInt>(len));
+  }
+  PutLe32(out, static_cast<uint32_t>(crc));
+  PutLe32(out, static_cast<uint32_t>(data.size() & 0xFFFFFFFFu));
+  return out;
+}
+
+}  // namespace sahdict::exporting

@@ -1,0 +1,621 @@
+#include "core/export/Exporter.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <system_error>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/dict/LangTable.h"
+#include "core/export/ArticleModel.h"
+#include "core/export/DictZip.h"
+#include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict::exporting {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Files written to temporaries in the target folder, renamed together at the end.
+class OutputSet {
+ public:
+  explicit OutputSet(fs::path dir) : dir_(std::move(dir)) {}
+  ~OutputSet() {
+    std::error_code ec;
+    for (const auto& [temp, name] : files_) fs::remove(temp, ec);
+  }
+
+  // Writes one file's bytes; false (with error()) when it could not.
+  bool Add(const std::string& name, std::string_view bytes) {
+    return AddStream(name, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+  }
+
+  // Writes one file through `fill`; false (with error()) when it could not.
+  bool AddStream(const std::string& name, const std::function<void(std::ostream&)>& fill) {
+    const fs::path temp = dir_ / ("." + name + ".part");
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      error_ = "cannot write " + temp.string();
+      return false;
+    }
+    files_.emplace_back(temp, name);  // ours from here on: removed unless committed
+    fill(out);
+    out.close();
+    if (!out) {
+      error_ = "cannot write " + temp.string();
+      return false;
+    }
+    return true;
+  }
+
+  // Gives every temporary its name; the list of final paths.
+  bool Commit(std::vector<fs::path>& written) {
+    for (const auto& [temp, name] : files_) {
+      std::error_code ec;
+      fs::rename(temp, dir_ / name, ec);
+      if (ec) {
+        error_ = "cannot rename " + temp.string() + ": " + ec.message();
+        return false;
+      }
+      written.push_back(dir_ / name);
+    }
+    files_.clear();
+    return true;
+  }
+
+  const std::string& error() const { return error_; }
+
+ private:
+  fs::path dir_;
+  std::vector<std::pair<fs::path, std::string>> files_;
+  std::string error_;
+};
+
+std::string U8(std::u16string_view text) { return ToUtf8(std::u16string(text)); }
+
+// Control characters (a tab in an article) become spaces: no format keeps them.
+std::u16string Clean(std::u16string text) {
+  for (char16_t& c : text)
+    if (c < 0x20 || c == 0x7F) c = u' ';
+  return text;
+}
+
+std::u16string Problem(const std::u16string& word, Format format) {
+  for (char16_t c : word) {
+    if (c == u'\t') return u"tab";
+    if (c == u'\n' || c == u'\r') return u"line break";
+    if (c < 0x20 || c == 0x7F) return u"control character";
+  }
+  if (format == Format::StarDict && U8(word).size() >= 256) return u"256 bytes or more";
+  return {};
+}
+
+std::string XmlEscape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+std::string Esc(std::u16string_view text) { return XmlEscape(U8(Clean(std::u16string(text)))); }
+
+// One pair's dictionary ready for a writer.
+struct PairData {
+  std::u16string pair;
+  std::string base;   // file names: "rus-sah"
+  std::string title;  // the dictionary's name with the pair's languages
+  bool own = false;   // every sense stands under its own headword (RUS-SAH)
+  PairArticles art;
+};
+
+// One index entry: a headword and one of its senses.
+struct Keyed {
+  std::string word;  // UTF-8
+  size_t headword;   // in art.Headwords
+  size_t sense;      // in art.Senses
+};
+
+// The headword-sense pairs of the formats that index each sense under each
+// of its words; words the format cannot hold are reported and left out.
+std::vector<Keyed> IndexEntries(const PairData& d, Format format, ExportResult& result) {
+  std::vector<Keyed> keys;
+  for (size_t i = 0; i < d.art.Headwords.size(); ++i) {
+    const HeadArticle& a = d.art.Headwords[i];
+    const std::u16string problem = Problem(a.Word, format);
+    if (!problem.empty()) {
+      result.skipped.push_back({problem, a.Word});
+      continue;
+    }
+    ++result.headwords;
+    const std::string word = U8(a.Word);
+    for (size_t s : a.SenseIds) keys.push_back({word, i, s});
+  }
+  return keys;
+}
+
+// The cards of the formats that list several headwords over one body: for
+// each sense, the headwords it stands under, senses in order of their first headword.
+std::vector<std::vector<size_t>> Cards(const PairData& d, Format format, ExportResult& result) {
+  std::vector<std::vector<size_t>> cards(d.art.Senses.size());
+  for (const Keyed& k : IndexEntries(d, format, result)) cards[k.sense].push_back(k.headword);
+  return cards;
+}
+
+// The sense as plain lines under its own heading, wrapped for a terminal.
+std::vector<std::u16string> SensePlain(const Sense& s) {
+  return WrapLines(ArticleLines(HeadArticle{s.HeadWord, s.HeadWord, {s}, {}}), 78);
+}
+
+std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
+  std::string out = U8(info.Comments);
+  auto add = [&](std::string_view label, const std::u16string& value) {
+    if (value.empty()) return;
+    if (!out.empty()) out += "\n";
+    out += std::string(label) + U8(value);
+  };
+  add("Автор: ", info.Author);
+  add("Версия: ", info.Version);
+  add("Дата: ", info.Date);
+  std::string joined;
+  for (char c : out) {
+    if (c == '\n') joined += lineBreak;
+    else if (c != '\r') joined += c;
+  }
+  return joined;
+}
+
+// --- StarDict -------------------------------------------------------------
+
+std::string SenseHtml(const Sense& s, bool own) {
+  std::string html;
+  if (!own) html += "<b>" + Esc(s.HeadWord) + "</b>" + (s.Note.empty() ? "" : " ");
+  if (!s.Note.empty()) html += "<i>" + Esc(s.Note) + "</i>";
+  if (!html.empty()) html += "<br>";
+  bool inLine = false;
+  for (const Block& b : *s.Blocks) {
+    if (b.NewLine && inLine) html += "<br>";
+    if (b.NewLine) inLine = false;
+    if (b.Kind == BlockKind::Example) {
+      html += "<div style=\"margin-left:1em\"><i>" + Esc(ExampleLine(b)) + "</i></div>";
+      inLine = false;
+      continue;
+    }
+    if (inLine) html += ' ';
+    html += b.Kind == BlockKind::Remark ? "<font color=\"#6C6C6C\">" + Esc(b.Text) + "</font>" : Esc(b.Text);
+    inLine = true;
+  }
+  return html;
+}
+
+void PutBe32(std::string& out, uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions& options, OutputSet& files,
+                   ExportResult& result) {
+  // One index entry per headword, its senses in one text: readers show one
+  // entry of a word. Headwords with the same senses share the text.
+  std::vector<Keyed> keys;
+  for (const Keyed& k : IndexEntries(d, Format::StarDict, result))
+    if (keys.empty() || keys.back().headword != k.headword) keys.push_back(k);
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const Keyed& a, const Keyed& b) { return StarDictCompare(a.word, b.word) < 0; });
+  std::unordered_map<std::string, std::pair<uint32_t, uint32_t>> placed;
+  std::vector<std::string> senseHtml(d.art.Senses.size());  // each sense rendered once
+  std::vector<uint32_t> entryOf(d.art.Headwords.size(), UINT32_MAX);
+  std::string dict, idx;
+  for (size_t n = 0; n < keys.size(); ++n) {
+    const HeadArticle& a = d.art.Headwords[keys[n].headword];
+    std::string senses;
+    for (size_t s : a.SenseIds) senses.append(reinterpret_cast<const char*>(&s), sizeof s);
+    auto [where, fresh] = placed.try_emplace(std::move(senses), 0, 0);
+    if (fresh) {
+      where->second.first = static_cast<uint32_t>(dict.size());
+      for (size_t i = 0; i < a.SenseIds.size(); ++i) {
+        if (i > 0) dict += "<br>";
+        std::string& html = senseHtml[a.SenseIds[i]];
+        if (html.empty()) html = SenseHtml(d.art.Senses[a.SenseIds[i]], d.own);
+        dict += html;
+      }
+      where->second.second = static_cast<uint32_t>(dict.size() - where->second.first);
+    }
+    idx += keys[n].word;
+    idx += '\0';
+    PutBe32(idx, where->second.first);
+    PutBe32(idx, where->second.second);
+    entryOf[keys[n].headword] = static_cast<uint32_t>(n);
+  }
+
+  // Synonyms: every generated form of a Sakha headword, pointing to its index
+  // entry. A form that is a headword itself is left to its own entry: readers
+  // would show the synonym's target in its place.
+  size_t synCount = 0;
+  if (options.forms && PairFrom(d.pair) == u"SAH") {
+    std::unordered_set<std::string_view> headwords;
+    for (const Keyed& k : keys) headwords.insert(k.word);
+    std::string text;                                // the forms, one after another
+    std::vector<std::pair<uint32_t, uint32_t>> syn;  // offset in text, index entry
+    std::vector<uint32_t> lengths;
+    for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
+      if (entryOf[h] == UINT32_MAX) continue;
+      const HeadArticle& a = d.art.Headwords[h];
+      std::vector<std::u16string> forms = options.forms(a.SourceWord);
+      for (std::u16string& f : forms)
+        if (!options.notation) CanonicalToLetters(f);
+      std::sort(forms.begin(), forms.end());
+      forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
+      for (const std::u16string& f : forms) {
+        if (f.empty() || !Problem(f, Format::StarDict).empty()) continue;
+        const std::string bytes = U8(f);
+        if (headwords.contains(bytes)) continue;
+        syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
+        lengths.push_back(static_cast<uint32_t>(bytes.size()));
+        text += bytes;
+      }
+    }
+    std::vector<uint32_t> order(syn.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    auto view = [&](uint32_t i) { return std::string_view(text).substr(syn[i].first, lengths[i]); };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return StarDictCompare(view(a), view(b)) < 0; });
+    synCount = syn.size();
+    const bool written = files.AddStream(d.base + ".syn", [&](std::ostream& out) {
+      std::string record;
+      for (uint32_t i : order) {
+        record.assign(view(i));
+        record += '\0';
+        PutBe32(record, syn[i].second);
+        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+      }
+    });
+    if (!written) return false;
+  }
+  result.synonyms += synCount;
+
+  std::string ifo = "StarDict's dict ifo file\nversion=2.4.2\n";
+  ifo += "bookname=" + d.title + "\n";
+  ifo += "wordcount=" + std::to_string(keys.size()) + "\n";
+  if (synCount > 0) ifo += "synwordcount=" + std::to_string(synCount) + "\n";
+  ifo += "idxfilesize=" + std::to_string(idx.size()) + "\n";
+  if (!info.Author.empty()) ifo += "author=" + U8(Clean(info.Author)) + "\n";
+  const std::string description = DescriptionText(info, "<br>");
+  if (!description.empty()) ifo += "description=" + description + "\n";
+  if (!info.Date.empty()) ifo += "date=" + U8(Clean(info.Date)) + "\n";
+  ifo += "sametypesequence=h\n";
+  return files.Add(d.base + ".idx", idx) && files.Add(d.base + ".dict.dz", DictZip(dict)) &&
+         files.Add(d.base + ".ifo", ifo);
+}
+
+// --- dictd ----------------------------------------------------------------
+
+std::string Base64Number(uint64_t v) {
+  static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  do {
+    out.insert(out.begin(), kDigits[v & 63]);
+    v >>= 6;
+  } while (v != 0);
+  return out;
+}
+
+// Lower case as the server folds a query: ASCII, Latin-1 and Cyrillic capitals.
+std::u16string FoldLower(std::u16string text) {
+  for (char16_t& c : text) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F)) {
+      c = static_cast<char16_t>(c + 0x20);
+    } else if (c >= 0x400 && c <= 0x40F) {
+      c = static_cast<char16_t>(c + 0x50);
+    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) &&
+               c % 2 == 0) {
+      c = static_cast<char16_t>(c + 1);
+    } else if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) {
+      c = static_cast<char16_t>(c + 1);
+    }
+  }
+  return text;
+}
+
+bool WriteDictd(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+  struct Line {
+    std::string key;   // what the server compares: the folded word
+    std::string word;  // the word shown
+    size_t body;       // in `bodies`
+  };
+  std::vector<Line> lines;
+  std::vector<std::string> bodies(d.art.Senses.size());
+  auto meta = [&](const std::string& key, const std::string& value) {
+    lines.push_back({key, key, bodies.size()});
+    bodies.push_back(key + "\n    " + value + "\n");
+  };
+  meta("00-database-short", d.title);
+  const std::string description = DescriptionText(info, "\n    ");
+  meta("00-database-info", description.empty() ? d.title : description);
+  meta("00-database-url", "unknown");
+  // Flags to the server: UTF-8 text, and every character of a query counts.
+  meta("00-database-utf8", "");
+  meta("00-database-allchars", "");
+  for (const Keyed& k : IndexEntries(d, Format::Dictd, result)) {
+    std::string& body = bodies[k.sense];
+    if (body.empty())
+      for (const std::u16string& l : SensePlain(d.art.Senses[k.sense])) body += U8(Clean(l)) + "\n";
+    lines.push_back({U8(FoldLower(d.art.Headwords[k.headword].Word)), k.word, k.sense});
+  }
+  // The server finds words by halving the index in plain byte order.
+  std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
+  std::string dict, index;
+  std::vector<std::pair<size_t, size_t>> placed(bodies.size(), {0, SIZE_MAX});
+  for (const Line& l : lines) {
+    auto& [offset, size] = placed[l.body];
+    if (size == SIZE_MAX) {
+      offset = dict.size();
+      size = bodies[l.body].size();
+      dict += bodies[l.body];
+      std::string().swap(bodies[l.body]);
+    }
+    index += l.key + "\t" + Base64Number(offset) + "\t" + Base64Number(size);
+    if (l.word != l.key) index += "\t" + l.word;
+    index += "\n";
+  }
+  return files.Add(d.base + ".index", index) && files.Add(d.base + ".dict.dz", DictZip(dict));
+}
+
+// --- XDXF -----------------------------------------------------------------
+
+std::string Today() {
+  const auto now = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  const std::chrono::year_month_day ymd{now};
+  char text[16];
+  std::snprintf(text, sizeof text, "%02u-%02u-%04d", static_cast<unsigned>(ymd.day()),
+                static_cast<unsigned>(ymd.month()), static_cast<int>(ymd.year()));
+  return text;
+}
+
+std::string LangTag(std::u16string_view code) { return code == u"SAH" ? "sah" : "rus"; }
+
+bool WriteXdxf(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+  const std::string from = LangTag(PairFrom(d.pair)), to = LangTag(PairTo(d.pair));
+  std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  x += "<xdxf lang_from=\"" + from + "\" lang_to=\"" + to + "\" format=\"visual\" revision=\"34\">\n";
+  x += "<meta_info>\n<languages><from xml:lang=\"" + from + "\"/><to xml:lang=\"" + to + "\"/></languages>\n";
+  x += "<title>" + XmlEscape(d.title) + "</title>\n";
+  x += "<full_title>" + XmlEscape(d.title) + "</full_title>\n";
+  if (!info.Author.empty()) x += "<authors><author role=\"compiler\">" + Esc(info.Author) + "</author></authors>\n";
+  const std::string description = DescriptionText(info, "\n");
+  if (!description.empty()) x += "<description>" + XmlEscape(description) + "</description>\n";
+  x += "<file_ver>" + (info.Version.empty() ? std::string("1") : Esc(info.Version)) + "</file_ver>\n";
+  x += "<creation_date>" + Today() + "</creation_date>\n</meta_info>\n<lexicon>\n";
+  const std::vector<std::vector<size_t>> cards = Cards(d, Format::Xdxf, result);
+  for (size_t si = 0; si < cards.size(); ++si) {
+    if (cards[si].empty()) continue;
+    x += "<ar>";
+    for (size_t i : cards[si]) x += "<k>" + Esc(d.art.Headwords[i].Word) + "</k>";
+    const Sense& s = d.art.Senses[si];
+    x += "<def>";
+    if (!d.own) x += "<co>" + Esc(s.HeadWord) + "</co> ";
+    if (!s.Note.empty()) x += "<gr>" + Esc(s.Note) + "</gr> ";
+    x += "<deftext>";
+    bool inLine = false;
+    for (const Block& b : *s.Blocks) {
+      if (b.NewLine && inLine) x += "<br/>";
+      if (b.Kind == BlockKind::Example) {
+        const bool rusFirst = from == "rus";
+        x += "<ex type=\"exm\"><ex_orig>" + Esc(rusFirst ? b.Russian : b.Sakha) + "</ex_orig>";
+        const std::u16string& tran = rusFirst ? b.Sakha : b.Russian;
+        if (!tran.empty()) x += "<ex_tran>" + Esc(tran) + "</ex_tran>";
+        x += "</ex>";
+        inLine = false;
+        continue;
+      }
+      if (inLine) x += ' ';
+      x += b.Kind == BlockKind::Remark ? "<co>" + Esc(b.Text) + "</co>" : "<dtrn>" + Esc(b.Text) + "</dtrn>";
+      inLine = true;
+    }
+    x += "</deftext></def>";
+    x += "</ar>\n";
+  }
+  x += "</lexicon>\n</xdxf>\n";
+  return files.Add(d.base + ".xdxf", x);
+}
+
+// --- DSL ------------------------------------------------------------------
+
+// Body text with the characters that DSL reads as markup escaped.
+std::u16string DslEscape(std::u16string_view text, bool headword) {
+  std::u16string out;
+  for (char16_t c : Clean(std::u16string(text))) {
+    const bool special = c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'\\' || c == u'@' ||
+                         c == u'~' || c == u'<' || c == u'>' || (headword && (c == u'(' || c == u')'));
+    if (special || (headword && out.empty() && c == u'#')) out += u'\\';
+    out += c;
+  }
+  return out;
+}
+
+std::string Utf16Le(std::u16string_view text, bool bom) {
+  std::string out;
+  out.reserve(text.size() * 2 + 2);
+  if (bom) out += "\xFF\xFE";
+  for (char16_t c : text) {
+    out += static_cast<char>(c & 0xFF);
+    out += static_cast<char>(c >> 8);
+  }
+  return out;
+}
+
+bool WriteDsl(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+  const std::u16string title = FromUtf8(d.title);
+  std::u16string name = Clean(title);
+  std::replace(name.begin(), name.end(), u'"', u'\'');  // the name stands in quotes
+  std::u16string t = u"#NAME\t\"" + name + u"\"\r\n";
+  // Readers' language lists rarely have Sakha; Russian serves for both sides.
+  t += u"#INDEX_LANGUAGE\t\"Russian\"\r\n#CONTENTS_LANGUAGE\t\"Russian\"\r\n\r\n";
+  const std::vector<std::vector<size_t>> cards = Cards(d, Format::Dsl, result);
+  for (size_t si = 0; si < cards.size(); ++si) {
+    if (cards[si].empty()) continue;
+    for (size_t i : cards[si]) t += DslEscape(d.art.Headwords[i].Word, true) + u"\r\n";
+    const Sense& s = d.art.Senses[si];
+    std::u16string line = u"\t[m1]";
+    if (!d.own) line += u"[b]" + DslEscape(s.HeadWord, false) + u"[/b] ";
+    if (!s.Note.empty()) line += u"[p]" + DslEscape(s.Note, false) + u"[/p] ";
+    bool inLine = false;
+    auto flush = [&] {
+      if (inLine || line.size() > 5) t += line + u"[/m]\r\n";
+      line = u"\t[m1]";
+      inLine = false;
+    };
+    for (const Block& b : *s.Blocks) {
+      if (b.NewLine) flush();
+      if (b.Kind == BlockKind::Example) {
+        flush();
+        t += u"\t[m2][ex]" + DslEscape(ExampleLine(b), false) + u"[/ex][/m]\r\n";
+        continue;
+      }
+      if (inLine) line += u' ';
+      line += b.Kind == BlockKind::Remark ? u"[com]" + DslEscape(b.Text, false) + u"[/com]"
+                                          : u"[trn]" + DslEscape(b.Text, false) + u"[/trn]";
+      inLine = true;
+    }
+    flush();
+    t += u"\r\n";
+  }
+  std::u16string ann = Clean(title) + u"\r\n" + FromUtf8(DescriptionText(info, "\r\n")) + u"\r\n";
+  return files.Add(d.base + ".dsl", Utf16Le(t, true)) && files.Add(d.base + ".ann", Utf16Le(ann, true));
+}
+
+// --- TSV ------------------------------------------------------------------
+
+bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+  // Header lines of the kind flash-card programs skip: the separator, then comments.
+  std::string t = "#separator:tab\n#" + d.title + "\n";
+  const std::string description = DescriptionText(info, " ");
+  if (!description.empty()) t += "#" + description + "\n";
+  // A sense's text on one line, made once for all the headwords it stands under.
+  std::vector<std::string> senseTexts(d.art.Senses.size());
+  auto SenseText = [&](size_t id, const Sense& s) -> const std::string& {
+    std::string& text = senseTexts[id];
+    if (!text.empty()) return text;
+    std::u16string joined;
+    for (const std::u16string& l : SenseLines(s, u""))
+      joined += (joined.empty() ? u"" : joined.back() == u';' ? u" " : u" / ") + l;
+    return text = U8(Clean(joined));
+  };
+  for (const HeadArticle& a : d.art.Headwords) {
+    const std::u16string problem = Problem(a.Word, Format::Tsv);
+    if (!problem.empty()) {
+      result.skipped.push_back({problem, a.Word});
+      continue;
+    }
+    ++result.headwords;
+    const bool single = SingleSense(a);
+    std::vector<std::u16string_view> notes;
+    std::string text;
+    for (size_t i = 0; i < a.Senses.size(); ++i) {
+      const Sense& s = a.Senses[i];
+      if (!s.Note.empty() && std::find(notes.begin(), notes.end(), s.Note) == notes.end()) notes.push_back(s.Note);
+      if (!text.empty()) text += " | ";
+      if (!single) text += U8(Clean(s.HeadWord)) + ": ";
+      text += SenseText(a.SenseIds[i], s);
+    }
+    t += U8(a.Word) + "\t";
+    for (size_t i = 0; i < notes.size(); ++i) t += (i > 0 ? "; " : "") + U8(Clean(std::u16string(notes[i])));
+    t += "\t" + text + "\n";
+  }
+  return files.Add(d.base + ".tsv", t);
+}
+
+std::string LowerAscii(std::u16string_view pair) {
+  std::string out = U8(pair);
+  for (char& c : out) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return out;
+}
+
+}  // namespace
+
+int StarDictCompare(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+    if (ca >= 'A' && ca <= 'Z') ca += 32;
+    if (cb >= 'A' && cb <= 'Z') cb += 32;
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  const int plain = a.compare(b);
+  return plain < 0 ? -1 : plain > 0 ? 1 : 0;
+}
+
+std::optional<Format> FormatNamed(std::string_view name) {
+  if (name == "stardict") return Format::StarDict;
+  if (name == "dictd") return Format::Dictd;
+  if (name == "xdxf") return Format::Xdxf;
+  if (name == "dsl") return Format::Dsl;
+  if (name == "tsv") return Format::Tsv;
+  return std::nullopt;
+}
+
+ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, const fs::path& outDir,
+                              const ExportOptions& options) {
+  ExportResult result;
+  auto fail = [&](ExportStatus status, std::string error) {
+    result.status = status;
+    result.error = std::move(error);
+    result.skipped.clear();
+    result.headwords = result.synonyms = 0;
+    return result;
+  };
+
+  std::vector<std::u16string> pairs = options.pairs;
+  if (pairs.empty()) {
+    for (const char16_t* p : {u"RUS-SAH", u"RSE-SAH", u"SAH-RUS"})
+      if (store.GetPairCount(p) > 0) pairs.push_back(p);
+    if (pairs.empty()) return fail(ExportStatus::NoEntries, "the dictionary has no entries to export");
+  }
+  for (const std::u16string& p : pairs)
+    if (store.GetPairCount(p) == 0) return fail(ExportStatus::NoEntries, "no entries of " + U8(p));
+
+  std::error_code ec;
+  if (fs::exists(outDir, ec) && !fs::is_directory(outDir, ec))
+    return fail(ExportStatus::WriteFailed, outDir.string() + " is not a folder");
+  if (fs::is_directory(outDir, ec) && !options.force && !fs::is_empty(outDir, ec))
+    return fail(ExportStatus::OutDirNotEmpty, outDir.string() + " holds other files (--force writes there anyway)");
+  fs::create_directories(outDir, ec);
+  if (ec) return fail(ExportStatus::WriteFailed, "cannot create " + outDir.string() + ": " + ec.message());
+
+  OutputSet files(outDir);
+  ParsedTexts parsed;  // an article's text serves every pair it appears in
+  for (const std::u16string& p : pairs) {
+    PairData d;
+    d.pair = p;
+    d.base = LowerAscii(p);
+    const std::u16string name = info.Name.empty() ? u"Русско-якутский словарь" : info.Name;
+    d.title = U8(Clean(name)) + " (" + U8(LangName(LangNumber(PairFrom(p)))) + " → " +
+              U8(LangName(LangNumber(PairTo(p)))) + ")";
+    d.art = CollectArticles(store, p, options.notation, &parsed);
+    d.own = p == u"RUS-SAH";
+    bool ok = false;
+    switch (options.format) {
+      case Format::StarDict: ok = WriteStarDict(d, info, options, files, result); break;
+      case Format::Dictd: ok = WriteDictd(d, info, files, result); break;
+      case Format::Xdxf: ok = WriteXdxf(d, info, files, result); break;
+      case Format::Dsl: ok = WriteDsl(d, info, files, result); break;
+      case Format::Tsv: ok = WriteTsv(d, info, files, result); break;
+    }
+    if (!ok) return fail(ExportStatus::WriteFailed, files.error());
+  }
+  if (!files.Commit(result.written)) return fail(ExportStatus::WriteFailed, files.error());
+  return result;
+}
+
+}  // namespace sahdict::exporting

@@ -1,0 +1,72 @@
+#pragma once
+// Writing the dictionary in the formats other dictionary programs read:
+// StarDict, dictd, XDXF, DSL and tab-separated text.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/dict/DictStore.h"
+#include "core/export/DictInfo.h"
+
+namespace sahdict::exporting {
+
+enum class Format { StarDict, Dictd, Xdxf, Dsl, Tsv };
+
+// The format named "stardict", "dictd", "xdxf", "dsl" or "tsv"; nothing for any other name.
+std::optional<Format> FormatNamed(std::string_view name);
+
+// The inflected forms of a Sakha headword, given in the store's notation and
+// returned in the canonical notation; the headword itself may be among them.
+// Forms that are headwords of the pair are not written as synonyms. Used for StarDict's
+// synonym file, so that a form finds its headword's article.
+using FormsFn = std::function<std::vector<std::u16string>(const std::u16string& word)>;
+
+struct ExportOptions {
+  Format format = Format::StarDict;
+  // The pairs to write, one dictionary each; empty: every pair of the store
+  // among RUS-SAH, RSE-SAH and SAH-RUS.
+  std::vector<std::u16string> pairs;
+  bool notation = false;  // keep Sakha in the notation instead of real letters
+  bool force = false;     // write into a folder that holds other files
+  FormsFn forms;          // may be empty: no synonym file
+};
+
+enum class ExportStatus {
+  Ok,
+  OutDirNotEmpty,  // OUTDIR holds other files and force is off; nothing written
+  NoEntries,       // a pair asked for has no entries; nothing written
+  WriteFailed,     // a folder or file could not be written; nothing written
+};
+
+struct Skipped {
+  std::u16string Reason;  // "tab", "line break", "control character", "256 bytes or more"
+  std::u16string Word;
+};
+
+struct ExportResult {
+  ExportStatus status = ExportStatus::Ok;
+  std::string error;                           // why, in English, for WriteFailed and the others
+  std::vector<std::filesystem::path> written;  // every file, in the order written
+  std::vector<Skipped> skipped;                // headwords the format cannot hold
+  size_t headwords = 0;                        // headwords written, over all pairs
+  size_t synonyms = 0;                         // StarDict synonym entries written
+};
+
+// Writes the store's dictionary in `options.format` into `outDir` (created
+// when missing), one dictionary per pair, named after the pair ("rus-sah.ifo",
+// "sah-rus.dsl"...). Every file goes to a temporary in `outDir` first; only
+// when all are complete do they take their names, so a failure leaves the
+// folder as it was. Headwords the format cannot hold are listed in `skipped`
+// and left out.
+ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, const std::filesystem::path& outDir,
+                              const ExportOptions& options);
+
+// The StarDict order of two UTF-8 words: ASCII letters folded to lower case
+// first, then plain byte order. Negative, zero or positive.
+int StarDictCompare(std::string_view a, std::string_view b);
+
+}  // namespace sahdict::exporting
