@@ -31,6 +31,7 @@
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 #include "core/dict/LangPairs.h"
+#include "core/export/Cards.h"
 #include "core/langcheck/PairGuess.h"
 #include "ui/lookup/PluginMenu.h"
 #include "ui/lookup/SearchBox.h"
@@ -239,12 +240,24 @@ void frmDict::SaveSettings() {
 frmReaderList& frmDict::ListWindow(bool favourites) {
   std::unique_ptr<frmReaderList>& window = favourites ? favourites_ : history_;
   if (!window) {
-    frmReaderList::Hooks hooks{[this](const ListEntry& e) { OpenListed(e.word, e.pair); }, {}};
+    frmReaderList::Hooks hooks{[this](const ListEntry& e) { OpenListed(e.word, e.pair); },
+                               [this] { return FavouritesTsv(); }};
     window = std::make_unique<frmReaderList>(
         favourites ? frmReaderList::Kind::Favourites : frmReaderList::Kind::History, *lists_, std::move(hooks), this);
   }
   window->Refill();
   return *window;
+}
+
+std::string frmDict::FavouritesTsv() const {
+  std::vector<exporting::CardWord> cards;
+  for (const ListEntry& e : lists_->Marked().Entries()) {
+    const int32_t k = store_.FindFirstEntry(e.word, e.pair);
+    if (k == 0) continue;
+    DictEntry entry = store_.GetEntry(k, e.pair);
+    if (entry.Word == e.word) cards.push_back({e.word, e.pair, std::move(entry)});
+  }
+  return exporting::CardsTsv(cards);
 }
 
 void frmDict::OpenListed(const std::u16string& word, const std::u16string& pair) {

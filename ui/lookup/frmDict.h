@@ -119,6 +119,8 @@ class frmDict : public QMainWindow {
   void OpenAlternative(int32_t position);
   // Opens the article of a history or favourites row.
   void OpenListed(const std::u16string& word, const std::u16string& pair);
+  // The favourites as flash cards (the favourites window's export).
+  std::string FavouritesTsv() const;
   void PrepareSuggestions();
 
   DictStore& store_;

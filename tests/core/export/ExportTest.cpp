@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 
 #include "core/export/ArticleModel.h"
+#include "core/export/Cards.h"
 #include "core/export/DictZip.h"
 #include "core/export/Exporter.h"
 #include "core/text/mdlCommon.h"
@@ -49,6 +51,30 @@ TEST(ExportModel, TranslationsRemarksAndExamples) {
   std::u16string form = u"н'уурдаах5аOYh";
   EXPECT_EQ(CanonicalToLetters(form), u"ҥуурдаахҕаөүһ");
   EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12), (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
+}
+
+// Flash cards read back: a header for the importer, then word, translation
+// and first example per line; real letters; quotes and tabs kept harmless.
+TEST(ExportModel, CardsReadBack) {
+  const std::vector<CardWord> words = {
+      {u"дом", u"RUS-SAH", {u"RUS-SAH", u"дом", u"дом", u"сущ.", u".дьиэ; .балаган (мой дом .мин .дьиэм) (жилище)"}},
+      {u"о5о (ребёнок)", u"SAH-RUS", {u"SAH-RUS", u"о5о (ребёнок)", u"ребёнок", u"", u"\"дитя\"\tмалое"}},
+  };
+  std::istringstream in(CardsTsv(words));
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(in, line);) {
+    std::vector<std::string> fields;
+    for (size_t from = 0, tab; from <= line.size(); from = tab + 1) {
+      tab = std::min(line.find('\t', from), line.size());
+      fields.push_back(line.substr(from, tab - from));
+    }
+    rows.push_back(fields);
+  }
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0], std::vector<std::string>{"#separator:tab"});
+  EXPECT_EQ(rows[1], std::vector<std::string>{"#html:false"});
+  EXPECT_EQ(rows[2], (std::vector<std::string>{"дом", "дьиэ; балаган (жилище)", "мой дом — мин дьиэм"}));
+  EXPECT_EQ(rows[3], (std::vector<std::string>{"оҕо", "\"\"\"дитя\"\" малое\"", ""}));
 }
 
 TEST(ExportModel, StarDictOrderFoldsAsciiOnly) {
