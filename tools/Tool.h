@@ -29,6 +29,7 @@ std::vector<Command> TextCommands();
 std::vector<Command> DictCommands();
 std::vector<Command> SuggestCommands();
 std::vector<Command> PageCommands();
+std::vector<Command> MorphCommands();
 
 // Runs the tool as main() would: args excludes the program name.
 int RunTool(const std::vector<std::string>& args, Io& io);

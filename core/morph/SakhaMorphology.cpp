@@ -1,0 +1,517 @@
+#include "core/morph/SakhaMorphology.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+#include "core/dict/DictStore.h"
+#include "core/morph/SakhaSounds.h"
+#include "core/morph/SakhaSuffixes.h"
+#include "core/text/mdlSah.h"
+
+namespace sahdict::morph {
+
+namespace {
+
+constexpr char16_t kSakhaPair[] = u"SAH-RUS";
+constexpr std::u16string_view kBaseForm = u"нач. форма";
+constexpr std::u16string_view kNominative = u"им. п.";
+constexpr std::u16string_view kImperative = u"повел. накл., 2 л. ед. ч.";
+
+// Bits of the word classes a word's labels give it.
+constexpr uint8_t Bit(WordClass c) { return static_cast<uint8_t>(1u << static_cast<unsigned>(c)); }
+constexpr uint8_t kNounLike =
+    Bit(WordClass::Noun) | Bit(WordClass::Adjective) | Bit(WordClass::Numeral) | Bit(WordClass::Pronoun);
+constexpr uint8_t kVerbBit = Bit(WordClass::Verb);
+constexpr uint8_t kAnyClass = 0xFF;
+
+// The limits that keep any text, however long or odd, quick to analyse.
+constexpr size_t kMaxFormLength = 96;
+constexpr int kMaxSteps = 60000;
+constexpr size_t kMaxDepth = 12;
+constexpr size_t kMaxAnalyses = 64;
+
+// The classes a Note's grammar label names; kAnyClass when it names none.
+uint8_t ClassesOfLabel(std::u16string_view note) {
+  struct Label {
+    std::u16string_view text;
+    WordClass cls;
+  };
+  static constexpr Label kLabels[] = {
+      {u"сущ", WordClass::Noun},          {u"прил", WordClass::Adjective}, {u"числ", WordClass::Numeral},
+      {u"мест", WordClass::Pronoun},      {u"гл", WordClass::Verb},        {u"нареч", WordClass::Adverb},
+      {u"межд", WordClass::Interjection}, {u"прич", WordClass::Adjective}, {u"союз", WordClass::Other},
+      {u"част", WordClass::Other},        {u"посл", WordClass::Other},     {u"предл", WordClass::Other},
+  };
+  while (!note.empty() && (note.front() == u'(' || note.front() == u' ')) note.remove_prefix(1);
+  uint8_t found = 0;
+  for (const Label& l : kLabels) {
+    if (note.substr(0, l.text.size()) == l.text) found |= Bit(l.cls);
+  }
+  return found == 0 ? kAnyClass : found;
+}
+
+// Cyrillic capitals to lower case, for matching typed text with listed words.
+void LowerCyrillic(std::u16string& s) {
+  for (char16_t& c : s) {
+    if (c >= u'А' && c <= u'Я')
+      c = static_cast<char16_t>(c + 0x20);
+    else if (c == u'Ё')
+      c = u'ё';
+  }
+}
+
+uint64_t HashStep(uint64_t h, char16_t c) { return (h ^ c) * 1099511628211ull; }
+constexpr uint64_t kHashStart = 14695981039346656037ull;
+
+uint64_t Hash(std::u16string_view s) {
+  uint64_t h = kHashStart;
+  for (const char16_t c : s) h = HashStep(h, c);
+  return h;
+}
+
+// Suffixes that real texts use seldom: an analysis through them yields to
+// one with as many suffixes through common ones (оҕото is "his child" before
+// it is "some child").
+bool IsRare(std::u16string_view name) {
+  static constexpr std::u16string_view kRare[] = {
+      u"парт. п.",
+      u"сравн. п.",
+      u"прич. (-тах)",
+      u"желат. накл.",
+      u"отдал. прош. вр.",
+      u"глаг. (-ый)",
+      u"прил. (-таҕа)",
+      u"деепр. (-бычча)",
+      u"усл. накл.",
+      u"понуд. залог",
+      u"страд. залог",
+      u"возвр. залог",
+      u"взаимн. залог",
+      u"обычн. прош. вр.",
+      u"прич. (-быттаах)",
+      u"буд. повел. накл., 2 л. ед. ч.",
+      u"прич. буд. вр., отр.",
+      u"деепр. (-аат)",
+  };
+  return std::find(std::begin(kRare), std::end(kRare), name) != std::end(kRare);
+}
+
+std::u16string JoinNames(const std::vector<std::u16string_view>& names) {
+  std::u16string out;
+  for (const auto& n : names) {
+    if (n.empty()) continue;
+    if (!out.empty()) out += u", ";
+    out += n;
+  }
+  return out;
+}
+
+// One path of the suffix table from a stem: a row of the paradigm.
+struct Path {
+  Slot start;
+  std::vector<uint16_t> nodes;
+  std::u16string features;
+};
+
+// Every row of the noun and the verb paradigm, in table order: runs that end,
+// or that lead to a participle or derived noun, but not into voice or a
+// derived verb; the plural's own rows follow its nominative.
+const std::vector<Path>& Paths() {
+  static const std::vector<Path> paths = [] {
+    std::vector<Path> out;
+    const SuffixTable& t = SuffixTable::Get();
+    std::vector<uint16_t> nodes;
+    std::vector<std::u16string_view> names;
+    auto walk = [&](auto&& self, Slot start, uint16_t id) -> void {
+      const SuffixNode& n = t.Node(id);
+      nodes.push_back(id);
+      names.push_back(n.suffix.name);
+      if (n.leadsTo == Slot::End || n.leadsTo == Slot::NounDerived || n.leadsTo == Slot::NounPlural) {
+        out.push_back(Path{start, nodes, JoinNames(names)});
+      }
+      for (const uint16_t c : n.next) self(self, start, c);
+      nodes.pop_back();
+      names.pop_back();
+    };
+    for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
+      uint16_t plural = 0;
+      for (const uint16_t r : t.Roots(start)) {
+        if (t.Node(r).leadsTo == Slot::NounPlural) {
+          plural = r;
+          continue;
+        }
+        walk(walk, start, r);
+      }
+      // The plural's rows after the singular's.
+      if (start != Slot::NounStem) continue;
+      nodes = {plural};
+      names = {t.Node(plural).suffix.name};
+      out.push_back(Path{start, nodes, JoinNames(names)});
+      for (const uint16_t r : t.Roots(Slot::NounPlural)) walk(walk, start, r);
+      nodes.clear();
+      names.clear();
+    }
+    // Rows in the table's order: a tense's persons together, the plural last.
+    std::stable_sort(out.begin(), out.end(), [&](const Path& a, const Path& b) {
+      if (a.start != b.start) return a.start < b.start;
+      const bool pa = t.Node(a.nodes.front()).leadsTo == Slot::NounPlural;
+      const bool pb = t.Node(b.nodes.front()).leadsTo == Slot::NounPlural;
+      if (pa != pb) return pb;
+      return t.Node(a.nodes.back()).order < t.Node(b.nodes.back()).order;
+    });
+    return out;
+  }();
+  return paths;
+}
+
+// The form along `nodes` from `letters`; the word's state is left in `word`.
+void Follow(WordState& word, const std::vector<uint16_t>& nodes) {
+  const SuffixTable& t = SuffixTable::Get();
+  for (const uint16_t id : nodes) {
+    const Suffix& s = t.Node(id).suffix;
+    const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
+    size_t from = 0, start = 0;
+    JoinSuffix(word, afterVowel ? s.afterVowel : s.afterConsonant, 0, from, start);
+  }
+}
+
+// Typed text (notation or real letters) as lower-case letters.
+std::u16string LettersOf(std::u16string_view typed) {
+  std::u16string t(typed);
+  TypedSakhaToNotation(t);
+  LowerCyrillic(t);
+  return NotationToLetters(t);
+}
+
+}  // namespace
+
+std::u16string_view WordClassName(WordClass c) {
+  static constexpr std::u16string_view kNames[] = {u"сущ.", u"прил.",  u"числ.", u"мест.",
+                                                   u"гл.",  u"нареч.", u"межд.", u"проч."};
+  return kNames[static_cast<size_t>(c)];
+}
+
+std::u16string Analysis::Segmentation() const {
+  std::u16string out;
+  for (const Morpheme& m : Morphemes) {
+    if (m.Surface.empty()) continue;
+    if (!out.empty()) out += u'+';
+    out += m.Surface;
+  }
+  return out;
+}
+
+struct SakhaMorphology::Tables {
+  struct Entry {
+    int32_t position;  // 1-based in SAH-RUS
+    uint8_t classes;
+  };
+  struct Lemma {
+    std::u16string letters;   // lower case
+    std::u16string notation;  // as listed
+    uint8_t classes = 0;
+    std::vector<Entry> entries;
+  };
+  std::vector<Lemma> lemmas;
+  std::unordered_map<std::u16string, uint32_t> byLetters;
+  // (hash of a stem key, lemma id * 2 + 1 when the key is the stem with its
+  // last vowel dropped), sorted.
+  std::vector<std::pair<uint64_t, uint32_t>> keys;
+  size_t maxKey = 0;
+};
+
+SakhaMorphology::SakhaMorphology(const DictStore& store) : store_(store) {}
+SakhaMorphology::~SakhaMorphology() = default;
+
+const SakhaMorphology::Tables& SakhaMorphology::Current() const {
+  if (tables_ && stamp_ == store_.ChangeStamp()) return *tables_;
+  auto t = std::make_unique<Tables>();
+  const std::u16string_view pair = kSakhaPair;
+  const int32_t count = store_.GetEntryCount();
+  int32_t k = 0;
+  for (int32_t n = 1; n <= count; ++n) {
+    const EntryView e = store_.EntryAt(n);
+    if (e.LangPair != pair) continue;
+    ++k;
+    std::u16string_view own = e.Word.Own;
+    if (!e.Word.CitesHead) own = own.substr(0, own.find(u" ("));
+    while (!own.empty() && own.back() == u' ') own.remove_suffix(1);
+    if (own.empty()) continue;
+    std::u16string letters = NotationToLetters(own);
+    LowerCyrillic(letters);
+    const uint8_t classes = ClassesOfLabel(e.Note);
+    auto [it, added] = t->byLetters.try_emplace(letters, static_cast<uint32_t>(t->lemmas.size()));
+    if (added) t->lemmas.push_back(Tables::Lemma{letters, std::u16string(own), 0, {}});
+    Tables::Lemma& l = t->lemmas[it->second];
+    l.classes |= classes;
+    l.entries.push_back({k, classes});
+  }
+  t->keys.reserve(t->lemmas.size() * 2);
+  for (uint32_t id = 0; id < t->lemmas.size(); ++id) {
+    const std::u16string& s = t->lemmas[id].letters;
+    const size_t n = s.size();
+    // The stem keeps all but its last letter; a final long vowel may go
+    // whole; a last high vowel may drop, devoicing the consonant before it.
+    t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, n - 1)), id * 2);
+    size_t bare = n;
+    while (bare > 0 && n - bare < 2 && IsVowel(s[bare - 1])) --bare;
+    if (bare + 1 < n) t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, bare)), id * 2);
+    if (HasElidableShape(s)) {
+      WordState w = StartWord(s, true);
+      size_t from = 0, start = 0;
+      JoinSuffix(w, u"A", 0, from, start);
+      t->keys.emplace_back(Hash(std::u16string_view(w.text).substr(0, n - 3)), id * 2 + 1);
+    }
+    t->maxKey = std::max(t->maxKey, n);
+  }
+  std::sort(t->keys.begin(), t->keys.end());
+  t->keys.erase(std::unique(t->keys.begin(), t->keys.end()), t->keys.end());
+  tables_ = std::move(t);
+  stamp_ = store_.ChangeStamp();
+  return *tables_;
+}
+
+size_t SakhaMorphology::LexiconSize() const { return Current().lemmas.size(); }
+
+namespace {
+
+// One analysis while it is being found: the lemma, the stem's chain and the
+// suffixes taken with the positions where they begin.
+struct Found {
+  uint32_t lemma;
+  Slot start;
+  std::vector<uint16_t> nodes;
+  std::vector<size_t> starts;
+};
+
+struct Search {
+  std::u16string_view form;
+  const SuffixTable& table;
+  int steps = 0;
+  uint32_t lemma = 0;
+  Slot start = Slot::NounStem;
+  std::vector<uint16_t> nodes;
+  std::vector<size_t> starts;
+  std::vector<Found> found;
+
+  void Walk(Slot slot, const WordState& word, size_t verified) {
+    for (const uint16_t id : table.Roots(slot)) Try(id, word, verified);
+  }
+
+  void Try(uint16_t id, const WordState& word, size_t verified) {
+    if (++steps > kMaxSteps || nodes.size() >= kMaxDepth || found.size() >= kMaxAnalyses * 2) return;
+    const SuffixNode& node = table.Node(id);
+    const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
+    const std::u16string_view tmpl = afterVowel ? node.suffix.afterVowel : node.suffix.afterConsonant;
+    for (int variant = 0; variant < 2; ++variant) {
+      WordState next = word;
+      size_t from = 0, suffixStart = 0;
+      if (!JoinSuffix(next, tmpl, variant, from, suffixStart)) continue;
+      // A later suffix may still change the end of the word: drop a final
+      // vowel or two, drop an elidable vowel, or change the last consonant.
+      // Only the part before that end must already match the form.
+      const size_t len = next.text.size();
+      if (len > form.size() + 2) continue;
+      from = std::min(from, verified);
+      const size_t tail = next.elidable ? 3 : IsVowel(next.text.back()) ? 2 : 1;
+      const size_t safe = std::max(from, std::min(len > tail ? len - tail : 0, form.size()));
+      const std::u16string_view text = next.text;
+      if (text.substr(from, safe - from) != form.substr(from, safe - from)) continue;
+      nodes.push_back(id);
+      starts.push_back(suffixStart);
+      if (node.leadsTo != Slot::Count) {
+        if (len == form.size() && text.substr(from) == form.substr(from))
+          found.push_back(Found{lemma, start, nodes, starts});
+        if (node.leadsTo != Slot::End) Walk(node.leadsTo, next, safe);
+      }
+      for (const uint16_t c : node.next) Try(c, next, safe);
+      nodes.pop_back();
+      starts.pop_back();
+    }
+  }
+};
+
+}  // namespace
+
+std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed) const {
+  std::vector<Analysis> out;
+  if (typed.empty() || typed.size() > kMaxFormLength) return out;
+  const Tables& t = Current();
+  const std::u16string form = LettersOf(typed);
+  if (form.empty() || form.size() > kMaxFormLength) return out;
+
+  Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}};
+  std::vector<uint32_t> tried;  // lemma * 2 + elided
+  uint64_t h = kHashStart;
+  const size_t longest = std::min(form.size(), t.maxKey);
+  for (size_t p = 0; p <= longest; ++p) {
+    if (p > 0) h = HashStep(h, form[p - 1]);
+    auto range = std::equal_range(t.keys.begin(), t.keys.end(), std::make_pair(h, 0u),
+                                  [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = range.first; it != range.second; ++it) {
+      const uint32_t key = it->second;
+      if (std::find(tried.begin(), tried.end(), key) != tried.end()) continue;
+      tried.push_back(key);
+      const Tables::Lemma& l = t.lemmas[key / 2];
+      const WordState stem = StartWord(l.letters, (key & 1) != 0);
+      search.lemma = key / 2;
+      for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
+        const uint8_t need = start == Slot::NounStem ? kNounLike : kVerbBit;
+        if ((l.classes & need) == 0) continue;
+        search.start = start;
+        search.Walk(start, stem, p);
+      }
+    }
+  }
+
+  auto entryFor = [&](const Tables::Lemma& l, uint8_t need) {
+    for (const auto& e : l.entries) {
+      if (e.classes & need) return e;
+    }
+    return l.entries.front();
+  };
+  auto classOf = [](uint8_t classes, uint8_t need) {
+    const uint8_t both = classes & need;
+    for (unsigned b = 0; b < 8; ++b) {
+      if (both & (1u << b)) return static_cast<WordClass>(b);
+    }
+    return need == kVerbBit ? WordClass::Verb : WordClass::Noun;
+  };
+  struct Ranked {
+    Analysis a;
+    size_t suffixes;
+    bool fits;
+    size_t rare;
+    bool stemChanged;
+    size_t lemmaLength;
+  };
+  std::vector<Ranked> ranked;
+  const std::u16string notation = [&] {
+    std::u16string n(typed);
+    TypedSakhaToNotation(n);
+    return n;
+  }();
+  // The word itself.
+  if (auto it = t.byLetters.find(form); it != t.byLetters.end()) {
+    const Tables::Lemma& l = t.lemmas[it->second];
+    const auto e = l.entries.front();
+    Analysis a;
+    a.Position = e.position;
+    a.Lemma = l.notation;
+    a.Class = classOf(e.classes, kAnyClass);
+    a.Morphemes.push_back({l.notation, {}});
+    a.Description = std::u16string(kBaseForm);
+    ranked.push_back({std::move(a), 0, e.classes != kAnyClass, 0, false, l.letters.size()});
+  }
+  for (Found& f : search.found) {
+    const Tables::Lemma& l = t.lemmas[f.lemma];
+    const uint8_t need = f.start == Slot::NounStem ? kNounLike : kVerbBit;
+    const auto e = entryFor(l, need);
+    Analysis a;
+    a.Position = e.position;
+    a.Lemma = l.notation;
+    a.Class = classOf(e.classes, need);
+    for (size_t i = f.starts.size(); i-- > 1;) f.starts[i - 1] = std::min(f.starts[i - 1], f.starts[i]);
+    a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(0, f.starts[0])), {}});
+    std::vector<std::u16string_view> names;
+    size_t suffixes = 0, rare = 0;
+    for (size_t i = 0; i < f.nodes.size(); ++i) {
+      const size_t end = i + 1 < f.starts.size() ? f.starts[i + 1] : form.size();
+      const std::u16string_view name = search.table.Node(f.nodes[i]).suffix.name;
+      std::u16string surface = LettersToNotation(std::u16string_view(form).substr(f.starts[i], end - f.starts[i]));
+      if (!surface.empty()) ++suffixes;
+      if (IsRare(name)) ++rare;
+      names.push_back(name);
+      a.Morphemes.push_back({std::move(surface), std::u16string(name)});
+    }
+    a.Description = JoinNames(names);
+    const bool fits = (e.classes & need) != 0 && e.classes != kAnyClass;
+    const bool stemChanged = a.Morphemes.front().Surface != l.notation;
+    ranked.push_back({std::move(a), suffixes, fits, rare, stemChanged, l.letters.size()});
+  }
+  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& x, const Ranked& y) {
+    if (x.suffixes != y.suffixes) return x.suffixes < y.suffixes;
+    if (x.fits != y.fits) return x.fits;
+    if (x.rare != y.rare) return x.rare < y.rare;
+    if (x.stemChanged != y.stemChanged) return y.stemChanged;
+    return x.lemmaLength > y.lemmaLength;
+  });
+  for (Ranked& r : ranked) {
+    const bool seen = std::any_of(out.begin(), out.end(), [&](const Analysis& o) {
+      return o.Position == r.a.Position && o.Description == r.a.Description && o.Segmentation() == r.a.Segmentation();
+    });
+    if (seen) continue;
+    r.a.Word = store_.WordAt(r.a.Position, kSakhaPair).Text();
+    out.push_back(std::move(r.a));
+    if (out.size() >= kMaxAnalyses) break;
+  }
+  (void)notation;
+  return out;
+}
+
+std::u16string SakhaMorphology::Generate(std::u16string_view word, std::u16string_view features) const {
+  const std::u16string letters = LettersOf(word);
+  if (letters.empty()) return {};
+  if (features == kNominative || features == kImperative || features == kBaseForm) return LettersToNotation(letters);
+  for (const Path& p : Paths()) {
+    if (p.features != features) continue;
+    WordState w = StartWord(letters, false);
+    Follow(w, p.nodes);
+    return LettersToNotation(w.text);
+  }
+  return {};
+}
+
+std::vector<ParadigmRow> SakhaMorphology::Paradigm(std::u16string_view word) const {
+  std::vector<ParadigmRow> rows;
+  const Tables& t = Current();
+  const std::u16string letters = LettersOf(word);
+  const auto it = t.byLetters.find(letters);
+  if (it == t.byLetters.end()) return rows;
+  const uint8_t classes = t.lemmas[it->second].classes;
+  for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
+    const bool noun = start == Slot::NounStem;
+    if ((classes & (noun ? kNounLike : kVerbBit)) == 0) continue;
+    rows.push_back({std::u16string(noun ? kNominative : kImperative), LettersToNotation(letters)});
+    for (const Path& p : Paths()) {
+      if (p.start != start) continue;
+      WordState w = StartWord(letters, false);
+      Follow(w, p.nodes);
+      rows.push_back({p.features, LettersToNotation(w.text)});
+    }
+  }
+  return rows;
+}
+
+std::vector<std::u16string> SakhaMorphology::GenerateAll(std::u16string_view word) const {
+  std::vector<std::u16string> forms;
+  for (ParadigmRow& r : Paradigm(word)) {
+    if (std::find(forms.begin(), forms.end(), r.Form) == forms.end()) forms.push_back(std::move(r.Form));
+  }
+  return forms;
+}
+
+std::u16string SakhaMorphology::NounFeatures(int32_t number, int32_t person, int32_t nounCase) {
+  static constexpr std::u16string_view kPossessor[6] = {u"1 л. ед. ч. притяж.", u"2 л. ед. ч. притяж.",
+                                                        u"3 л. ед. ч. притяж.", u"1 л. мн. ч. притяж.",
+                                                        u"2 л. мн. ч. притяж.", u"3 л. мн. ч. притяж."};
+  static constexpr std::u16string_view kCase[9] = {u"",        u"",         u"парт. п.", u"дат.-мест. п.", u"вин. п.",
+                                                   u"исх. п.", u"твор. п.", u"совм. п.", u"сравн. п."};
+  if (number < 1 || number > 2 || person < 0 || person > 6 || nounCase < 1 || nounCase > 8) return {};
+  if (nounCase == 2 && person > 0) return {};
+  std::vector<std::u16string_view> names;
+  if (number == 2) names.push_back(u"мн. ч.");
+  if (person > 0) names.push_back(kPossessor[person - 1]);
+  names.push_back(kCase[nounCase]);
+  std::u16string f = JoinNames(names);
+  return f.empty() ? std::u16string(kNominative) : f;
+}
+
+std::u16string SakhaMorphology::NounForm(std::u16string_view word, int32_t number, int32_t person,
+                                         int32_t nounCase) const {
+  const std::u16string f = NounFeatures(number, person, nounCase);
+  return f.empty() ? std::u16string() : Generate(word, f);
+}
+
+}  // namespace sahdict::morph

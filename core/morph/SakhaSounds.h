@@ -1,0 +1,59 @@
+#pragma once
+// Sakha sounds and the rules at a morpheme seam. Words are handled in real
+// Sakha letters, lower case (ҥ ҕ ө ү һ as themselves, дь and нь as two
+// letters, long vowels and diphthongs as two vowels), which keeps one letter
+// per sound for the rules below.
+//
+// A suffix is written as a template:
+// - lower-case letters stand for themselves;
+// - "A" is a low vowel and "I" a high vowel that take the harmony of the
+//   last vowel before them (A: а э о ө, low rounded only after о ө;
+//   I: ы и у ү), "E" a diphthong (ыа иэ уо үө);
+// - the capitals "Л", "Т", "Г", "Б" are the alternating first consonants
+//   (л/т/д/н, т/л/д/н, ҕ/г/ҥ/к, б/м/п), chosen by the sound before them;
+// - a leading "~" drops the final vowels of the word first (long-vowel
+//   contraction: олохтоо + ~IIр -> олохтуур);
+// - a trailing "*" marks the last high vowel of the suffix as one that drops
+//   before a vowel (тэбилин + эр -> тэбиллэр).
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace sahdict::morph {
+
+bool IsVowel(char16_t c);
+
+// The notation (canonical form, or the code form's digits) in real letters:
+// "н'" -> ҥ, "5" -> ҕ, Latin "O"/Cyrillic "О" -> ө, Latin "Y"/Cyrillic "У" ->
+// ү, "h" -> һ, Latin "n" -> ҥ. Other characters pass unchanged.
+std::u16string NotationToLetters(std::u16string_view notation);
+// Real letters back into the canonical notation (ҥ -> "н'", ҕ -> "5", ө -> "O",
+// ү -> "Y", һ -> "h").
+std::u16string LettersToNotation(std::u16string_view letters);
+
+// A word being built: its letters, the vowel that sets the harmony of the next
+// suffix (it survives a contraction that drops the vowel itself), and whether
+// its last high vowel drops before a vowel.
+struct WordState {
+  std::u16string text;
+  char16_t harmony = u'а';
+  bool elidable = false;
+};
+
+// The state of a bare word: its last vowel sets the harmony.
+WordState StartWord(std::u16string_view letters, bool elidable);
+
+// True when the word ends in vowel, consonant, short high vowel, consonant
+// (таҕыс, көрүс): the shape whose last vowel may drop before a vowel.
+bool HasElidableShape(std::u16string_view letters);
+
+// Joins a suffix template to the word. `variant` 0 is the regular spelling;
+// 1 asks for the other spelling that real texts use at this seam (р + л ->
+// лл as in дьахталлар, ҕ written г after a vowel); when there is none the
+// word is left alone and false is returned. `changedFrom` receives the first
+// position of the word that the join changed or added, `suffixStart` the
+// position where the suffix's own letters begin.
+bool JoinSuffix(WordState& word, std::u16string_view suffix, int variant, size_t& changedFrom, size_t& suffixStart);
+
+}  // namespace sahdict::morph
