@@ -261,7 +261,7 @@ const SakhaMorphology::Tables& SakhaMorphology::Current() const {
       WordState w = StartWord(s, true);
       size_t from = 0, start = 0;
       JoinSuffix(w, u"A", 0, from, start);
-      t->keys.emplace_back(Hash(std::u16string_view(w.text).substr(0, n - 3)), id * 2 + 1);
+      t->keys.emplace_back(Hash(w.text.view().substr(0, n - 3)), id * 2 + 1);
     }
     t->maxKey = std::max(t->maxKey, n);
   }
@@ -304,6 +304,7 @@ struct Search {
     const SuffixNode& node = table.Node(id);
     const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
     const std::u16string_view tmpl = afterVowel ? node.suffix.afterVowel : node.suffix.afterConsonant;
+    if (!SuffixMayFit(word, tmpl, form)) return;
     for (int variant = 0; variant < 2; ++variant) {
       WordState next = word;
       size_t from = 0, suffixStart = 0;
@@ -316,7 +317,7 @@ struct Search {
       from = std::min(from, verified);
       const size_t tail = next.elidable ? 3 : IsVowel(next.text.back()) ? 2 : 1;
       const size_t safe = std::max(from, std::min(len > tail ? len - tail : 0, form.size()));
-      const std::u16string_view text = next.text;
+      const std::u16string_view text = next.text.view();
       if (text.substr(from, safe - from) != form.substr(from, safe - from)) continue;
       nodes.push_back(id);
       starts.push_back(suffixStart);
@@ -331,6 +332,34 @@ struct Search {
     }
   }
 };
+
+// Whether a form whose letter after the stem key (the word's first `p`
+// letters) is `next` may be a form of `word`: when the key is all of the word
+// but its last letter, that letter stands there as it is or as a seam
+// changes it; otherwise a contracted or elided stem goes on with any letter.
+bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
+  if (p + 1 != word.size()) return true;
+  const char16_t last = word.back();
+  if (next == last || IsVowel(last)) return true;
+  switch (last) {
+    case u'к':
+      return next == u'г';
+    case u'п':
+      return next == u'б';
+    case u'с':
+      return next == u'һ';
+    case u'х':
+      return next == u'ҕ';
+    case u'т':
+      return next == u'к' || next == u'п';
+    case u'н':
+      return next == u'м' || next == u'ҥ';
+    case u'р':
+      return next == u'л';
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -351,9 +380,10 @@ std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed) const 
                                   [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto it = range.first; it != range.second; ++it) {
       const uint32_t key = it->second;
+      const Tables::Lemma& l = t.lemmas[key / 2];
+      if (form.size() <= p || !MayFollow(l.letters, p, form[p])) continue;
       if (std::find(tried.begin(), tried.end(), key) != tried.end()) continue;
       tried.push_back(key);
-      const Tables::Lemma& l = t.lemmas[key / 2];
       const WordState stem = StartWord(l.letters, (key & 1) != 0);
       search.lemma = key / 2;
       for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
@@ -458,7 +488,7 @@ std::u16string SakhaMorphology::Generate(std::u16string_view word, std::u16strin
     if (p.features != features) continue;
     WordState w = StartWord(letters, false);
     Follow(w, p.nodes);
-    return LettersToNotation(w.text);
+    return LettersToNotation(w.text.view());
   }
   return {};
 }
@@ -478,7 +508,7 @@ std::vector<ParadigmRow> SakhaMorphology::Paradigm(std::u16string_view word) con
       if (p.start != start) continue;
       WordState w = StartWord(letters, false);
       Follow(w, p.nodes);
-      rows.push_back({p.features, LettersToNotation(w.text)});
+      rows.push_back({p.features, LettersToNotation(w.text.view())});
     }
   }
   return rows;

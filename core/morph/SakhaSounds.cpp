@@ -277,7 +277,7 @@ bool HasElidableShape(std::u16string_view s) {
 }
 
 bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& changedFrom, size_t& suffixStart) {
-  std::u16string& s = word.text;
+  Letters& s = word.text;
   bool elidableEnd = false;
   if (!t.empty() && t.back() == u'*') {
     elidableEnd = true;
@@ -314,7 +314,7 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
       s += c1;
       s += c2;
       changed = std::min(changed, n - 3);
-    } else if (n >= 2 && IsVowel(s[n - 2])) {
+    } else if (!truncate && n >= 2 && IsVowel(s[n - 2])) {
       const char16_t v = Voiced(s[n - 1]);
       if (v != s[n - 1]) {
         s[n - 1] = v;
@@ -379,6 +379,32 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   word.elidable = elidableEnd;
   changedFrom = changed;
   return true;
+}
+
+bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_view form) {
+  if (t.back() == u'*') t.remove_suffix(1);
+  // A lone consonant may still change at the next seam (т -> п, к -> г).
+  if (t.size() <= 1 || t[0] == u'~') return true;
+  const Letters& s = word.text;
+  const char16_t c = t[0];
+  const bool vowel = c == u'A' || c == u'I' || c == u'E' || IsVowel(c);
+  if (vowel && word.elidable && !s.empty() && !IsVowel(s.back())) return true;
+  if (s.size() >= form.size()) return false;
+  const char16_t f = form[s.size()];
+  switch (c) {
+    case u'A':
+      return f == LowVowel(word.harmony);
+    case u'I':
+    case u'E':
+      return f == HighVowel(word.harmony);
+    default:
+      break;
+  }
+  if (!IsFamily(c)) return f == c;
+  if (f == FirstConsonant(c, LastSound(s))) return true;
+  if (s.empty()) return false;
+  return (c == u'Л' && s.back() == u'р' && f == u'л') || (c == u'Г' && IsVowel(s.back()) && f == u'г') ||
+         (s.back() == u'х' && f == u'х');
 }
 
 }  // namespace sahdict::morph

@@ -16,6 +16,7 @@
 // - a trailing "*" marks the last high vowel of the suffix as one that drops
 //   before a vowel (тэбилин + эр -> тэбиллэр).
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,11 +33,50 @@ std::u16string NotationToLetters(std::u16string_view notation);
 // ү -> "Y", һ -> "h").
 std::u16string LettersToNotation(std::u16string_view letters);
 
+// The letters of a word being built, kept in place (analysis copies them at
+// every step). Letters beyond the capacity are dropped: no form of a word
+// that long is analysed or generated.
+class Letters {
+ public:
+  static constexpr size_t kCapacity = 160;
+
+  Letters() = default;
+  Letters(const Letters& o) : size_(o.size_) { std::copy(o.chars_, o.chars_ + o.size_, chars_); }
+  Letters& operator=(const Letters& o) {
+    size_ = o.size_;
+    std::copy(o.chars_, o.chars_ + o.size_, chars_);
+    return *this;
+  }
+
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  char16_t back() const { return chars_[size_ - 1]; }
+  char16_t& back() { return chars_[size_ - 1]; }
+  char16_t operator[](size_t i) const { return chars_[i]; }
+  char16_t& operator[](size_t i) { return chars_[i]; }
+  void pop_back() { --size_; }
+  void resize(size_t n) { size_ = n < size_ ? n : size_; }
+  Letters& operator+=(char16_t c) {
+    if (size_ < kCapacity) chars_[size_++] = c;
+    return *this;
+  }
+  void assign(std::u16string_view s) {
+    size_ = s.size() < kCapacity ? s.size() : kCapacity;
+    s.copy(chars_, size_);
+  }
+  operator std::u16string_view() const { return {chars_, size_}; }
+  std::u16string_view view() const { return {chars_, size_}; }
+
+ private:
+  char16_t chars_[kCapacity];
+  size_t size_ = 0;
+};
+
 // A word being built: its letters, the vowel that sets the harmony of the next
 // suffix (it survives a contraction that drops the vowel itself), and whether
 // its last high vowel drops before a vowel.
 struct WordState {
-  std::u16string text;
+  Letters text;
   char16_t harmony = u'а';
   bool elidable = false;
 };
@@ -55,5 +95,9 @@ bool HasElidableShape(std::u16string_view letters);
 // position of the word that the join changed or added, `suffixStart` the
 // position where the suffix's own letters begin.
 bool JoinSuffix(WordState& word, std::u16string_view suffix, int variant, size_t& changedFrom, size_t& suffixStart);
+
+// A quick test before JoinSuffix: false when the suffix's first letter
+// cannot stand where the join would put it in `form` (true when unsure).
+bool SuffixMayFit(const WordState& word, std::u16string_view suffix, std::u16string_view form);
 
 }  // namespace sahdict::morph

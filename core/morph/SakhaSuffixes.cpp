@@ -240,7 +240,7 @@ SuffixTable::SuffixTable() {
   Add(kVerb, Slot::End, {VC(u"н", u"Aн", u"деепр. (-ан)")});
   Add(kVerb, Slot::End, {VC(u"~II", u"A", u"деепр. (-а)")});
   Add(kVerb, Slot::End, {VC(u"мIнA", u"IмIнA", u"деепр. отр. (-ымына)")});
-  Add(kVerb, Slot::End, {kNegative, S(u"ккA", u"деепр. отр. (-бакка)")});
+  Add(kVerb, Slot::End, {kNegative, S(u"ккA", u"деепр. (-бакка)")});
   Add(kVerb, Slot::End, {VC(u"~AAрI", u"AAрI", u"деепр. цели (-аары)")});
   Add(kVerb, Slot::End, {VC(u"т", u"AAт", u"деепр. (-аат)")});
   Add(kVerb, Slot::End, {S(u"БIччA", u"деепр. (-бычча)")});
