@@ -364,6 +364,15 @@ bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
 }  // namespace
 
 std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed) const {
+  std::vector<Analysis> out = AnalyzeWhole(typed);
+  // A paired or repeated word (кэрэ-кэрэ, оҕолор-уруулар) not listed whole:
+  // its first part, which carries the pair's meaning.
+  const size_t hyphen = typed.find(u'-');
+  if (out.empty() && hyphen != std::u16string_view::npos && hyphen > 0) out = AnalyzeWhole(typed.substr(0, hyphen));
+  return out;
+}
+
+std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) const {
   std::vector<Analysis> out;
   if (typed.empty() || typed.size() > kMaxFormLength) return out;
   const Tables& t = Current();

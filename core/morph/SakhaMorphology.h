@@ -65,7 +65,8 @@ class SakhaMorphology {
   SakhaMorphology& operator=(const SakhaMorphology&) = delete;
 
   // Every analysis of `form` against the store's Sakha words, best first
-  // (at most 64). Empty when none; never throws on any text.
+  // (at most 64); for a hyphenated form that has none, those of its first
+  // part. Empty when none; never throws on any text.
   std::vector<Analysis> Analyze(std::u16string_view form) const;
 
   // The form of `word` (any Sakha word, notation or real letters) with the
@@ -95,6 +96,7 @@ class SakhaMorphology {
  private:
   struct Tables;
   const Tables& Current() const;
+  std::vector<Analysis> AnalyzeWhole(std::u16string_view form) const;
 
   const DictStore& store_;
   mutable std::unique_ptr<Tables> tables_;

@@ -150,7 +150,12 @@ SuffixTable::SuffixTable() {
   }
   // Present-future (aorist): барабын, үлэлиибин, барар; negative барбаппын.
   for (int p = 0; p < 6; ++p) {
-    Add(kVerb, Slot::End, {VC(u"~II", u"A", u"наст. вр."), S(kPresentEnding[p], kPerson[p])});
+    // The 3rd person singular is the participle's own sound: one suffix.
+    if (p == 2) {
+      Add(kVerb, Slot::End, {VC(u"~IIр", u"Aр", u"наст. вр., 3 л. ед. ч.")});
+    } else {
+      Add(kVerb, Slot::End, {VC(u"~II", u"A", u"наст. вр."), S(kPresentEnding[p], kPerson[p])});
+    }
   }
   for (int p = 0; p < 6; ++p) {
     Add(kVerb, Slot::End, {kNegative, S(u"т", u"наст. вр."), S(kPredicateEnding[p], kPerson[p])});
