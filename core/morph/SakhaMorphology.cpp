@@ -296,7 +296,15 @@ struct Search {
   std::vector<Found> found;
 
   void Walk(Slot slot, const WordState& word, size_t verified) {
-    for (const uint16_t id : table.Roots(slot)) Try(id, word, verified);
+    // An elidable vowel moves where a suffix lands: try them all then.
+    if (word.elidable) {
+      for (const uint16_t id : table.Roots(slot)) Try(id, word, verified);
+      return;
+    }
+    if (word.text.size() < form.size()) {
+      for (const uint16_t id : table.RootsStartingWith(slot, form[word.text.size()])) Try(id, word, verified);
+    }
+    for (const uint16_t id : table.RootsStartingAnyhow(slot)) Try(id, word, verified);
   }
 
   void Try(uint16_t id, const WordState& word, size_t verified) {
@@ -306,6 +314,7 @@ struct Search {
     const std::u16string_view tmpl = afterVowel ? node.suffix.afterVowel : node.suffix.afterConsonant;
     if (!SuffixMayFit(word, tmpl, form)) return;
     for (int variant = 0; variant < 2; ++variant) {
+      if (variant == 1 && !HasOtherSpelling(word, tmpl)) break;
       WordState next = word;
       size_t from = 0, suffixStart = 0;
       if (!JoinSuffix(next, tmpl, variant, from, suffixStart)) continue;
@@ -334,13 +343,17 @@ struct Search {
 };
 
 // Whether a form whose letter after the stem key (the word's first `p`
-// letters) is `next` may be a form of `word`: when the key is all of the word
-// but its last letter, that letter stands there as it is or as a seam
-// changes it; otherwise a contracted or elided stem goes on with any letter.
-bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
-  if (p + 1 != word.size()) return true;
+// letters) is `next` may be a form of `word`. When the key is all of the word
+// but its last letter, a final consonant stands there as it is or as a seam
+// changes it, and a final vowel stays or gives way to a suffix's vowel; a
+// contracted stem goes on with a suffix's vowel, an elided one with its
+// last consonant.
+bool MayFollow(std::u16string_view word, size_t p, bool elided, char16_t next) {
+  if (elided) return !IsVowel(next);
+  if (p + 1 != word.size()) return IsVowel(next);
   const char16_t last = word.back();
-  if (next == last || IsVowel(last)) return true;
+  if (IsVowel(last)) return IsVowel(next);
+  if (next == last) return true;
   switch (last) {
     case u'к':
       return next == u'г';
@@ -390,7 +403,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) c
     for (auto it = range.first; it != range.second; ++it) {
       const uint32_t key = it->second;
       const Tables::Lemma& l = t.lemmas[key / 2];
-      if (form.size() <= p || !MayFollow(l.letters, p, form[p])) continue;
+      if (form.size() <= p || !MayFollow(l.letters, p, (key & 1) != 0, form[p])) continue;
       if (std::find(tried.begin(), tried.end(), key) != tried.end()) continue;
       tried.push_back(key);
       const WordState stem = StartWord(l.letters, (key & 1) != 0);

@@ -276,6 +276,17 @@ bool HasElidableShape(std::u16string_view s) {
   return n >= 4 && !IsVowel(s[n - 1]) && IsHighShort(s[n - 2]) && !IsVowel(s[n - 3]) && IsVowel(s[n - 4]);
 }
 
+// р + л -> лл (дьахталлар), ҕ written г after a vowel.
+bool OtherSpelling(std::u16string_view s, std::u16string_view t) {
+  if (t.empty() || s.empty()) return false;
+  return (t[0] == u'Л' && s.back() == u'р') || (t[0] == u'Г' && IsVowel(s.back()));
+}
+
+bool HasOtherSpelling(const WordState& word, std::u16string_view t) {
+  if (!t.empty() && t.front() == u'~') return false;
+  return OtherSpelling(word.text.view(), t);
+}
+
 bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& changedFrom, size_t& suffixStart) {
   Letters& s = word.text;
   bool elidableEnd = false;
@@ -286,11 +297,7 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   const bool truncate = !t.empty() && t[0] == u'~';
   if (truncate) t.remove_prefix(1);
   // The other spelling exists only at two seams; decide before changing anything.
-  if (variant == 1) {
-    const bool rl = !t.empty() && t[0] == u'Л' && !s.empty() && s.back() == u'р';
-    const bool vg = !t.empty() && t[0] == u'Г' && !s.empty() && IsVowel(s.back());
-    if (!rl && !vg) return false;
-  }
+  if (variant == 1 && !OtherSpelling(s, t)) return false;
   size_t changed = s.size();
   if (truncate) {
     for (int i = 0; i < 2 && !s.empty() && IsVowel(s.back()); ++i) s.pop_back();

@@ -96,6 +96,9 @@ bool HasElidableShape(std::u16string_view letters);
 // position where the suffix's own letters begin.
 bool JoinSuffix(WordState& word, std::u16string_view suffix, int variant, size_t& changedFrom, size_t& suffixStart);
 
+// Whether JoinSuffix has a variant 1 for this suffix after this word.
+bool HasOtherSpelling(const WordState& word, std::u16string_view suffix);
+
 // A quick test before JoinSuffix: false when the suffix's first letter
 // cannot stand where the join would put it in `form` (true when unsure).
 bool SuffixMayFit(const WordState& word, std::u16string_view suffix, std::u16string_view form);

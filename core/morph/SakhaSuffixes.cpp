@@ -78,7 +78,73 @@ Suffix PossessedCase(int person, int c) {
 
 constexpr Suffix kNegative = S(u"БA", u"отр.");
 
+// The place of a letter in the per-letter lists.
+size_t LetterSlot(char16_t c) {
+  if (c >= u'а' && c <= u'я') return static_cast<size_t>(c - u'а');
+  switch (c) {
+    case u'ҕ':
+      return 32;
+    case u'ҥ':
+      return 33;
+    case u'ө':
+      return 34;
+    case u'ү':
+      return 35;
+    case u'һ':
+      return 36;
+    default:
+      return 37;
+  }
+}
+
+// The letters a template may put first; empty when that cannot be told.
+std::u16string_view FirstLetters(std::u16string_view t) {
+  if (!t.empty() && t.back() == u'*') t.remove_suffix(1);
+  if (t.size() <= 1 || t[0] == u'~') return {};
+  switch (t[0]) {
+    case u'A':
+      return u"аэоө";
+    case u'I':
+    case u'E':
+      return u"ыиуү";
+    case u'Л':
+    case u'Т':
+      return u"лтдн";
+    case u'Г':
+      return u"ҕгҥкх";
+    case u'Б':
+      return u"бмп";
+    default:
+      return t.substr(0, 1);
+  }
+}
+
 }  // namespace
+
+const std::vector<uint16_t>& SuffixTable::RootsStartingWith(Slot slot, char16_t letter) const {
+  return byLetter_[static_cast<size_t>(slot)][LetterSlot(letter)];
+}
+
+void SuffixTable::IndexRoots() {
+  for (size_t slot = 0; slot < static_cast<size_t>(Slot::Count); ++slot) {
+    for (const uint16_t id : roots_[slot]) {
+      const Suffix& s = nodes_[id].suffix;
+      const std::u16string_view v = FirstLetters(s.afterVowel), c = FirstLetters(s.afterConsonant);
+      if (v.empty() || c.empty()) {
+        anyLetter_[slot].push_back(id);
+        continue;
+      }
+      bool listed[kLetters] = {};
+      for (const std::u16string_view letters : {v, c}) {
+        for (const char16_t l : letters) {
+          const size_t i = LetterSlot(l);
+          if (!listed[i]) byLetter_[slot][i].push_back(id);
+          listed[i] = true;
+        }
+      }
+    }
+  }
+}
 
 const SuffixTable& SuffixTable::Get() {
   static const SuffixTable table;
@@ -252,6 +318,7 @@ SuffixTable::SuffixTable() {
   // Verbal and agent nouns.
   Add(kVerb, Slot::NounDerived, {VC(u"һIн", u"II", u"отгл. сущ.")});
   Add(kVerb, Slot::NounDerived, {VC(u"ччI", u"AAччI", u"деятель (-ааччы)")});
+  IndexRoots();
 }
 
 }  // namespace sahdict::morph

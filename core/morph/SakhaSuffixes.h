@@ -46,14 +46,24 @@ class SuffixTable {
   static const SuffixTable& Get();
 
   const std::vector<uint16_t>& Roots(Slot slot) const { return roots_[static_cast<size_t>(slot)]; }
+  // The roots of `slot` whose first letter may be `letter`, and those whose
+  // first letter cannot be told before joining (empty, contracting, a lone
+  // consonant that the next seam may change).
+  const std::vector<uint16_t>& RootsStartingWith(Slot slot, char16_t letter) const;
+  const std::vector<uint16_t>& RootsStartingAnyhow(Slot slot) const { return anyLetter_[static_cast<size_t>(slot)]; }
   const SuffixNode& Node(uint16_t id) const { return nodes_[id]; }
 
  private:
   SuffixTable();
   void Add(uint32_t fromSlots, Slot to, std::initializer_list<Suffix> run);
 
+  void IndexRoots();
+
   std::vector<SuffixNode> nodes_;
   uint16_t runs_ = 0;
+  static constexpr size_t kLetters = 40;  // а..я, ҕ ҥ ө ү һ, the rest
+  std::vector<uint16_t> byLetter_[static_cast<size_t>(Slot::Count)][kLetters];
+  std::vector<uint16_t> anyLetter_[static_cast<size_t>(Slot::Count)];
   std::vector<uint16_t> roots_[static_cast<size_t>(Slot::Count)];
 };
 
