@@ -313,7 +313,7 @@ struct Search {
     const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
     const std::u16string_view tmpl = afterVowel ? node.suffix.afterVowel : node.suffix.afterConsonant;
     if (!SuffixMayFit(word, tmpl, form)) return;
-    for (int variant = 0; variant < 2; ++variant) {
+    for (int variant = 0; variant < 3; ++variant) {
       if (variant == 1 && !HasOtherSpelling(word, tmpl)) break;
       WordState next = word;
       size_t from = 0, suffixStart = 0;
@@ -368,7 +368,7 @@ bool MayFollow(std::u16string_view word, size_t p, bool elided, char16_t next) {
     case u'н':
       return next == u'м' || next == u'ҥ';
     case u'р':
-      return next == u'л';
+      return next == u'л' || next == u'т';
     default:
       return false;
   }
@@ -474,6 +474,10 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) c
       std::u16string surface = LettersToNotation(std::u16string_view(form).substr(f.starts[i], end - f.starts[i]));
       if (!surface.empty()) ++suffixes;
       if (IsRare(name)) ++rare;
+      // Adjectives and adverbs seldom take a possessor.
+      if ((a.Class == WordClass::Adjective || a.Class == WordClass::Adverb) && name.find(u"притяж.") != name.npos) {
+        ++rare;
+      }
       names.push_back(name);
       a.Morphemes.push_back({std::move(surface), std::u16string(name)});
     }

@@ -276,15 +276,16 @@ bool HasElidableShape(std::u16string_view s) {
   return n >= 4 && !IsVowel(s[n - 1]) && IsHighShort(s[n - 2]) && !IsVowel(s[n - 3]) && IsVowel(s[n - 4]);
 }
 
-// р + л -> лл (дьахталлар), ҕ written г after a vowel.
-bool OtherSpelling(std::u16string_view s, std::u16string_view t) {
+// р + л -> лл (дьахталлар) or тт (доҕоттор), ҕ written г after a vowel.
+bool OtherSpelling(std::u16string_view s, std::u16string_view t, int variant) {
   if (t.empty() || s.empty()) return false;
+  if (variant == 2) return t[0] == u'Л' && s.back() == u'р';
   return (t[0] == u'Л' && s.back() == u'р') || (t[0] == u'Г' && IsVowel(s.back()));
 }
 
 bool HasOtherSpelling(const WordState& word, std::u16string_view t) {
   if (!t.empty() && t.front() == u'~') return false;
-  return OtherSpelling(word.text.view(), t);
+  return OtherSpelling(word.text.view(), t, 1);
 }
 
 bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& changedFrom, size_t& suffixStart) {
@@ -297,11 +298,19 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   const bool truncate = !t.empty() && t[0] == u'~';
   if (truncate) t.remove_prefix(1);
   // The other spelling exists only at two seams; decide before changing anything.
-  if (variant == 1 && !OtherSpelling(s, t)) return false;
+  if (variant > 0 && !OtherSpelling(s, t, variant)) return false;
   size_t changed = s.size();
   if (truncate) {
     for (int i = 0; i < 2 && !s.empty() && IsVowel(s.back()); ++i) s.pop_back();
     changed = s.size();
+    // The contracted vowel follows the vowel before it (сөбүлээ -> сөбүлүүр),
+    // or the dropped one when none is left (сиэ -> сиир).
+    for (size_t i = s.size(); i-- > 0;) {
+      if (IsVowel(s[i])) {
+        word.harmony = HarmonyAfter(s.view().substr(0, i), s[i]);
+        break;
+      }
+    }
   }
   if (t.empty()) {
     changedFrom = changed;
@@ -337,7 +346,10 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
     if (!s.empty()) {
       char16_t& last = s.back();
       const char16_t before = last;
-      if (variant == 1 && first == u'Л') {
+      if (variant == 2) {
+        last = u'т';
+        c = u'т';
+      } else if (variant == 1 && first == u'Л') {
         last = u'л';
         c = u'л';
       } else if (variant == 1) {
@@ -410,7 +422,7 @@ bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_v
   if (!IsFamily(c)) return f == c;
   if (f == FirstConsonant(c, LastSound(s))) return true;
   if (s.empty()) return false;
-  return (c == u'Л' && s.back() == u'р' && f == u'л') || (c == u'Г' && IsVowel(s.back()) && f == u'г') ||
+  return (c == u'Л' && s.back() == u'р' && (f == u'л' || f == u'т')) || (c == u'Г' && IsVowel(s.back()) && f == u'г') ||
          (s.back() == u'х' && f == u'х');
 }
 

@@ -89,14 +89,14 @@ WordState StartWord(std::u16string_view letters, bool elidable);
 bool HasElidableShape(std::u16string_view letters);
 
 // Joins a suffix template to the word. `variant` 0 is the regular spelling;
-// 1 asks for the other spelling that real texts use at this seam (р + л ->
-// лл as in дьахталлар, ҕ written г after a vowel); when there is none the
-// word is left alone and false is returned. `changedFrom` receives the first
+// 1 and 2 ask for the other spellings that real texts use at this seam (р + л
+// -> лл as in дьахталлар, or тт as in доҕоттор; ҕ written г after a vowel);
+// when there is none the word is left alone and false is returned. `changedFrom` receives the first
 // position of the word that the join changed or added, `suffixStart` the
 // position where the suffix's own letters begin.
 bool JoinSuffix(WordState& word, std::u16string_view suffix, int variant, size_t& changedFrom, size_t& suffixStart);
 
-// Whether JoinSuffix has a variant 1 for this suffix after this word.
+// Whether JoinSuffix has a variant 1 (and perhaps 2) for this suffix after this word.
 bool HasOtherSpelling(const WordState& word, std::u16string_view suffix);
 
 // A quick test before JoinSuffix: false when the suffix's first letter

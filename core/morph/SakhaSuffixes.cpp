@@ -216,12 +216,17 @@ SuffixTable::SuffixTable() {
   }
   // Present-future (aorist): барабын, үлэлиибин, барар; negative барбаппын.
   for (int p = 0; p < 6; ++p) {
-    // The 3rd person singular is the participle's own sound: one suffix.
-    if (p == 2) {
-      Add(kVerb, Slot::End, {VC(u"~IIр", u"Aр", u"наст. вр., 3 л. ед. ч.")});
-    } else {
-      Add(kVerb, Slot::End, {VC(u"~II", u"A", u"наст. вр."), S(kPresentEnding[p], kPerson[p])});
-    }
+    // The tense's vowel and the person ending read as one suffix, as the 3rd
+    // person singular (the participle's own sound) does.
+    static constexpr std::u16string_view kPresent[6][2] = {
+        {u"~IIБIн", u"AБIн"}, {u"~IIГIн", u"AГIн"}, {u"~IIр", u"Aр"},
+        {u"~IIБIт", u"AБIт"}, {u"~IIГIт", u"AГIт"}, {u"~IIллAр", u"AллAр"},
+    };
+    static constexpr std::u16string_view kPresentName[6] = {
+        u"наст. вр., 1 л. ед. ч.", u"наст. вр., 2 л. ед. ч.", u"наст. вр., 3 л. ед. ч.",
+        u"наст. вр., 1 л. мн. ч.", u"наст. вр., 2 л. мн. ч.", u"наст. вр., 3 л. мн. ч.",
+    };
+    Add(kVerb, Slot::End, {VC(kPresent[p][0], kPresent[p][1], kPresentName[p])});
   }
   for (int p = 0; p < 6; ++p) {
     Add(kVerb, Slot::End, {kNegative, S(u"т", u"наст. вр."), S(kPredicateEnding[p], kPerson[p])});

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <set>
 
 #include "core/dict/DictStore.h"
@@ -168,7 +170,7 @@ TEST_F(MorphTest, AnalysesLeadToTheWord) {
   // The same in the notation, and the morphemes named.
   const auto found = model.Analyze(u"кOрOбYн");
   ASSERT_FALSE(found.empty());
-  EXPECT_EQ(found.front().Segmentation(), u"кOр+O+бYн");
+  EXPECT_EQ(found.front().Segmentation(), u"кOр+OбYн");
   EXPECT_EQ(found.front().Class, WordClass::Verb);
   EXPECT_EQ(found.front().Word, u"кOр (x)");
 }
@@ -242,6 +244,47 @@ TEST(MorphCorpus, GeneratedFormsAnalyseBackToTheirWord) {
   }
   EXPECT_GT(words, 10000u);
   EXPECT_EQ(misses, 0u) << "of " << forms << " forms";
+}
+
+// The hand-written forms of corpus words (tests/data/morph/eval-forms.txt):
+// the share whose best analysis names their word, and the share whose word is
+// among the first eight words the analyses name, by class.
+TEST(MorphCorpus, HandWrittenFormsLeadToTheirWord) {
+  if (!std::filesystem::exists(SAHDICT_CORPUS_PATH)) GTEST_SKIP() << "corpus not found: " << SAHDICT_CORPUS_PATH;
+  DictStore store;
+  ASSERT_TRUE(ReadDictionary(store, SAHDICT_CORPUS_PATH, nullptr, nullptr).ok);
+  const SakhaMorphology model(store);
+  std::ifstream in(SAHDICT_TEST_DATA "/morph/eval-forms.txt");
+  ASSERT_TRUE(in.good());
+  struct Count {
+    int all = 0, first = 0, listed = 0;
+  };
+  std::map<std::string, Count> counts;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const size_t a = line.find('\t'), b = line.find('\t', a + 1);
+    const std::string cls = line.substr(0, a);
+    const std::u16string form = FromUtf8(line.substr(a + 1, b - a - 1));
+    const std::u16string lemma = Notation(FromUtf8(line.substr(b + 1)));
+    const auto found = model.Analyze(form);
+    std::vector<std::u16string> lemmas;
+    for (const Analysis& x : found) {
+      if (std::find(lemmas.begin(), lemmas.end(), x.Lemma) == lemmas.end()) lemmas.push_back(x.Lemma);
+    }
+    Count& c = counts[cls];
+    ++c.all;
+    c.first += !lemmas.empty() && lemmas.front() == lemma;
+    const bool listed = std::find(lemmas.begin(), lemmas.begin() + std::min<size_t>(8, lemmas.size()), lemma) !=
+                        lemmas.begin() + std::min<size_t>(8, lemmas.size());
+    c.listed += listed;
+    if (!listed) std::printf("missed %s: %s\n", cls.c_str(), ToUtf8(form).c_str());
+  }
+  for (const auto& [cls, c] : counts) {
+    std::printf("%s: %d forms, best analysis %d (%.1f %%), among the first eight %d (%.1f %%)\n", cls.c_str(), c.all,
+                c.first, 100.0 * c.first / c.all, c.listed, 100.0 * c.listed / c.all);
+    EXPECT_GE(c.listed, c.all * 9 / 10) << cls;
+  }
 }
 
 }  // namespace
