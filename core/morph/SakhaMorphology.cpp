@@ -31,6 +31,12 @@ constexpr int kMaxSteps = 60000;
 constexpr size_t kMaxDepth = 12;
 constexpr size_t kMaxAnalyses = 64;
 
+// Verb stems that change beyond the rules before most suffixes, written by
+// the grammars as exceptions: сырыт -> сылдьар, сылдьыбыт.
+constexpr std::pair<std::u16string_view, std::u16string_view> kIrregularStems[] = {
+    {u"сырыт", u"сылдь"},
+};
+
 // The classes a Note's grammar label names; kAnyClass when it names none.
 uint8_t ClassesOfLabel(std::u16string_view note) {
   struct Label {
@@ -215,7 +221,8 @@ struct SakhaMorphology::Tables {
   };
   std::vector<Lemma> lemmas;
   std::unordered_map<std::u16string, uint32_t> byLetters;
-  // (hash of a stem key, lemma id * 2 + 1 when the key is the stem with its
+  // (hash of a stem key, lemma id * 4 + the kind of stem: 0 as listed, 1 with
+  // its last vowel dropped, 2 an irregular stem), sorted.
   // last vowel dropped), sorted.
   std::vector<std::pair<uint64_t, uint32_t>> keys;
   size_t maxKey = 0;
@@ -253,15 +260,13 @@ const SakhaMorphology::Tables& SakhaMorphology::Current() const {
     const size_t n = s.size();
     // The stem keeps all but its last letter; a final long vowel may go
     // whole; a last high vowel may drop, devoicing the consonant before it.
-    t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, n - 1)), id * 2);
+    t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, n - 1)), id * 4);
     size_t bare = n;
     while (bare > 0 && n - bare < 2 && IsVowel(s[bare - 1])) --bare;
-    if (bare + 1 < n) t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, bare)), id * 2);
-    if (HasElidableShape(s)) {
-      WordState w = StartWord(s, true);
-      size_t from = 0, start = 0;
-      JoinSuffix(w, u"A", 0, from, start);
-      t->keys.emplace_back(Hash(w.text.view().substr(0, n - 3)), id * 2 + 1);
+    if (bare + 1 < n) t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, bare)), id * 4);
+    if (HasElidableShape(s)) t->keys.emplace_back(Hash(ElidedStem(s).text.view()), id * 4 + 1);
+    for (const auto& [word, stem] : kIrregularStems) {
+      if (s == word) t->keys.emplace_back(Hash(stem), id * 4 + 2);
     }
     t->maxKey = std::max(t->maxKey, n);
   }
@@ -296,8 +301,8 @@ struct Search {
   std::vector<Found> found;
 
   void Walk(Slot slot, const WordState& word, size_t verified) {
-    // An elidable vowel moves where a suffix lands: try them all then.
-    if (word.elidable) {
+    // An elidable or inserted vowel moves where a suffix lands: try them all then.
+    if (word.elidable || word.cluster) {
       for (const uint16_t id : table.Roots(slot)) Try(id, word, verified);
       return;
     }
@@ -348,8 +353,7 @@ struct Search {
 // changes it, and a final vowel stays or gives way to a suffix's vowel; a
 // contracted stem goes on with a suffix's vowel, an elided one with its
 // last consonant.
-bool MayFollow(std::u16string_view word, size_t p, bool elided, char16_t next) {
-  if (elided) return !IsVowel(next);
+bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
   if (p + 1 != word.size()) return IsVowel(next);
   const char16_t last = word.back();
   if (IsVowel(last)) return IsVowel(next);
@@ -393,7 +397,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) c
   if (form.empty() || form.size() > kMaxFormLength) return out;
 
   Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}};
-  std::vector<uint32_t> tried;  // lemma * 2 + elided
+  std::vector<uint32_t> tried;  // lemma * 4 + kind of stem
   uint64_t h = kHashStart;
   const size_t longest = std::min(form.size(), t.maxKey);
   for (size_t p = 0; p <= longest; ++p) {
@@ -402,12 +406,19 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) c
                                   [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto it = range.first; it != range.second; ++it) {
       const uint32_t key = it->second;
-      const Tables::Lemma& l = t.lemmas[key / 2];
-      if (form.size() <= p || !MayFollow(l.letters, p, (key & 1) != 0, form[p])) continue;
+      const Tables::Lemma& l = t.lemmas[key / 4];
+      const uint32_t kind = key % 4;
+      if (form.size() <= p || (kind == 0 && !MayFollow(l.letters, p, form[p]))) continue;
       if (std::find(tried.begin(), tried.end(), key) != tried.end()) continue;
       tried.push_back(key);
-      const WordState stem = StartWord(l.letters, (key & 1) != 0);
-      search.lemma = key / 2;
+      WordState stem = kind == 1 ? ElidedStem(l.letters) : StartWord(l.letters, false);
+      if (kind == 2) {
+        for (const auto& [word, irregular] : kIrregularStems) {
+          if (l.letters == word) stem = StartWord(irregular, false);
+        }
+        stem.cluster = true;
+      }
+      search.lemma = key / 4;
       for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
         const uint8_t need = start == Slot::NounStem ? kNounLike : kVerbBit;
         if ((l.classes & need) == 0) continue;

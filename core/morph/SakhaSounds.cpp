@@ -340,6 +340,10 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   }
   char16_t h = word.harmony;
   size_t i = 0;
+  if (word.cluster && !StartsWithVowel(t)) {
+    h = HighVowel(h);
+    s += h;  // тахс + быт -> тахсыбыт
+  }
   suffixStart = s.size();
   if (IsFamily(first)) {
     char16_t c = FirstConsonant(first, LastSound(s));
@@ -396,8 +400,19 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   }
   word.harmony = h;
   word.elidable = elidableEnd;
+  word.cluster = false;
   changedFrom = changed;
   return true;
+}
+
+WordState ElidedStem(std::u16string_view letters) {
+  WordState w = StartWord(letters, true);
+  size_t from = 0, start = 0;
+  JoinSuffix(w, u"A", 0, from, start);
+  w.text.pop_back();
+  w = StartWord(w.text.view(), false);
+  w.cluster = true;
+  return w;
 }
 
 bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_view form) {
@@ -408,6 +423,7 @@ bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_v
   const char16_t c = t[0];
   const bool vowel = c == u'A' || c == u'I' || c == u'E' || IsVowel(c);
   if (vowel && word.elidable && !s.empty() && !IsVowel(s.back())) return true;
+  if (!vowel && word.cluster) return true;
   if (s.size() >= form.size()) return false;
   const char16_t f = form[s.size()];
   switch (c) {

@@ -75,10 +75,13 @@ class Letters {
 // A word being built: its letters, the vowel that sets the harmony of the next
 // suffix (it survives a contraction that drops the vowel itself), and whether
 // its last high vowel drops before a vowel.
+// A stem that ends in two consonants (тахс- of таҕыс, сылдь- of сырыт) takes
+// a high vowel before a consonant: тахсыбыт, сылдьыбыт.
 struct WordState {
   Letters text;
   char16_t harmony = u'а';
   bool elidable = false;
+  bool cluster = false;
 };
 
 // The state of a bare word: its last vowel sets the harmony.
@@ -87,6 +90,10 @@ WordState StartWord(std::u16string_view letters, bool elidable);
 // True when the word ends in vowel, consonant, short high vowel, consonant
 // (таҕыс, көрүс): the shape whose last vowel may drop before a vowel.
 bool HasElidableShape(std::u16string_view letters);
+
+// The word of that shape with its last vowel dropped, as a stem that ends in
+// two consonants (таҕыс -> тахс-).
+WordState ElidedStem(std::u16string_view letters);
 
 // Joins a suffix template to the word. `variant` 0 is the regular spelling;
 // 1 and 2 ask for the other spellings that real texts use at this seam (р + л
