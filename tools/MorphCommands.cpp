@@ -124,7 +124,7 @@ class Glosser {
 
   GlossLine Compute(const std::u16string& word) const {
     const bool sakha = HasSakhaLetter(word);
-    std::vector<Analysis> found = model_.Analyze(word);
+    const std::vector<Analysis> found = model_.Analyze(word, 1);
     const bool exactSakha = !found.empty() && found.front().Morphemes.size() == 1;
     if (!sakha && !exactSakha) {
       if (const int32_t k = RussianEntry(word)) return FromEntry(k, kRussian, {});

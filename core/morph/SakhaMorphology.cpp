@@ -380,16 +380,18 @@ bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
 
 }  // namespace
 
-std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed) const {
-  std::vector<Analysis> out = AnalyzeWhole(typed);
+std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed, size_t limit) const {
+  limit = std::min(limit, kMaxAnalyses);
+  std::vector<Analysis> out = AnalyzeWhole(typed, limit);
   // A paired or repeated word (кэрэ-кэрэ, оҕолор-уруулар) not listed whole:
   // its first part, which carries the pair's meaning.
   const size_t hyphen = typed.find(u'-');
-  if (out.empty() && hyphen != std::u16string_view::npos && hyphen > 0) out = AnalyzeWhole(typed.substr(0, hyphen));
+  if (out.empty() && hyphen != std::u16string_view::npos && hyphen > 0)
+    out = AnalyzeWhole(typed.substr(0, hyphen), limit);
   return out;
 }
 
-std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) const {
+std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, size_t limit) const {
   std::vector<Analysis> out;
   if (typed.empty() || typed.size() > kMaxFormLength) return out;
   const Tables& t = Current();
@@ -441,79 +443,82 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed) c
     }
     return need == kVerbBit ? WordClass::Verb : WordClass::Noun;
   };
+  // Rank first, on what each analysis costs nothing to tell; spell out only
+  // the analyses that are returned.
   struct Ranked {
-    Analysis a;
-    size_t suffixes;
-    bool fits;
-    size_t rare;
-    bool stemChanged;
-    size_t lemmaLength;
+    int found;  // place in search.found; -1 for the word itself
+    uint32_t lemma;
+    Tables::Entry entry;
+    WordClass cls;
+    size_t suffixes = 0;
+    bool fits = false;
+    size_t rare = 0;
+    bool stemChanged = false;
   };
   std::vector<Ranked> ranked;
-  const std::u16string notation = [&] {
-    std::u16string n(typed);
-    TypedSakhaToNotation(n);
-    return n;
-  }();
-  // The word itself.
   if (auto it = t.byLetters.find(form); it != t.byLetters.end()) {
     const Tables::Lemma& l = t.lemmas[it->second];
     const auto e = l.entries.front();
-    Analysis a;
-    a.Position = e.position;
-    a.Lemma = l.notation;
-    a.Class = classOf(e.classes, kAnyClass);
-    a.Morphemes.push_back({l.notation, {}});
-    a.Description = std::u16string(kBaseForm);
-    ranked.push_back({std::move(a), 0, e.classes != kAnyClass, 0, false, l.letters.size()});
+    ranked.push_back({-1, it->second, e, classOf(e.classes, kAnyClass), 0, e.classes != kAnyClass, 0, false});
   }
-  for (Found& f : search.found) {
+  for (size_t i = 0; i < search.found.size(); ++i) {
+    Found& f = search.found[i];
     const Tables::Lemma& l = t.lemmas[f.lemma];
     const uint8_t need = f.start == Slot::NounStem ? kNounLike : kVerbBit;
-    const auto e = entryFor(l, need);
-    Analysis a;
-    a.Position = e.position;
-    a.Lemma = l.notation;
-    a.Class = classOf(e.classes, need);
-    for (size_t i = f.starts.size(); i-- > 1;) f.starts[i - 1] = std::min(f.starts[i - 1], f.starts[i]);
-    a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(0, f.starts[0])), {}});
-    std::vector<std::u16string_view> names;
-    size_t suffixes = 0, rare = 0;
-    for (size_t i = 0; i < f.nodes.size(); ++i) {
-      const size_t end = i + 1 < f.starts.size() ? f.starts[i + 1] : form.size();
-      const std::u16string_view name = search.table.Node(f.nodes[i]).suffix.name;
-      std::u16string surface = LettersToNotation(std::u16string_view(form).substr(f.starts[i], end - f.starts[i]));
-      if (!surface.empty()) ++suffixes;
-      if (IsRare(name)) ++rare;
+    Ranked r{static_cast<int>(i), f.lemma, entryFor(l, need), WordClass::Noun};
+    r.cls = classOf(r.entry.classes, need);
+    for (size_t j = f.starts.size(); j-- > 1;) f.starts[j - 1] = std::min(f.starts[j - 1], f.starts[j]);
+    for (size_t j = 0; j < f.nodes.size(); ++j) {
+      const size_t end = j + 1 < f.starts.size() ? f.starts[j + 1] : form.size();
+      const std::u16string_view name = search.table.Node(f.nodes[j]).suffix.name;
+      if (end > f.starts[j]) ++r.suffixes;
+      if (IsRare(name)) ++r.rare;
       // Adjectives and adverbs seldom take a possessor.
-      if ((a.Class == WordClass::Adjective || a.Class == WordClass::Adverb) && name.find(u"притяж.") != name.npos) {
-        ++rare;
+      if ((r.cls == WordClass::Adjective || r.cls == WordClass::Adverb) && name.find(u"притяж.") != name.npos) {
+        ++r.rare;
       }
-      names.push_back(name);
-      a.Morphemes.push_back({std::move(surface), std::u16string(name)});
     }
-    a.Description = JoinNames(names);
-    const bool fits = (e.classes & need) != 0 && e.classes != kAnyClass;
-    const bool stemChanged = a.Morphemes.front().Surface != l.notation;
-    ranked.push_back({std::move(a), suffixes, fits, rare, stemChanged, l.letters.size()});
+    r.fits = (r.entry.classes & need) != 0 && r.entry.classes != kAnyClass;
+    r.stemChanged = std::u16string_view(form).substr(0, f.starts[0]) != l.letters;
+    ranked.push_back(r);
   }
-  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& x, const Ranked& y) {
+  std::stable_sort(ranked.begin(), ranked.end(), [&](const Ranked& x, const Ranked& y) {
     if (x.suffixes != y.suffixes) return x.suffixes < y.suffixes;
     if (x.fits != y.fits) return x.fits;
     if (x.rare != y.rare) return x.rare < y.rare;
     if (x.stemChanged != y.stemChanged) return y.stemChanged;
-    return x.lemmaLength > y.lemmaLength;
+    return t.lemmas[x.lemma].letters.size() > t.lemmas[y.lemma].letters.size();
   });
-  for (Ranked& r : ranked) {
+  for (const Ranked& r : ranked) {
+    const Tables::Lemma& l = t.lemmas[r.lemma];
+    Analysis a;
+    a.Position = r.entry.position;
+    a.Lemma = l.notation;
+    a.Class = r.cls;
+    if (r.found < 0) {
+      a.Morphemes.push_back({l.notation, {}});
+      a.Description = std::u16string(kBaseForm);
+    } else {
+      const Found& f = search.found[static_cast<size_t>(r.found)];
+      a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(0, f.starts[0])), {}});
+      std::vector<std::u16string_view> names;
+      for (size_t j = 0; j < f.nodes.size(); ++j) {
+        const size_t end = j + 1 < f.starts.size() ? f.starts[j + 1] : form.size();
+        const std::u16string_view name = search.table.Node(f.nodes[j]).suffix.name;
+        names.push_back(name);
+        a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(f.starts[j], end - f.starts[j])),
+                               std::u16string(name)});
+      }
+      a.Description = JoinNames(names);
+    }
     const bool seen = std::any_of(out.begin(), out.end(), [&](const Analysis& o) {
-      return o.Position == r.a.Position && o.Description == r.a.Description && o.Segmentation() == r.a.Segmentation();
+      return o.Position == a.Position && o.Description == a.Description && o.Segmentation() == a.Segmentation();
     });
     if (seen) continue;
-    r.a.Word = store_.WordAt(r.a.Position, kSakhaPair).Text();
-    out.push_back(std::move(r.a));
-    if (out.size() >= kMaxAnalyses) break;
+    a.Word = store_.WordAt(a.Position, kSakhaPair).Text();
+    out.push_back(std::move(a));
+    if (out.size() >= limit) break;
   }
-  (void)notation;
   return out;
 }
 

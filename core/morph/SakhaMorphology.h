@@ -17,6 +17,7 @@
 // межд. ...) limits the suffixes a word takes; a word without a label takes
 // all. Forms are returned in the canonical notation. One thread at a time.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -65,9 +66,9 @@ class SakhaMorphology {
   SakhaMorphology& operator=(const SakhaMorphology&) = delete;
 
   // Every analysis of `form` against the store's Sakha words, best first
-  // (at most 64); for a hyphenated form that has none, those of its first
-  // part. Empty when none; never throws on any text.
-  std::vector<Analysis> Analyze(std::u16string_view form) const;
+  // (at most `limit`, and at most 64); for a hyphenated form that has none,
+  // those of its first part. Empty when none; never throws on any text.
+  std::vector<Analysis> Analyze(std::u16string_view form, size_t limit = 64) const;
 
   // The form of `word` (any Sakha word, notation or real letters) with the
   // features Paradigm names; empty when no noun or verb form has them.
@@ -96,7 +97,7 @@ class SakhaMorphology {
  private:
   struct Tables;
   const Tables& Current() const;
-  std::vector<Analysis> AnalyzeWhole(std::u16string_view form) const;
+  std::vector<Analysis> AnalyzeWhole(std::u16string_view form, size_t limit) const;
 
   const DictStore& store_;
   mutable std::unique_ptr<Tables> tables_;
