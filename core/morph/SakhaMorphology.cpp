@@ -383,6 +383,13 @@ bool MayFollow(std::u16string_view word, size_t p, char16_t next) {
 std::vector<Analysis> SakhaMorphology::Analyze(std::u16string_view typed, size_t limit) const {
   limit = std::min(limit, kMaxAnalyses);
   std::vector<Analysis> out = AnalyzeWhole(typed, limit);
+  // The notation reads the capitals О and У as ө and ү; text in real letters
+  // that begins a sentence means о and у.
+  if (out.empty() && typed.find_first_of(u"ОУ") != std::u16string_view::npos) {
+    std::u16string lower(typed);
+    LowerCyrillic(lower);
+    out = AnalyzeWhole(lower, limit);
+  }
   // A paired or repeated word (кэрэ-кэрэ, оҕолор-уруулар) not listed whole:
   // its first part, which carries the pair's meaning.
   const size_t hyphen = typed.find(u'-');
