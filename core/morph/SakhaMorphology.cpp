@@ -1,6 +1,7 @@
 #include "core/morph/SakhaMorphology.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 
@@ -299,6 +300,8 @@ struct Search {
   std::vector<uint16_t> nodes;
   std::vector<size_t> starts;
   std::vector<Found> found;
+  size_t maxSuffixes = SIZE_MAX;  // runs with more suffixes that sound are not followed
+  size_t suffixes = 0;
 
   void Walk(Slot slot, const WordState& word, size_t verified) {
     // An elidable or inserted vowel moves where a suffix lands: try them all then.
@@ -333,6 +336,9 @@ struct Search {
       const size_t safe = std::max(from, std::min(len > tail ? len - tail : 0, form.size()));
       const std::u16string_view text = next.text.view();
       if (text.substr(from, safe - from) != form.substr(from, safe - from)) continue;
+      const bool sounds = len > suffixStart;
+      if (sounds && suffixes + 1 > maxSuffixes) continue;
+      suffixes += sounds;
       nodes.push_back(id);
       starts.push_back(suffixStart);
       if (node.leadsTo != Slot::Count) {
@@ -343,6 +349,7 @@ struct Search {
       for (const uint16_t c : node.next) Try(c, next, safe);
       nodes.pop_back();
       starts.pop_back();
+      suffixes -= sounds;
     }
   }
 };
@@ -405,21 +412,47 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
   const std::u16string form = LettersOf(typed);
   if (form.empty() || form.size() > kMaxFormLength) return out;
 
+  const auto exact = t.byLetters.find(form);
   Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}};
-  std::vector<uint32_t> tried;  // lemma * 4 + kind of stem
+  // The stems whose keys begin the form: lemma * 4 + kind of stem, and the
+  // length of the key.
+  std::vector<std::pair<uint32_t, size_t>> stems;
+  // The word itself comes first: asked for the best only, it is the answer.
+  const bool wordItself = limit == 1 && exact != t.byLetters.end();
   uint64_t h = kHashStart;
   const size_t longest = std::min(form.size(), t.maxKey);
-  for (size_t p = 0; p <= longest; ++p) {
+  for (size_t p = 0; p <= longest && !wordItself; ++p) {
     if (p > 0) h = HashStep(h, form[p - 1]);
     auto range = std::equal_range(t.keys.begin(), t.keys.end(), std::make_pair(h, 0u),
                                   [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto it = range.first; it != range.second; ++it) {
       const uint32_t key = it->second;
       const Tables::Lemma& l = t.lemmas[key / 4];
+      if (form.size() <= p || (key % 4 == 0 && !MayFollow(l.letters, p, form[p]))) continue;
+      if (std::none_of(stems.begin(), stems.end(), [&](const auto& s) { return s.first == key; })) {
+        stems.emplace_back(key, p);
+      }
+    }
+  }
+  // Every word takes noun and verb suffixes: a label names one meaning of the
+  // word, not all (кыыс "girl" is listed as a verb only). The readings its
+  // labels back come first; when only the best is asked for, the others are
+  // followed only while they have fewer suffixes than the best found so far.
+  for (const bool backed : {true, false}) {
+    if (!backed && limit == 1 && !search.found.empty()) {
+      size_t best = SIZE_MAX;
+      for (const Found& f : search.found) {
+        size_t n = 0;
+        for (size_t j = 0; j < f.starts.size(); ++j)
+          n += (j + 1 < f.starts.size() ? f.starts[j + 1] : form.size()) > f.starts[j];
+        best = std::min(best, n);
+      }
+      if (best == 0) break;
+      search.maxSuffixes = best - 1;
+    }
+    for (const auto& [key, p] : stems) {
+      const Tables::Lemma& l = t.lemmas[key / 4];
       const uint32_t kind = key % 4;
-      if (form.size() <= p || (kind == 0 && !MayFollow(l.letters, p, form[p]))) continue;
-      if (std::find(tried.begin(), tried.end(), key) != tried.end()) continue;
-      tried.push_back(key);
       WordState stem = kind == 1 ? ElidedStem(l.letters) : StartWord(l.letters, false);
       if (kind == 2) {
         for (const auto& [word, irregular] : kIrregularStems) {
@@ -430,7 +463,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
       search.lemma = key / 4;
       for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
         const uint8_t need = start == Slot::NounStem ? kNounLike : kVerbBit;
-        if ((l.classes & need) == 0) continue;
+        if (((l.classes & need) != 0 && l.classes != kAnyClass) != backed) continue;
         search.start = start;
         search.Walk(start, stem, p);
       }
@@ -463,7 +496,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
     bool stemChanged = false;
   };
   std::vector<Ranked> ranked;
-  if (auto it = t.byLetters.find(form); it != t.byLetters.end()) {
+  if (const auto it = exact; it != t.byLetters.end()) {
     const Tables::Lemma& l = t.lemmas[it->second];
     const auto e = l.entries.front();
     ranked.push_back({-1, it->second, e, classOf(e.classes, kAnyClass), 0, e.classes != kAnyClass, 0, false});

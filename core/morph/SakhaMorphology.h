@@ -14,8 +14,10 @@
 // The lexicon is read from the store at the first call after the store
 // changed (its ChangeStamp), so a model may live as long as the store. The
 // grammar label of an article's Note (гл., сущ., прил., нареч., числ., мест.,
-// межд. ...) limits the suffixes a word takes; a word without a label takes
-// all. Forms are returned in the canonical notation. One thread at a time.
+// межд. ...) ranks the readings: one its labels back comes before one they do
+// not (a label names one meaning of a word, not all), and a word without a
+// label backs none. Paradigm lists the tables its labels name. Forms are
+// returned in the canonical notation. One thread at a time.
 
 #include <cstddef>
 #include <cstdint>
