@@ -205,7 +205,7 @@ SuffixTable::SuffixTable() {
   Add(stem, Slot::VerbStem, {S(u"ЛAн", u"глаг. (-лан)")});
   Add(stem, Slot::VerbStem, {VC(u"й", u"Iй", u"глаг. (-ый)")});
   Add(stem, Slot::NounDerived, {S(u"ТAAҕI", u"прил. (-тааҕы)")});
-  Add(stem, Slot::End, {S(u"ЛIы", u"нареч. (-лыы)")});
+  Add(stem, Slot::End, {S(u"ЛII", u"нареч. (-лыы)")});
   Add(stem, Slot::End, {S(u"ТIк", u"нареч. (-тык)")});
 
   // Verbs: voice, at most two.
