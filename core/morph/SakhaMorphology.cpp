@@ -100,6 +100,7 @@ bool IsRare(std::u16string_view name) {
       u"буд. повел. накл., 2 л. ед. ч.",
       u"прич. буд. вр., отр.",
       u"деепр. (-аат)",
+      u"деепр. (-а)",
   };
   return std::find(std::begin(kRare), std::end(kRare), name) != std::end(kRare);
 }
@@ -224,7 +225,6 @@ struct SakhaMorphology::Tables {
   std::unordered_map<std::u16string, uint32_t> byLetters;
   // (hash of a stem key, lemma id * 4 + the kind of stem: 0 as listed, 1 with
   // its last vowel dropped, 2 an irregular stem), sorted.
-  // last vowel dropped), sorted.
   std::vector<std::pair<uint64_t, uint32_t>> keys;
   size_t maxKey = 0;
 };
@@ -259,8 +259,9 @@ const SakhaMorphology::Tables& SakhaMorphology::Current() const {
   for (uint32_t id = 0; id < t->lemmas.size(); ++id) {
     const std::u16string& s = t->lemmas[id].letters;
     const size_t n = s.size();
-    // The stem keeps all but its last letter; a final long vowel may go
-    // whole; a last high vowel may drop, devoicing the consonant before it.
+    // The stem keys: all but the last letter (which a seam may change); the
+    // stem without a final long vowel (contraction); the stem whose last
+    // high vowel dropped; an irregular stem.
     t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, n - 1)), id * 4);
     size_t bare = n;
     while (bare > 0 && n - bare < 2 && IsVowel(s[bare - 1])) --bare;
