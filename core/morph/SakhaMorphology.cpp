@@ -302,6 +302,7 @@ struct Search {
   std::vector<size_t> starts;
   std::vector<Found> found;
   size_t maxSuffixes = SIZE_MAX;  // runs with more suffixes that sound are not followed
+  bool bestOnly = false;          // a find lowers maxSuffixes to its own count
   size_t suffixes = 0;
 
   void Walk(Slot slot, const WordState& word, size_t verified) {
@@ -343,8 +344,10 @@ struct Search {
       nodes.push_back(id);
       starts.push_back(suffixStart);
       if (node.leadsTo != Slot::Count) {
-        if (len == form.size() && text.substr(from) == form.substr(from))
+        if (len == form.size() && text.substr(from) == form.substr(from)) {
           found.push_back(Found{lemma, start, nodes, starts});
+          if (bestOnly) maxSuffixes = std::min(maxSuffixes, suffixes);
+        }
         if (node.leadsTo != Slot::End) Walk(node.leadsTo, next, safe);
       }
       for (const uint16_t c : node.next) Try(c, next, safe);
@@ -415,6 +418,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
 
   const auto exact = t.byLetters.find(form);
   Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}};
+  search.bestOnly = limit == 1;
   // The stems whose keys begin the form: lemma * 4 + kind of stem, and the
   // length of the key.
   std::vector<std::pair<uint32_t, size_t>> stems;

@@ -156,26 +156,6 @@ bool StartsWithVowel(std::u16string_view t) {
 
 }  // namespace
 
-bool IsVowel(char16_t c) {
-  switch (c) {
-    case u'а':
-    case u'э':
-    case u'ы':
-    case u'и':
-    case u'о':
-    case u'ө':
-    case u'у':
-    case u'ү':
-    case u'е':
-    case u'ё':
-    case u'ю':
-    case u'я':
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::u16string NotationToLetters(std::u16string_view n) {
   std::u16string out;
   out.reserve(n.size());

@@ -18,12 +18,20 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace sahdict::morph {
 
-bool IsVowel(char16_t c);
+// The Sakha vowels, the loan vowels е ё ю я included.
+inline bool IsVowel(char16_t c) {
+  // Bit k stands for U+0430 + k: а е и о у ы э ю я.
+  constexpr uint64_t kVowels = (1ull << 0) | (1ull << 5) | (1ull << 8) | (1ull << 14) | (1ull << 19) | (1ull << 27) |
+                               (1ull << 29) | (1ull << 30) | (1ull << 31);
+  if (c >= u'а' && c <= u'я') return (kVowels >> (c - u'а')) & 1;
+  return c == u'ө' || c == u'ү' || c == u'ё';
+}
 
 // The notation (canonical form, or the code form's digits) in real letters:
 // "н'" -> ҥ, "5" -> ҕ, Latin "O"/Cyrillic "О" -> ө, Latin "Y"/Cyrillic "У" ->
