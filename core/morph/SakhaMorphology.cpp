@@ -32,11 +32,28 @@ constexpr int kMaxSteps = 60000;
 constexpr size_t kMaxDepth = 12;
 constexpr size_t kMaxAnalyses = 64;
 
-// Verb stems that change beyond the rules before most suffixes, written by
-// the grammars as exceptions: сырыт -> сылдьар, сылдьыбыт.
-constexpr std::pair<std::u16string_view, std::u16string_view> kIrregularStems[] = {
-    {u"сырыт", u"сылдь"},
+// Stems that the grammars list as exceptions to the rules: the verb сырыт
+// (сылдьар, сылдьыбыт), the plurals кыргыттар and уолаттар, which then
+// inflect as plurals, and the dative киһиэхэ.
+struct IrregularStem {
+  std::u16string_view word, stem;
+  Slot slot;                 // where the stem stands; End: a whole form
+  std::u16string_view name;  // what the stem itself carries
+  bool cluster;              // ends in two consonants
 };
+constexpr IrregularStem kIrregularStems[] = {
+    {u"сырыт", u"сылдь", Slot::VerbStem, u"", true},
+    {u"кыыс", u"кыргыттар", Slot::NounPlural, u"мн. ч.", false},
+    {u"уол", u"уолаттар", Slot::NounPlural, u"мн. ч.", false},
+    {u"киһи", u"киһиэхэ", Slot::End, u"дат.-мест. п.", false},
+};
+
+const IrregularStem* FindIrregular(std::u16string_view word) {
+  for (const IrregularStem& i : kIrregularStems) {
+    if (i.word == word) return &i;
+  }
+  return nullptr;
+}
 
 // The classes a Note's grammar label names; kAnyClass when it names none.
 uint8_t ClassesOfLabel(std::u16string_view note) {
@@ -267,8 +284,9 @@ const SakhaMorphology::Tables& SakhaMorphology::Current() const {
     while (bare > 0 && n - bare < 2 && IsVowel(s[bare - 1])) --bare;
     if (bare + 1 < n) t->keys.emplace_back(Hash(std::u16string_view(s).substr(0, bare)), id * 4);
     if (HasElidableShape(s)) t->keys.emplace_back(Hash(ElidedStem(s).text.view()), id * 4 + 1);
-    for (const auto& [word, stem] : kIrregularStems) {
-      if (s == word) t->keys.emplace_back(Hash(stem), id * 4 + 2);
+    if (const IrregularStem* irregular = FindIrregular(s)) {
+      t->keys.emplace_back(Hash(irregular->stem), id * 4 + 2);
+      t->maxKey = std::max(t->maxKey, irregular->stem.size());
     }
     t->maxKey = std::max(t->maxKey, n);
   }
@@ -290,6 +308,7 @@ struct Found {
   Slot start;
   std::vector<uint16_t> nodes;
   std::vector<size_t> starts;
+  std::u16string_view stemName;  // what an irregular stem carries
 };
 
 struct Search {
@@ -298,6 +317,7 @@ struct Search {
   int steps = 0;
   uint32_t lemma = 0;
   Slot start = Slot::NounStem;
+  std::u16string_view stemName;
   std::vector<uint16_t> nodes;
   std::vector<size_t> starts;
   std::vector<Found> found;
@@ -345,7 +365,7 @@ struct Search {
       starts.push_back(suffixStart);
       if (node.leadsTo != Slot::Count) {
         if (len == form.size() && text.substr(from) == form.substr(from)) {
-          found.push_back(Found{lemma, start, nodes, starts});
+          found.push_back(Found{lemma, start, nodes, starts, stemName});
           if (bestOnly) maxSuffixes = std::min(maxSuffixes, suffixes);
         }
         if (node.leadsTo != Slot::End) Walk(node.leadsTo, next, safe);
@@ -417,7 +437,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
   if (form.empty() || form.size() > kMaxFormLength) return out;
 
   const auto exact = t.byLetters.find(form);
-  Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}};
+  Search search{form, SuffixTable::Get(), 0, 0, Slot::NounStem, {}, {}, {}, {}};
   search.bestOnly = limit == 1;
   // The stems whose keys begin the form: lemma * 4 + kind of stem, and the
   // length of the key.
@@ -433,7 +453,9 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
     for (auto it = range.first; it != range.second; ++it) {
       const uint32_t key = it->second;
       const Tables::Lemma& l = t.lemmas[key / 4];
-      if (form.size() <= p || (key % 4 == 0 && !MayFollow(l.letters, p, form[p]))) continue;
+      if (key % 4 == 2 ? form.size() < p : form.size() <= p || (key % 4 == 0 && !MayFollow(l.letters, p, form[p]))) {
+        continue;
+      }
       if (std::none_of(stems.begin(), stems.end(), [&](const auto& s) { return s.first == key; })) {
         stems.emplace_back(key, p);
       }
@@ -458,14 +480,25 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
     for (const auto& [key, p] : stems) {
       const Tables::Lemma& l = t.lemmas[key / 4];
       const uint32_t kind = key % 4;
-      WordState stem = kind == 1 ? ElidedStem(l.letters) : StartWord(l.letters, false);
-      if (kind == 2) {
-        for (const auto& [word, irregular] : kIrregularStems) {
-          if (l.letters == word) stem = StartWord(irregular, false);
-        }
-        stem.cluster = true;
-      }
       search.lemma = key / 4;
+      if (kind == 2) {
+        const IrregularStem& irregular = *FindIrregular(l.letters);
+        const Slot start = irregular.slot == Slot::VerbStem ? Slot::VerbStem : Slot::NounStem;
+        const uint8_t need = start == Slot::NounStem ? kNounLike : kVerbBit;
+        if (((l.classes & need) != 0 && l.classes != kAnyClass) != backed) continue;
+        WordState stem = StartWord(irregular.stem, false);
+        stem.cluster = irregular.cluster;
+        search.start = start;
+        search.stemName = irregular.name;
+        // A plural or a case form is a form by itself; a verb stem is not.
+        if (irregular.slot != Slot::VerbStem && form == irregular.stem) {
+          search.found.push_back(Found{search.lemma, start, {}, {}, irregular.name});
+        }
+        if (irregular.slot != Slot::End) search.Walk(irregular.slot, stem, p);
+        search.stemName = {};
+        continue;
+      }
+      const WordState stem = kind == 1 ? ElidedStem(l.letters) : StartWord(l.letters, false);
       for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
         const uint8_t need = start == Slot::NounStem ? kNounLike : kVerbBit;
         if (((l.classes & need) != 0 && l.classes != kAnyClass) != backed) continue;
@@ -513,6 +546,8 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
     Ranked r{static_cast<int>(i), f.lemma, entryFor(l, need), WordClass::Noun};
     r.cls = classOf(r.entry.classes, need);
     for (size_t j = f.starts.size(); j-- > 1;) f.starts[j - 1] = std::min(f.starts[j - 1], f.starts[j]);
+    const size_t stemEnd = f.starts.empty() ? form.size() : f.starts[0];
+    r.suffixes += f.stemName.empty() ? 0 : 1;
     for (size_t j = 0; j < f.nodes.size(); ++j) {
       const size_t end = j + 1 < f.starts.size() ? f.starts[j + 1] : form.size();
       const std::u16string_view name = search.table.Node(f.nodes[j]).suffix.name;
@@ -524,7 +559,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
       }
     }
     r.fits = (r.entry.classes & need) != 0 && r.entry.classes != kAnyClass;
-    r.stemChanged = std::u16string_view(form).substr(0, f.starts[0]) != l.letters;
+    r.stemChanged = std::u16string_view(form).substr(0, stemEnd) != l.letters;
     ranked.push_back(r);
   }
   std::stable_sort(ranked.begin(), ranked.end(), [&](const Ranked& x, const Ranked& y) {
@@ -545,8 +580,13 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
       a.Description = std::u16string(kBaseForm);
     } else {
       const Found& f = search.found[static_cast<size_t>(r.found)];
-      a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(0, f.starts[0])), {}});
+      a.Morphemes.push_back(
+          {LettersToNotation(std::u16string_view(form).substr(0, f.starts.empty() ? form.size() : f.starts[0])), {}});
       std::vector<std::u16string_view> names;
+      if (!f.stemName.empty()) {
+        names.push_back(f.stemName);
+        a.Morphemes.push_back({{}, std::u16string(f.stemName)});
+      }
       for (size_t j = 0; j < f.nodes.size(); ++j) {
         const size_t end = j + 1 < f.starts.size() ? f.starts[j + 1] : form.size();
         const std::u16string_view name = search.table.Node(f.nodes[j]).suffix.name;
