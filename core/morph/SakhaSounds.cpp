@@ -396,7 +396,10 @@ WordState ElidedStem(std::u16string_view letters) {
 }
 
 bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_view form) {
-  if (t.back() == u'*') t.remove_suffix(1);
+  // The last high vowel of an elidable suffix, and the consonant after it,
+  // may still change: only what stands before them is checked.
+  const bool elidable = !t.empty() && t.back() == u'*';
+  if (elidable) t.remove_suffix(1);
   // A lone consonant may still change at the next seam (т -> п, к -> г).
   if (t.size() <= 1 || t[0] == u'~') return true;
   const Letters& s = word.text;
@@ -404,22 +407,54 @@ bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_v
   const bool vowel = c == u'A' || c == u'I' || c == u'E' || IsVowel(c);
   if (vowel && word.elidable && !s.empty() && !IsVowel(s.back())) return true;
   if (!vowel && word.cluster) return true;
-  if (s.size() >= form.size()) return false;
-  const char16_t f = form[s.size()];
-  switch (c) {
-    case u'A':
-      return f == LowVowel(word.harmony);
-    case u'I':
-    case u'E':
-      return f == HighVowel(word.harmony);
-    default:
-      break;
+  // Then the suffix's letters land from the word's end on, each where the
+  // join puts it: harmonic vowels as the harmony makes them, literal letters
+  // as they are; an alternating consonant inside the suffix, and a final
+  // consonant (which the next seam may change), may be any letter.
+  size_t pos = s.size();
+  char16_t h = word.harmony;
+  // A suffix of a high vowel and a consonant that may drop its vowel lands
+  // with either (көр + үс -> көрүс, көрс-; аал + ын -> аалл-).
+  if (elidable && t.size() == 2 && t[0] == u'I' && s.size() < form.size()) {
+    const char16_t f = form[s.size()];
+    return f == HighVowel(word.harmony) || f == t[1] || (t[1] == u'н' && !s.empty() && f == s.back());
   }
-  if (!IsFamily(c)) return f == c;
-  if (f == FirstConsonant(c, LastSound(s))) return true;
-  if (s.empty()) return false;
-  return (c == u'Л' && s.back() == u'р' && (f == u'л' || f == u'т')) || (c == u'Г' && IsVowel(s.back()) && f == u'г') ||
-         (s.back() == u'х' && f == u'х');
+  // Final vowels may still be contracted away (оҕо + лоо + уур -> оҕолуур).
+  size_t checked = elidable ? t.size() - 2 : t.size();
+  for (int i = 0; i < 2 && checked > 0; ++i) {
+    const char16_t v = t[checked - 1];
+    if (v != u'A' && v != u'I' && v != u'E' && !IsVowel(v)) break;
+    --checked;
+  }
+  for (size_t i = 0; i < checked; ++i) {
+    const char16_t ch = t[i];
+    if (pos >= form.size()) return false;
+    const char16_t f = form[pos];
+    if (ch == u'A' || ch == u'I') {
+      h = ch == u'A' ? LowVowel(h) : HighVowel(h);
+      if (f != h) return false;
+    } else if (ch == u'E') {
+      const char16_t a = HighVowel(h);
+      const char16_t b = a == u'ы' ? u'а' : a == u'и' ? u'э' : a == u'у' ? u'о' : u'ө';
+      if (f != a || pos + 1 >= form.size() || form[pos + 1] != b) return false;
+      h = a;
+      ++pos;
+    } else if (IsFamily(ch)) {
+      if (i == 0 && f != FirstConsonant(ch, LastSound(s))) {
+        const bool other =
+            !s.empty() && ((ch == u'Л' && s.back() == u'р' && (f == u'л' || f == u'т')) ||
+                           (ch == u'Г' && IsVowel(s.back()) && f == u'г') || (s.back() == u'х' && f == u'х'));
+        if (!other) return false;
+      }
+    } else if (IsVowel(ch)) {
+      if (f != ch) return false;
+      h = HarmonyAfter(form.substr(0, pos), ch);
+    } else if (f != ch && i + 1 < t.size()) {
+      return false;
+    }
+    ++pos;
+  }
+  return true;
 }
 
 }  // namespace sahdict::morph
