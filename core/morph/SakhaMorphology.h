@@ -3,8 +3,10 @@
 // SAH-RUS): one description of suffixes and sound rules, used both ways.
 //
 // - Analyze: a word form, in the notation or in real letters, gives every way
-//   it is a form of a dictionary word, best first (fewer suffixes, then a
-//   lemma whose grammar label fits the suffixes, then the longer lemma).
+//   it is a form of a dictionary word, best first: the word itself, then
+//   fewer suffixes, then a reading the word's grammar label backs, then
+//   common suffixes before rare ones, a stem as listed before a changed one,
+//   and the longer lemma.
 // - Generate: a word and the features of a form (a description as Paradigm
 //   names it, e.g. "наст. вр., 1 л. ед. ч.") give the form.
 // - Paradigm: a noun's or a verb's table of forms; GenerateAll: its forms.
@@ -16,8 +18,9 @@
 // grammar label of an article's Note (гл., сущ., прил., нареч., числ., мест.,
 // межд. ...) ranks the readings: one its labels back comes before one they do
 // not (a label names one meaning of a word, not all), and a word without a
-// label backs none. Paradigm lists the tables its labels name. Forms are
-// returned in the canonical notation. One thread at a time.
+// label backs none. Paradigm lists the tables its labels name (both for a
+// word without a label). Forms are returned in the canonical notation. One
+// thread at a time.
 
 #include <cstddef>
 #include <cstdint>
