@@ -343,8 +343,9 @@ struct Search {
     const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
     const std::u16string_view tmpl = afterVowel ? node.suffix.afterVowel : node.suffix.afterConsonant;
     if (!SuffixMayFit(word, tmpl, form)) return;
-    for (int variant = 0; variant < 3; ++variant) {
-      if (variant == 1 && !HasOtherSpelling(word, tmpl)) break;
+    for (int variant = 0; variant < 4; ++variant) {
+      if ((variant == 1 || variant == 2) && !HasOtherSpelling(word, tmpl)) continue;
+      if (variant == 3 && !word.elidable) break;
       WordState next = word;
       size_t from = 0, suffixStart = 0;
       if (!JoinSuffix(next, tmpl, variant, from, suffixStart)) continue;

@@ -277,8 +277,12 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   }
   const bool truncate = !t.empty() && t[0] == u'~';
   if (truncate) t.remove_prefix(1);
-  // The other spelling exists only at two seams; decide before changing anything.
-  if (variant > 0 && !OtherSpelling(s, t, variant)) return false;
+  // The other spellings exist only at a few seams; decide before changing anything.
+  // Variant 3: an elidable vowel drops before a consonant too, and a high
+  // vowel links (тэбилин + бит -> тэбиллибит).
+  const bool linked = variant == 3;
+  if (linked && (!word.elidable || t.empty() || StartsWithVowel(t))) return false;
+  if (variant > 0 && !linked && !OtherSpelling(s, t, variant)) return false;
   size_t changed = s.size();
   if (truncate) {
     for (int i = 0; i < 2 && !s.empty() && IsVowel(s.back()); ++i) s.pop_back();
@@ -298,7 +302,7 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
     return true;
   }
   const char16_t first = t[0];
-  if (StartsWithVowel(t) && !s.empty() && !IsVowel(s.back())) {
+  if ((linked || StartsWithVowel(t)) && !s.empty() && !IsVowel(s.back())) {
     const size_t n = s.size();
     if (word.elidable && n >= 3 && IsHighShort(s[n - 2]) && !IsVowel(s[n - 3])) {
       // The last high vowel drops; the consonant before it loses its voice,
@@ -320,7 +324,7 @@ bool JoinSuffix(WordState& word, std::u16string_view t, int variant, size_t& cha
   }
   char16_t h = word.harmony;
   size_t i = 0;
-  if (word.cluster && !StartsWithVowel(t)) {
+  if ((word.cluster || linked) && !StartsWithVowel(t)) {
     h = HighVowel(h);
     s += h;  // тахс + быт -> тахсыбыт
   }
@@ -396,6 +400,7 @@ WordState ElidedStem(std::u16string_view letters) {
 }
 
 bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_view form) {
+  if (word.elidable) return true;  // the word's own end may still change
   // The last high vowel of an elidable suffix, and the consonant after it,
   // may still change: only what stands before them is checked.
   const bool elidable = !t.empty() && t.back() == u'*';

@@ -105,8 +105,10 @@ WordState ElidedStem(std::u16string_view letters);
 
 // Joins a suffix template to the word. `variant` 0 is the regular spelling;
 // 1 and 2 ask for the other spellings that real texts use at this seam (р + л
-// -> лл as in дьахталлар, or тт as in доҕоттор; ҕ written г after a vowel);
-// when there is none the word is left alone and false is returned. `changedFrom` receives the first
+// -> лл as in дьахталлар, or тт as in доҕоттор; ҕ written г after a vowel),
+// 3 for an elidable vowel dropped before a consonant with a high vowel
+// linking (тэбилин + бит -> тэбиллибит); when there is none the word is
+// left alone and false is returned. `changedFrom` receives the first
 // position of the word that the join changed or added, `suffixStart` the
 // position where the suffix's own letters begin.
 bool JoinSuffix(WordState& word, std::u16string_view suffix, int variant, size_t& changedFrom, size_t& suffixStart);

@@ -159,6 +159,7 @@ TEST_F(MorphTest, AnalysesLeadToTheWord) {
       {u"киһиэхэ", u"киһи", u"дат.-мест. п."},
       {u"сылдьыбыт", u"сырыт", u"перф., 3 л. ед. ч."},
       {u"тахсыбыт", u"таҕыс", u"перф., 3 л. ед. ч."},
+      {u"тэбиллибит", u"тэп", u"страд. залог, перф., 3 л. ед. ч."},
   };
   for (const Cell& c : cases) {
     const auto found = model.Analyze(c.word);
