@@ -16,7 +16,7 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (auto group : {TextCommands, DictCommands, SuggestCommands, PageCommands, ExportCommands}) {
+  for (auto group : {TextCommands, DictCommands, SuggestCommands, PageCommands, MorphCommands, ExportCommands}) {
     auto cmds = group();
     all.insert(all.end(), cmds.begin(), cmds.end());
   }

@@ -29,6 +29,7 @@ std::vector<Command> TextCommands();
 std::vector<Command> DictCommands();
 std::vector<Command> SuggestCommands();
 std::vector<Command> PageCommands();
+std::vector<Command> MorphCommands();
 std::vector<Command> ExportCommands();
 
 // Runs the tool as main() would: args excludes the program name.
