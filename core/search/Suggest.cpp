@@ -4,6 +4,7 @@
 #include <bit>
 #include <tuple>
 
+#include "core/morph/SakhaMorphology.h"
 #include "core/search/EditDistance.h"
 #include "core/search/RussianStems.h"
 #include "core/search/SearchText.h"
@@ -58,37 +59,20 @@ void AddFolded(const DictStore& store, const std::u16string& pair, const Suggest
   if (first > 0) found.Add({SuggestKind::Folded, first, {}, FormSource::None, {}, 0});
 }
 
+int32_t FirstEntryOfWord(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+                         const std::u16string& stem);
+
+// The analyses of the morphology model, best first, each lemma at the first
+// entry of its word.
 void AddSakhaForms(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
-                   const std::u16string& folded, Collector& found) {
-  struct Match {
-    bool generated;
-    size_t length;
-    int32_t base;
-    WordFormNumbers numbers;
-  };
-  std::vector<Match> matches;
-  std::u16string code = folded;
-  const std::u16string key = HarmonyKey(ToCodeNotation(code));
-  // A word is a prefix of the text but for its last letter, which the seam or
-  // harmony may have changed: look its key up under every shorter prefix.
-  for (size_t length = 0; length < std::min(key.size(), index.longestStemKey + 1); ++length) {
-    const auto it = index.stemsByKey.find(key.substr(0, length));
-    if (it == index.stemsByKey.end()) continue;
-    for (int32_t id : it->second) {
-      const SuggestIndex::Base& base = index.bases[static_cast<size_t>(id)];
-      const std::u16string word = WordBase(FoldSearchText(store.GetEntry(base.first, pair).Word, true));
-      if (word == folded || !IsSuffixedForm(word, folded)) continue;
-      const auto numbers = FindGeneratedForm(word, folded);
-      matches.push_back({numbers.has_value(), word.size(), id, numbers.value_or(WordFormNumbers{})});
-    }
+                   const morph::SakhaMorphology& model, const std::u16string& text, Collector& found) {
+  for (morph::Analysis& a : model.Analyze(text, kMaxAlternatives * 4)) {
+    if (found.Full()) break;
+    if (a.Morphemes.size() <= 1 && a.Lemma == text) continue;  // the word itself is no form of it
+    // The model's positions are those of SAH-RUS; another Sakha pair finds the word its own way.
+    const int32_t first = pair == u"SAH-RUS" ? a.Position : FirstEntryOfWord(store, pair, index, WordBase(a.Word));
+    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Analysis, std::move(a.Description), 0});
   }
-  // Generated forms first, then longer words.
-  std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
-    return std::tuple(!a.generated, b.length) < std::tuple(!b.generated, a.length);
-  });
-  for (const Match& m : matches)
-    AddBase(index.bases[static_cast<size_t>(m.base)],
-            {SuggestKind::Form, 0, {}, m.generated ? FormSource::Generated : FormSource::Suffix, m.numbers, 0}, found);
 }
 
 // The first entry whose word is `stem`: the Word itself or the Word of a
@@ -164,8 +148,22 @@ const SuggestIndex& Suggester::IndexFor(const DictStore& store, const std::u16st
   return *index;
 }
 
+const morph::SakhaMorphology& Suggester::MorphologyOf(const DictStore& store) {
+  // The model follows the store's changes itself; a store of its own needs a model of its own.
+  if (!morph_ || morphStore_ != &store) {
+    morph_ = std::make_unique<morph::SakhaMorphology>(store);
+    morphStore_ = &store;
+  }
+  return *morph_;
+}
+
 void Suggester::Prepare(const DictStore& store, const std::u16string& pair) {
-  if (!IndexFor(store, pair).sakha) RussianStemsAvailable();  // loads the spelling dictionary
+  // Loads the spelling dictionary, or builds the model's tables.
+  if (IndexFor(store, pair).sakha) {
+    MorphologyOf(store).LexiconSize();
+  } else {
+    RussianStemsAvailable();
+  }
 }
 
 std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u16string& pair,
@@ -188,7 +186,7 @@ std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u
   // The kinds in the order the line offers them.
   if (!beginsWord) AddFolded(store, pair, index, folded, found);
   if (index.sakha)
-    AddSakhaForms(store, pair, index, folded, found);
+    AddSakhaForms(store, pair, index, MorphologyOf(store), folded, found);
   else
     AddRussianForms(store, pair, index, boxText, folded, found);
   if (!beginsWord) AddSimilar(index, folded, found);
@@ -213,9 +211,7 @@ std::u16string AlternativeDetail(const Alternative& a) {
   auto number = [](int32_t n) { return FromUtf8(std::to_string(n)); };
   switch (a.Kind) {
     case SuggestKind::Form:
-      if (a.Source == FormSource::Generated)
-        return number(a.Numbers.Number) + u"\t" + number(a.Numbers.Person) + u"\t" + number(a.Numbers.Case);
-      return a.Source == FormSource::Suffix ? u"suffix" : a.Source == FormSource::Stem ? u"stem" : u"";
+      return a.Source == FormSource::Analysis ? a.Description : a.Source == FormSource::Stem ? u"stem" : u"";
     case SuggestKind::Similar:
       return number(a.Distance);
     default:

@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "core/dict/DictStore.h"
-#include "core/search/SakhaForms.h"
 
 namespace sahdict {
+namespace morph {
+class SakhaMorphology;
+}
 
 struct SuggestIndex;
 
@@ -28,9 +30,8 @@ enum class SuggestKind {
 // How a form was recognised.
 enum class FormSource {
   None,
-  Generated,  // a Sakha noun form that MakeWordForm builds (Numbers says which)
-  Suffix,     // a Sakha word followed by a suffix of the engine's tables (IsSuffixedForm)
-  Stem,       // a Russian stem that the spelling dictionary gives (RussianStems)
+  Analysis,  // an analysis of the Sakha morphology model (Description names it)
+  Stem,      // a Russian stem that the spelling dictionary gives (RussianStems)
 };
 
 struct Alternative {
@@ -38,7 +39,7 @@ struct Alternative {
   int32_t Position = 0;                  // 1-based within the pair: GetEntry(Position, pair)
   std::u16string Word;                   // that entry's Word
   FormSource Source = FormSource::None;  // Form only
-  WordFormNumbers Numbers;               // Form with Source Generated only
+  std::u16string Description;            // Form by Analysis: e.g. "наст. вр., 1 л. ед. ч." 
   int32_t Distance = 0;                  // Similar only: edit distance in letters
 };
 
@@ -69,9 +70,10 @@ class Suggester {
   // A word that several entries stand for (derived entries are written
   // word + " (" + headword + ")") is offered once, at the first of them; the
   // others follow it in the list.
-  // Forms: for a Sakha source generated forms first, then suffixed ones,
-  // longer words first; for a Russian source ("RUS", "RSE") the stems the
-  // spelling dictionary gives, when it is installed. Similar words: texts of 4
+  // Forms: for a Sakha source the analyses of the morphology model, best
+  // first (the word itself, fewer suffixes, a part of speech that fits); for
+  // a Russian source ("RUS", "RSE") the stems the spelling dictionary gives,
+  // when it is installed. Similar words: texts of 4
   // to 6 letters allow distance 1, longer texts 2, shorter texts none; letters
   // are counted in the code form for a Sakha source (ToCodeNotation: "дь",
   // "нь", "н'", a long vowel are one letter each). Nearest first, then in list order.
@@ -85,17 +87,19 @@ class Suggester {
 
  private:
   const SuggestIndex& IndexFor(const DictStore& store, const std::u16string& pair);
+  const morph::SakhaMorphology& MorphologyOf(const DictStore& store);
 
   uint64_t stamp_ = 0;
+  const DictStore* morphStore_ = nullptr;
+  std::unique_ptr<morph::SakhaMorphology> morph_;
   std::unordered_map<std::u16string, std::unique_ptr<SuggestIndex>> indexes_;
 };
 
 // "exact", "folded", "form" or "similar".
 std::u16string SuggestKindName(SuggestKind kind);
 
-// The detail of an alternative as the tool writes it: "number<TAB>person<TAB>case"
-// for a generated form, "suffix", "stem", the distance for a similar word, ""
-// for the others.
+// The detail of an alternative as the tool writes it: the description of a
+// Sakha analysis, "stem", the distance for a similar word, "" for the others.
 std::u16string AlternativeDetail(const Alternative& alternative);
 
 }  // namespace sahdict

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/dict/DictEntry.h"
-#include "core/search/SakhaForms.h"
 #include "core/search/SearchText.h"
 #include "core/text/mdlSah.h"
 
@@ -34,12 +33,6 @@ SuggestIndex BuildSuggestIndex(const DictStore& store, const std::u16string& pai
     index.bases.push_back(
         {static_cast<uint32_t>(index.keys.size()), static_cast<uint32_t>(code.size()), LetterBits(code), k});
     index.keys += code;
-    if (index.sakha && !code.empty() && base.find(u' ') == std::u16string::npos) {
-      std::u16string stemKey = HarmonyKey(code);
-      stemKey.pop_back();
-      index.longestStemKey = std::max(index.longestStemKey, stemKey.size());
-      index.stemsByKey[stemKey].push_back(static_cast<int32_t>(index.bases.size() - 1));
-    }
     lastBase = std::move(base);
   }
   for (size_t id = 0; id < index.bases.size(); ++id) {

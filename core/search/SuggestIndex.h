@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/dict/DictStore.h"
@@ -31,9 +30,6 @@ struct SuggestIndex {
   std::u16string keys;                              // every Base's key, one after another
   std::vector<Base> bases;                          // in pair order
   std::vector<std::vector<int32_t>> basesByLength;  // key length -> indexes into bases
-  // Sakha source: one-word bases filed under HarmonyKey without its last letter.
-  std::unordered_map<std::u16string, std::vector<int32_t>> stemsByKey;
-  size_t longestStemKey = 0;
 
   std::u16string_view Key(const Base& base) const {
     return std::u16string_view(keys).substr(base.keyOffset, base.keyLength);

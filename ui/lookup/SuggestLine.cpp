@@ -5,7 +5,6 @@
 #include <QToolButton>
 #include <utility>
 
-#include "core/grammar/WordFormTable.h"
 #include "core/search/SearchText.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Settings.h"
@@ -31,8 +30,7 @@ std::u16string AlternativeNote(const Alternative& a) {
     case SuggestKind::Folded:
       return u"без учёта регистра и ё";
     case SuggestKind::Form:
-      if (a.Source == FormSource::Generated)
-        return u"форма: " + FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case);
+      if (a.Source == FormSource::Analysis) return u"форма: " + a.Description;
       return u"форма этого слова";
     case SuggestKind::Similar:
       return u"похожее слово";
