@@ -326,10 +326,18 @@ struct Search {
   size_t suffixes = 0;
 
   void Walk(Slot slot, const WordState& word, size_t verified) {
-    // An elidable or inserted vowel moves where a suffix lands: try them all then.
-    if (word.elidable || word.cluster) {
+    // An inserted vowel moves where a suffix lands: try them all then.
+    if (word.cluster) {
       for (const uint16_t id : table.Roots(slot)) Try(id, word, verified);
       return;
+    }
+    // A dropping vowel lets a suffix's vowel land one letter earlier.
+    if (word.elidable && !word.text.empty() && word.text.size() <= form.size()) {
+      const char16_t earlier = form[word.text.size() - 1];
+      const bool same = word.text.size() < form.size() && form[word.text.size()] == earlier;
+      if (!same) {
+        for (const uint16_t id : table.RootsStartingWith(slot, earlier)) Try(id, word, verified);
+      }
     }
     if (word.text.size() < form.size()) {
       for (const uint16_t id : table.RootsStartingWith(slot, form[word.text.size()])) Try(id, word, verified);

@@ -400,7 +400,6 @@ WordState ElidedStem(std::u16string_view letters) {
 }
 
 bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_view form) {
-  if (word.elidable) return true;  // the word's own end may still change
   // The last high vowel of an elidable suffix, and the consonant after it,
   // may still change: only what stands before them is checked.
   const bool elidable = !t.empty() && t.back() == u'*';
@@ -410,13 +409,15 @@ bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_v
   const Letters& s = word.text;
   const char16_t c = t[0];
   const bool vowel = c == u'A' || c == u'I' || c == u'E' || IsVowel(c);
-  if (vowel && word.elidable && !s.empty() && !IsVowel(s.back())) return true;
   if (!vowel && word.cluster) return true;
+  // A word whose last high vowel drops: a vowel lands where that vowel stood;
+  // a consonant lands after it, or after the high vowel that links.
+  const bool drops = word.elidable && !s.empty() && !IsVowel(s.back());
   // Then the suffix's letters land from the word's end on, each where the
   // join puts it: harmonic vowels as the harmony makes them, literal letters
   // as they are; an alternating consonant inside the suffix, and a final
   // consonant (which the next seam may change), may be any letter.
-  size_t pos = s.size();
+  size_t pos = drops && vowel ? s.size() - 1 : s.size();
   char16_t h = word.harmony;
   // A suffix of a high vowel and a consonant that may drop its vowel lands
   // with either (көр + үс -> көрүс, көрс-; аал + ын -> аалл-).
@@ -445,7 +446,7 @@ bool SuffixMayFit(const WordState& word, std::u16string_view t, std::u16string_v
       h = a;
       ++pos;
     } else if (IsFamily(ch)) {
-      if (i == 0 && f != FirstConsonant(ch, LastSound(s))) {
+      if (i == 0 && f != FirstConsonant(ch, LastSound(s)) && !(drops && f == FirstConsonant(ch, Sound::Vowel))) {
         const bool other =
             !s.empty() && ((ch == u'Л' && s.back() == u'р' && (f == u'л' || f == u'т')) ||
                            (ch == u'Г' && IsVowel(s.back()) && f == u'г') || (s.back() == u'х' && f == u'х'));
