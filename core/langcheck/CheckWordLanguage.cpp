@@ -58,7 +58,10 @@ float PairRatio(const PairTable& table, int lang, char16_t a, char16_t b) {
 
 }  // namespace
 
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store, bool sakhaLetters) {
+  const auto shown = [sakhaLetters](std::u16string code) {
+    return sakhaLetters ? NotationToSakhaLetters(code) : code;
+  };
   if (answer.empty()) return {u"Слишком коротко!", true};
 
   std::u16string code = answer;
@@ -83,13 +86,13 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
       const float r = PairRatio(table, lang, word[j], word[j + 1]);
       // Stored back into a float so the product is rounded to single precision at every step.
       score[lang] = score[lang] * r;
-      report += word.substr(j, 2);
+      report += shown(word.substr(j, 2));
       report += u'=';
       report += FormatFixed(r, 5);
       report += u' ';
     }
   }
-  report = u"\r\n\r\nСтатистика по сочтаниям: \r\n" + report;
+  report = u"\r\n\r\nСтатистика по сочетаниям: \r\n" + report;
 
   // Both products vanished, or one language has nothing to compare with.
   if ((score[kRussian] == 0.0f && score[kSakha] == 0.0f) || table.Total(kRussian) == 0 || table.Total(kSakha) == 0)
@@ -101,8 +104,8 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore&
   const float notP = 1.0f - p;
   const float sakhaPercent = notP * 100.0f;
 
-  std::u16string shown = word;
-  std::u16string text = ToCodeNotation(shown);
+  std::u16string again = word;
+  std::u16string text = shown(ToCodeNotation(again));
   text += u"\r\nВероятность того, что это слово русское - ";
   text += FormatFixed(russianPercent, 1);
   text += u"%\r\nВероятность того, что это слово якутское - ";

@@ -20,6 +20,8 @@ struct LangCheckResult {
 // answer gives "Слишком коротко!"; when both scores vanish, or the store has no
 // entry of one of the languages, the text is "Не удается определить!" followed by
 // the pair statistics (both compact). Otherwise the two percentages and the statistics.
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store);
+// With `sakhaLetters` the word and its pairs are shown with real Sakha letters
+// (NotationToSakhaLetters of their code form); the numbers stay the same.
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store, bool sakhaLetters = false);
 
 }  // namespace sahdict

@@ -32,7 +32,8 @@ std::u16string AlternativeNote(const Alternative& a) {
       return u"без учёта регистра и ё";
     case SuggestKind::Form:
       if (a.Source == FormSource::Generated)
-        return u"форма: " + FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case);
+        return u"форма: " + ShownCaption(FormCaption(a.Numbers.Number, a.Numbers.Person, a.Numbers.Case),
+                                         Settings::Instance().SakhaLetters());
       return u"форма этого слова";
     case SuggestKind::Similar:
       return u"похожее слово";
@@ -84,11 +85,11 @@ void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alt
 void SuggestLine::Render() {
   QString text;
   if (noWord_) {
-    text = u"В словаре нет слова "_s + Quoted(typed_);
+    text = u"В словаре нет слова "_s + Quoted(Shown(typed_));
   } else if (!alternatives_.empty()) {
     const Alternative& best = alternatives_.front();
-    text = u"Нет слова "_s + Quoted(typed_) + u". Может быть: <a href=\"0\">"_s +
-           ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
+    text = u"Нет слова "_s + Quoted(Shown(typed_)) + u". Может быть: <a href=\"0\">"_s +
+           ToQString(Shown(best.Word)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
            u")"_s;
   }
   lblSuggest_->setText(text);
@@ -97,15 +98,15 @@ void SuggestLine::Render() {
 
 int32_t SuggestLine::BestPosition() const { return alternatives_.empty() ? 0 : alternatives_.front().Position; }
 
-std::u16string SuggestLine::Shown(const Alternative& alternative) const {
-  return ShownWord(alternative.Word, sakhaSource_ && Settings::Instance().SakhaLetters());
+std::u16string SuggestLine::Shown(const std::u16string& word) const {
+  return ShownWord(word, sakhaSource_ && Settings::Instance().SakhaLetters());
 }
 
 void SuggestLine::FillMenu() {
   menu_->clear();
   for (size_t i = 0; i < alternatives_.size(); ++i) {
     const Alternative& a = alternatives_[i];
-    QAction* item = menu_->addAction(ToQString(Shown(a) + u" — " + AlternativeNote(a)));
+    QAction* item = menu_->addAction(ToQString(Shown(a.Word) + u" — " + AlternativeNote(a)));
     connect(item, &QAction::triggered, this, [this, i] { Choose(static_cast<int32_t>(i)); });
   }
 }

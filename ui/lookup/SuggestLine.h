@@ -45,7 +45,8 @@ class SuggestLine : public QWidget {
   void Render();
   void FillMenu();
   void Choose(int32_t index);
-  std::u16string Shown(const Alternative& alternative) const;
+  // A word of the pair as the line shows it.
+  std::u16string Shown(const std::u16string& word) const;
 
   QLabel* lblSuggest_;
   QToolButton* cmdSuggest_;

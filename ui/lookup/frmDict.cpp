@@ -233,7 +233,7 @@ void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
 void frmDict::LoadFromDictionaryToList() {
   // Emptying the box runs the search once more against the list as it stands.
   txtWord_->setText(QString());
-  words_->Fill(currentPair_);
+  words_->Fill(currentPair_, ListOrder());
   PrepareSuggestions();
 }
 
@@ -251,11 +251,11 @@ void frmDict::DictReload(int32_t NeedHide) {
     LoadFromDictionaryToList();
     show();
   } else {
-    words_->Fill(currentPair_);
+    words_->Fill(currentPair_, ListOrder());
     PrepareSuggestions();
     // The same text against the rebuilt store: its line may change.
-    const std::u16string text = ToU16String(txtWord_->text());
-    ShowSuggestion(text, search_.Search(store_, currentPair_, {text, static_cast<int32_t>(text.size()), 0}).alternatives);
+    SearchResult step = SearchBoxText({ToU16String(txtWord_->text()), txtWord_->cursorPosition(), 0});
+    ShowSuggestion(step.box.text, std::move(step.alternatives));
   }
 }
 
@@ -269,7 +269,8 @@ void frmDict::lstWords_DblClick() {
   if (row < 0 || currentPair_.empty()) return;
   articleWord_ = words_->RowText(row);
   articlePair_ = currentPair_;
-  ArticleWindow().ShowEntry(ArticleTitle(), store_.GetEntry(row + 1, currentPair_), ArticleOptions());
+  ArticleWindow().ShowEntry(ArticleTitle(), store_.GetEntry(words_->PositionOfRow(row), currentPair_),
+                            ArticleOptions());
   // The lookup window takes the focus back so that typing goes on in the box,
   // replacing its text; without a window manager no focus event would select it.
   activateWindow();
@@ -286,15 +287,29 @@ void frmDict::SetSakhaLetters(bool on) { Settings::Instance().SetSakhaLetters(on
 
 void frmDict::SakhaLettersChanged(bool on) {
   mnuViewLetters_->setChecked(on);
+  if (IsSakhaSource(currentPair_)) {
+    // The list changes its order; the selected entry stays selected.
+    const int32_t position = words_->PositionOfRow(SelectedRow());
+    words_->Fill(currentPair_, ListOrder());
+    if (position > 0) SelectRow(words_->RowOfPosition(position));
+    // The box shows the same canonical text in the other spelling.
+    if (!txtWord_->text().isEmpty()) txtWord_Change();
+  }
   if (article_) article_->Redraw(ArticleTitle(), ArticleOptions());
 }
 
 RenderOptions frmDict::ArticleOptions() const { return {.SakhaLetters = Settings::Instance().SakhaLetters()}; }
 
 void frmDict::OpenAlternative(int32_t position) {
-  if (position <= 0 || position > words_->rowCount()) return;
-  SelectRow(position - 1);
+  const int32_t row = words_->RowOfPosition(position);
+  if (row < 0) return;
+  SelectRow(row);
   lstWords_DblClick();
+}
+
+std::shared_ptr<const RowOrder> frmDict::ListOrder() {
+  if (!Settings::Instance().SakhaLetters() || !IsSakhaSource(currentPair_)) return nullptr;
+  return search_.SakhaOrder(store_, currentPair_);
 }
 
 int32_t frmDict::SelectedRow() const {
@@ -336,25 +351,35 @@ void frmDict::cmdSwitch_Click() {
 
 void frmDict::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
-void frmDict::txtWord_Change() {
+TextBox frmDict::BoxState() const {
   const bool selected = txtWord_->hasSelectedText();
-  const TextBox typed{ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
-                      selected ? txtWord_->selectionLength() : 0};
-  // The window's box reads real Sakha letters as typed.
-  SearchResult step = search_.Search(store_, currentPair_, typed, {.SakhaLetters = true});
+  return {ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+          selected ? txtWord_->selectionLength() : 0};
+}
+
+SearchResult frmDict::SearchBoxText(const TextBox& box) {
+  // The window's box reads real Sakha letters as typed (and shows them).
+  return search_.Search(store_, currentPair_, box,
+                        {.SakhaLetters = true, .SakhaOrder = Settings::Instance().SakhaLetters()});
+}
+
+void frmDict::txtWord_Change() {
+  SearchResult step = SearchBoxText(BoxState());
   if (step.rewritten) {
+    // The canonical text, shown with real letters while "Якутские буквы" is on.
+    const TextBox shown = Settings::Instance().SakhaLetters() ? SakhaLettersShown(step.box) : step.box;
     // The step's text is already settled: writing it must not run this handler again.
     const QSignalBlocker blocker(txtWord_);
-    const QString text = ToQString(step.box.text);
+    const QString text = ToQString(shown.text);
     if (text != txtWord_->text()) txtWord_->setText(text);
-    if (step.box.selLength > 0) {
-      txtWord_->setSelection(step.box.caret, step.box.selLength);
+    if (shown.selLength > 0) {
+      txtWord_->setSelection(shown.caret, shown.selLength);
     } else {
-      txtWord_->setCursorPosition(step.box.caret);
+      txtWord_->setCursorPosition(shown.caret);
     }
   }
   // The list may still show an older pair with fewer rows: select only a row it holds.
-  if (step.position > 0 && step.position <= words_->rowCount()) SelectRow(step.position - 1);
+  if (step.row >= 0 && step.row < words_->rowCount()) SelectRow(step.row);
   ShowSuggestion(step.box.text, std::move(step.alternatives));
 }
 

@@ -96,6 +96,10 @@ class frmDict : public QMainWindow {
   void cmbTo_Click();
   void cmdSwitch_Click();
   void mnuHelpShortcuts_Click();
+  // The search box's text, caret and selection.
+  TextBox BoxState() const;
+  // The window's search for the box `box` in the current pair.
+  SearchResult SearchBoxText(const TextBox& box);
   void txtWord_Change();
   void txtWord_KeyDown(int key);
 
@@ -106,6 +110,9 @@ class frmDict : public QMainWindow {
   // Selects the row of `position` within the pair and opens its article.
   void OpenAlternative(int32_t position);
   void PrepareSuggestions();
+  // The list's order: Sakha alphabetical for a Sakha source while "Якутские
+  // буквы" is on, else none (the store's sorted order).
+  std::shared_ptr<const RowOrder> ListOrder();
   RenderOptions ArticleOptions() const;
   std::u16string ArticleTitle() const;
 

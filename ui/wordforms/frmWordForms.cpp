@@ -133,6 +133,7 @@ frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildControls();
   sakhaLetters_ = Settings::Instance().SakhaLetters();
+  ShowCaptions();
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWordForms::SetSakhaLetters);
   // Fixed border: the window keeps the designed client area below its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -220,7 +221,11 @@ QRadioButton* frmWordForms::optForm(int index) const {
 
 void frmWordForms::Form_Load() {
   g_loaded = this;
-  Msg(WarningText(), u"", 0);
+  // The notice interrupts the first opening only.
+  if (!Settings::Instance().WordFormsNoticeShown()) {
+    Settings::Instance().SetWordFormsNoticeShown();
+    Msg(WarningText(), u"", 0);
+  }
   // The change event fills every box and selects singular.
   txtInput_->setText(QStringLiteral("ат"));
   if (const std::optional<QPoint> place = Settings::Instance().WordFormsPosition(frameGeometry().size()))
@@ -242,7 +247,7 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormTable view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
+  const WordFormTable view = ComputeWordForms(TypedInput(), Index, CurrentNumber);
   ShowForm(txtForm100_, view.Processed);
   for (int k = 1; k <= 16; ++k) ShowForm(txtForms_[static_cast<size_t>(k)], view.Form[static_cast<size_t>(k)]);
   // Choosing a number removes the possessor.
@@ -256,12 +261,18 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   SelectOption(Index);
 }
 
+std::u16string frmWordForms::TypedInput() const {
+  std::u16string input = ToU16String(txtInput_->text());
+  // Real letters stay on screen while "Якутские буквы" is on; the forms are made from their notation.
+  return sakhaLetters_ ? SakhaLettersToNotation(input) : input;
+}
+
 void frmWordForms::txtInput_Change() {
-  // Real Sakha letters and capitals typed become the notation, the caret
-  // staying after what stood before it.
+  // Without "Якутские буквы", real Sakha letters and capitals typed become the
+  // notation, the caret staying after what stood before it.
   const TextBox typed{ToU16String(txtInput_->text()), txtInput_->cursorPosition(), 0};
   const TextBox mapped = TypedSakhaLetters(typed);
-  if (mapped.text != typed.text) {
+  if (!sakhaLetters_ && mapped.text != typed.text) {
     const QSignalBlocker blocker(txtInput_);
     txtInput_->setText(ToQString(mapped.text));
     txtInput_->setCursorPosition(mapped.caret);
@@ -272,9 +283,17 @@ void frmWordForms::txtInput_Change() {
 void frmWordForms::SetSakhaLetters(bool on) {
   if (sakhaLetters_ == on) return;
   sakhaLetters_ = on;
+  ShowCaptions();
   if (CurrentIndex >= 1 && CurrentIndex <= 8) {
     int16_t index = CurrentIndex;
     ShowWordForms(index);
+  }
+}
+
+void frmWordForms::ShowCaptions() {
+  for (int k = 1; k <= 8; ++k) {
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lbl%1").arg(k + 7)))
+      label->setText(ToQString(ShownCaption(kCaseQuestions[k], sakhaLetters_)));
   }
 }
 
@@ -290,7 +309,7 @@ void frmWordForms::txtForm_Click(int16_t Index) { ShowWordForms(Index); }
 
 void frmWordForms::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
-void frmWordForms::mnuHelpAbout_Click() { Msg(AboutText(), u"О проргамме", 0); }
+void frmWordForms::mnuHelpAbout_Click() { Msg(AboutText(), u"О программе", 0); }
 
 void frmWordForms::SelectOption(int16_t index) {
   QRadioButton* o = optForm(index);

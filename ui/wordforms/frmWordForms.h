@@ -64,6 +64,10 @@ class frmWordForms : public QMainWindow {
   QWidget* NewControl(const ControlRow& row, QWidget* parent);
   void BuildMenus();
 
+  // The input as the forms are made from it.
+  std::u16string TypedInput() const;
+  // The case questions, in real letters while "Якутские буквы" is on.
+  void ShowCaptions();
   void txtInput_Change();
   void optForm_Click(int16_t Index);
   void txtForm_Click(int16_t Index);
