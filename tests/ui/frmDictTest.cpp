@@ -217,17 +217,19 @@ class frmDictTest : public QObject {
     QCOMPARE(lstWords()->model()->rowCount(), 1);
   }
 
-  // Rows: Москва, берёза, вода, день, дом, конь, огонь, сон, хлеб.
+  // Rows: Москва, берёза, вода, день, дом, конь, огонь, сон, хлеб. Where no
+  // word begins with the text, the row of the line's word ("дома": дом).
   void TypingRussian() {
-    for (const auto& [typed, row] : {std::pair{"д", 3}, {"о", 4}, {"м", 4}, {"а", 5}, {"я", 5}}) {
+    for (const auto& [typed, row] : {std::pair{"д", 3}, {"о", 4}, {"м", 4}, {"а", 4}, {"я", 5}}) {
       Type(QString::fromUtf8(typed));
       QCOMPARE(Selected(), row);
     }
     QCOMPARE(txtWord()->text(), QStringLiteral("домая"));
     ClearBox();
     QCOMPARE(Selected(), 0);
+    // No word begins with "м": the line offers Москва, folded.
     Type(QStringLiteral("м"));
-    QCOMPARE(SelectedText(), QStringLiteral("огонь"));
+    QCOMPARE(SelectedText(), QStringLiteral("Москва"));
     ClearBox();
     Type(QStringLiteral("М"));
     QCOMPARE(SelectedText(), QStringLiteral("Москва"));
@@ -329,6 +331,53 @@ class frmDictTest : public QObject {
     Action("mnuViewLetters")->trigger();
     QCOMPARE(lstWords()->model()->index(3, 0).data().toString(), QStringLiteral("кYн (день)"));
     QVERIFY(!Settings::Instance().SakhaLetters());
+  }
+
+  // With the letters on (the default), real letters and the notation typed
+  // into a Sakha source: the box shows letters, the list is in Sakha order,
+  // the line quotes letters; capitals, spaces and a word of the other pair.
+  void TypingWithLettersOn() {
+    test::FreshSettings(settings_.path());
+    Open(test::kSampleDict);
+    QVERIFY(Action("mnuViewLetters")->isChecked());
+    Pick(cmbFrom(), 2);
+    QStringList rows;
+    for (int r = 0; r < lstWords()->model()->rowCount(); ++r) rows << lstWords()->model()->index(r, 0).data().toString();
+    QCOMPARE(rows.mid(3, 3), (QStringList{"килиэп (хлеб)", "күн (день)", "мин (дом)"}));
+    const struct {
+      QString typed, box, row, line;
+    } cases[] = {
+        {"кY", "кү", "күн (день)", ""},
+        {"хатыҥ", "хатыҥ", "хатыҥ (берёза)", ""},
+        {"ТYYЛ", "түүл", "түүл (сон)", ""},
+        {"4", "ҥ", "", "В словаре нет слова «ҥ»"},
+        {"Уот", "үот", "уот (огонь)", "Нет слова «үот». Может быть: <a href=\"0\">уот (огонь)</a> (без учёта регистра и ё)"},
+        {" ат ", " ат ", "ат (конь)", ""},
+    };
+    for (const auto& c : cases) {
+      ClearBox();
+      Type(c.typed);
+      QCOMPARE(txtWord()->text(), c.box);
+      QCOMPARE(txtWord()->cursorPosition(), c.box.size());
+      if (!c.row.isEmpty()) QCOMPARE(SelectedText(), c.row);
+      QCOMPARE(lblSuggest()->text(), c.line);
+    }
+    ClearBox();
+    Type(QStringLiteral("вода"));
+    QVERIFY2(lblSuggest()->text().endsWith(QStringLiteral(">вода</a> (в паре Русский → Якутский)")),
+             qPrintable(lblSuggest()->text()));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
+    QCOMPARE(ArticleTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));
+    QCOMPARE(SelectedText(), QStringLiteral("вода"));
+  }
+
+  // Enter opens the word the line offers when no word begins with the text.
+  void EnterOpensTheLinesWord() {
+    Open(u"--languages RUS-SAH\r\n--encoding WIN\r\n\r\nабзац (сущ.) - .абзац\r\n\r\nкнига (сущ.) - .кинигэ\r\n");
+    Type(QStringLiteral("Книга"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QCOMPARE(ArticleTitle(), QStringLiteral("книга | Korvane - Sah Dictionary"));
   }
 
   // No word begins with the text: the line offers the best alternative (F3 or

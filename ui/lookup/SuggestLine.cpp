@@ -5,6 +5,8 @@
 #include <QToolButton>
 #include <utility>
 
+#include "core/dict/DictEntry.h"
+#include "core/dict/LangTable.h"
 #include "core/grammar/WordFormTable.h"
 #include "core/search/SearchText.h"
 #include "ui/common/Fonts.h"
@@ -37,6 +39,8 @@ std::u16string AlternativeNote(const Alternative& a) {
       return u"форма этого слова";
     case SuggestKind::Similar:
       return u"похожее слово";
+    case SuggestKind::OtherPair:
+      return u"в паре " + LangName(LangNumber(PairFrom(a.Pair))) + u" → " + LangName(LangNumber(PairTo(a.Pair)));
     case SuggestKind::Exact:
       break;
   }
@@ -52,7 +56,7 @@ SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
   lblSuggest_->setTextFormat(Qt::RichText);
   lblSuggest_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
   lblSuggest_->setFocusPolicy(Qt::NoFocus);
-  lblSuggest_->setToolTip(QStringLiteral("F3 открывает первое из предложенных слов"));
+  lblSuggest_->setToolTip(QStringLiteral("F3 открывает первое из предложенных слов, Alt+↓ — список всех"));
   Place(lblSuggest_, kLabel);
 
   menu_ = new QMenu(this);
@@ -85,35 +89,44 @@ void SuggestLine::Show(const std::u16string& typed, std::vector<Alternative> alt
 void SuggestLine::Render() {
   QString text;
   if (noWord_) {
-    text = u"В словаре нет слова "_s + Quoted(Shown(typed_));
+    text = u"В словаре нет слова "_s + Quoted(Shown(typed_, sakhaSource_));
   } else if (!alternatives_.empty()) {
     const Alternative& best = alternatives_.front();
-    text = u"Нет слова "_s + Quoted(Shown(typed_)) + u". Может быть: <a href=\"0\">"_s +
-           ToQString(Shown(best.Word)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
+    text = u"Нет слова "_s + Quoted(Shown(typed_, sakhaSource_)) + u". Может быть: <a href=\"0\">"_s +
+           ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
            u")"_s;
   }
   lblSuggest_->setText(text);
   cmdSuggest_->setVisible(alternatives_.size() > 1);
 }
 
-int32_t SuggestLine::BestPosition() const { return alternatives_.empty() ? 0 : alternatives_.front().Position; }
+void SuggestLine::OpenMenu() {
+  if (alternatives_.empty()) return;
+  QWidget* under = cmdSuggest_->isVisible() ? static_cast<QWidget*>(cmdSuggest_) : lblSuggest_;
+  menu_->popup(under->mapToGlobal(QPoint(0, under->height())));
+}
 
-std::u16string SuggestLine::Shown(const std::u16string& word) const {
-  return ShownWord(word, sakhaSource_ && Settings::Instance().SakhaLetters());
+std::u16string SuggestLine::Shown(const std::u16string& word, bool sakha) const {
+  return ShownWord(word, sakha && Settings::Instance().SakhaLetters());
+}
+
+std::u16string SuggestLine::Shown(const Alternative& a) const {
+  return Shown(a.Word, a.Pair.empty() ? sakhaSource_ : IsSakhaSource(a.Pair));
 }
 
 void SuggestLine::FillMenu() {
   menu_->clear();
   for (size_t i = 0; i < alternatives_.size(); ++i) {
     const Alternative& a = alternatives_[i];
-    QAction* item = menu_->addAction(ToQString(Shown(a.Word) + u" — " + AlternativeNote(a)));
+    QAction* item = menu_->addAction(ToQString(Shown(a) + u" — " + AlternativeNote(a)));
     connect(item, &QAction::triggered, this, [this, i] { Choose(static_cast<int32_t>(i)); });
   }
 }
 
 void SuggestLine::Choose(int32_t index) {
   if (index < 0 || index >= static_cast<int32_t>(alternatives_.size())) return;
-  emit AlternativeChosen(alternatives_[static_cast<size_t>(index)].Position);
+  const Alternative& a = alternatives_[static_cast<size_t>(index)];
+  emit AlternativeChosen(a.Position, ToQString(a.Pair));
 }
 
 }  // namespace sahdict::ui

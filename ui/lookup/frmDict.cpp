@@ -141,9 +141,9 @@ void frmDict::BuildControls() {
   connect(lstWords_, &QListView::doubleClicked, this, &frmDict::lstWords_DblClick);
   connect(txtWord_, &QLineEdit::textChanged, this, &frmDict::txtWord_Change);
   connect(txtWord_, &SearchBox::KeyDown, this, &frmDict::txtWord_KeyDown);
-  connect(suggestLine_, &SuggestLine::AlternativeChosen, this, &frmDict::OpenAlternative);
-  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
-          [this] { OpenAlternative(suggestLine_->BestPosition()); });
+  connect(suggestLine_, &SuggestLine::AlternativeChosen, this,
+          [this](int32_t position, const QString& pair) { OpenAlternative(position, ToU16String(pair)); });
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this, &frmDict::OpenBestAlternative);
 }
 
 void frmDict::BuildMenu() {
@@ -255,7 +255,7 @@ void frmDict::DictReload(int32_t NeedHide) {
     PrepareSuggestions();
     // The same text against the rebuilt store: its line may change.
     SearchResult step = SearchBoxText({ToU16String(txtWord_->text()), txtWord_->cursorPosition(), 0});
-    ShowSuggestion(step.box.text, std::move(step.alternatives));
+    ShowSuggestion(step.text, std::move(step.alternatives));
   }
 }
 
@@ -300,7 +300,21 @@ void frmDict::SakhaLettersChanged(bool on) {
 
 RenderOptions frmDict::ArticleOptions() const { return {.SakhaLetters = Settings::Instance().SakhaLetters()}; }
 
-void frmDict::OpenAlternative(int32_t position) {
+void frmDict::OpenBestAlternative() {
+  // A copy: opening it changes the line.
+  if (const Alternative* best = suggestLine_->Best()) OpenAlternative(best->Position, std::u16string(best->Pair));
+}
+
+void frmDict::OpenAlternative(int32_t position, const std::u16string& pair) {
+  if (!pair.empty() && pair != currentPair_) {
+    const int32_t from = LangNumber(PairFrom(pair)), to = LangNumber(PairTo(pair));
+    if (from == 0 || to == 0) return;
+    SetFromLang(from, to);
+    LoadFromDictionaryToList();
+    if (currentPair_ != pair) return;
+    // The box names the word, as if it had been typed in this pair.
+    txtWord_->setText(ToQString(WordBase(store_.GetEntry(position, pair).Word)));
+  }
   const int32_t row = words_->RowOfPosition(position);
   if (row < 0) return;
   SelectRow(row);
@@ -360,7 +374,10 @@ TextBox frmDict::BoxState() const {
 SearchResult frmDict::SearchBoxText(const TextBox& box) {
   // The window's box reads real Sakha letters as typed (and shows them).
   return search_.Search(store_, currentPair_, box,
-                        {.SakhaLetters = true, .SakhaOrder = Settings::Instance().SakhaLetters()});
+                        {.SakhaLetters = true,
+                         .SakhaOrder = Settings::Instance().SakhaLetters(),
+                         .TrimSpaces = true,
+                         .OtherPairs = true});
 }
 
 void frmDict::txtWord_Change() {
@@ -380,7 +397,11 @@ void frmDict::txtWord_Change() {
   }
   // The list may still show an older pair with fewer rows: select only a row it holds.
   if (step.row >= 0 && step.row < words_->rowCount()) SelectRow(step.row);
-  ShowSuggestion(step.box.text, std::move(step.alternatives));
+  ShowSuggestion(step.text, std::move(step.alternatives));
+  // No word begins with the text: the row of the line's best word of this
+  // pair is selected, so that Enter and a double-click open what the line shows.
+  if (const Alternative* best = suggestLine_->Best(); best != nullptr && best->Pair.empty())
+    SelectRow(words_->RowOfPosition(best->Position));
 }
 
 void frmDict::ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives) {
@@ -397,7 +418,12 @@ void frmDict::txtWord_KeyDown(int key) {
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      lstWords_DblClick();
+      // The line's word of another pair has no row here: Enter opens it as F3 does.
+      if (const Alternative* best = suggestLine_->Best(); best != nullptr && !best->Pair.empty()) {
+        OpenBestAlternative();
+      } else {
+        lstWords_DblClick();
+      }
       break;
     case Qt::Key_Up:
     case Qt::Key_Down: {

@@ -107,8 +107,11 @@ class frmDict : public QMainWindow {
   void ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives);
   // Follows "Якутские буквы": the menu's check, the article's page and title.
   void SakhaLettersChanged(bool on);
-  // Selects the row of `position` within the pair and opens its article.
-  void OpenAlternative(int32_t position);
+  // Opens the article at `position` within `pair` ("" or the current pair:
+  // its row is selected first; another pair: the window switches to it).
+  void OpenAlternative(int32_t position, const std::u16string& pair = {});
+  // F3: the line's best alternative.
+  void OpenBestAlternative();
   void PrepareSuggestions();
   // The list's order: Sakha alphabetical for a Sakha source while "Якутские
   // буквы" is on, else none (the store's sorted order).
