@@ -141,7 +141,9 @@ class frmDictTest : public QObject {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(window_->frameGeometry().right() + 1, static_cast<int>(screen.width() * 0.9));
     QCOMPARE(window_->y(), static_cast<int>(screen.height() * 0.1));
-    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    // Resizable, never below the designed size.
+    QVERIFY(window_->maximumSize().width() > window_->minimumSize().width());
+    QCOMPARE(window_->centralWidget()->minimumSize(), QSize(266, 326));
   }
 
   // The reload item and the separator below it are hidden.
@@ -302,6 +304,14 @@ class frmDictTest : public QObject {
     window_->ArticleWindow().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window_->ArticleWindow()));
     QTest::keyClick(&window_->ArticleWindow(), Qt::Key_Escape);
+    QVERIFY(!window_->ArticleWindow().isVisible());
+    // From the box as well, right after Enter.
+    QTest::mouseClick(cmdSwitch(), Qt::LeftButton);
+    Type(QStringLiteral("ат"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QVERIFY(window_->ArticleWindow().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(txtWord(), Qt::Key_W, Qt::ControlModifier);
     QVERIFY(!window_->ArticleWindow().isVisible());
   }
 

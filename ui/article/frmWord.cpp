@@ -8,6 +8,7 @@
 
 #include "core/render/ArticleRenderer.h"
 #include "ui/common/HtmlView.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -78,6 +79,8 @@ void frmWord::ShowArticle() {
   EnsureLoaded();
   show();
   raise();
+  // A remembered size or the documented place may reach past the screen's edge.
+  KeepOnScreen(this);
 }
 
 void frmWord::ShowEntry(const std::u16string& title, const DictEntry& entry, const RenderOptions& options) {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 #include "core/dict/DictEntry.h"
@@ -25,6 +26,7 @@
 #include "ui/article/frmWord.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -50,9 +52,11 @@ constexpr TwipsRect kLstWords{0, 600, 3975, 3420};
 constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
 constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
 constexpr TwipsRect kDHTML{360, 1200, 735, 735};
-constexpr TwipsRect kSuggestLine{0, 4410, kClientWidth, kSuggestHeight};
 // The search box's light background while the pair has no word like its text.
 const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
+
+// The word list's font sizes that Ctrl+plus and Ctrl+minus reach, in points.
+constexpr int kMinListPoints = 6, kMaxListPoints = 36;
 
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
@@ -64,8 +68,7 @@ int32_t ItemValue(const QComboBox* combo) {
 }  // namespace
 
 frmDict::frmDict(DictStore& store, DictHooks hooks)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(nullptr, Qt::Window),
       store_(store),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmDict"));
@@ -80,22 +83,20 @@ frmDict::~frmDict() = default;
 
 void frmDict::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  // The designed client area is the smallest; the list and the line take what the window grows by.
+  client->setMinimumSize(Twips(kClientWidth), Twips(kClientHeight));
   setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   cmbFrom_ = new QComboBox(client);
   cmbFrom_->setObjectName(QStringLiteral("cmbFrom"));
-  Place(cmbFrom_, kCmbFrom);
 
   frm_ = new QFrame(client);
   frm_->setObjectName(QStringLiteral("frm"));
   frm_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Place(frm_, kFrm);
+  frm_->setFixedHeight(Twips(kFrm.height));
 
   cmbTo_ = new QComboBox(client);
   cmbTo_->setObjectName(QStringLiteral("cmbTo"));
-  Place(cmbTo_, kCmbTo);
 
   words_ = new WordListModel(store_, this);
   lstWords_ = new QListView(client);
@@ -104,16 +105,13 @@ void frmDict::BuildControls() {
   lstWords_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstWords_->setUniformItemSizes(true);
-  Place(lstWords_, kLstWords);
 
   txtWord_ = new SearchBox(client);
   txtWord_->setObjectName(QStringLiteral("txtWord"));
-  Place(txtWord_, kTxtWord);
 
   cmdSwitch_ = new QPushButton(QStringLiteral("<>"), client);
   cmdSwitch_->setObjectName(QStringLiteral("cmdSwitch"));
   cmdSwitch_->setAutoDefault(false);
-  Place(cmdSwitch_, kCmdSwitch);
 
   DHTML_ = new HtmlView(client);
   DHTML_->setObjectName(QStringLiteral("DHTML"));
@@ -122,12 +120,33 @@ void frmDict::BuildControls() {
   Place(DHTML_, kDHTML);
 
   suggestLine_ = new SuggestLine(client);
-  Place(suggestLine_, kSuggestLine);
+  suggestLine_->setMinimumHeight(Twips(kSuggestHeight));
+
+  // The designed rows: the bar, the languages with the swap between them, the
+  // list, the box and the line.
+  auto* rows = new QVBoxLayout(client);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(Twips(kLstWords.top - kCmbFrom.top - kCmbFrom.height));
+  auto* languages = new QHBoxLayout;
+  languages->setSpacing(Twips(kCmdSwitch.left - kCmbFrom.width));
+  languages->addWidget(cmbFrom_, 1);
+  languages->addWidget(cmdSwitch_);
+  languages->addWidget(cmbTo_, 1);
+  cmdSwitch_->setFixedSize(Twips(kCmdSwitch.width), Twips(kCmdSwitch.height));
+  cmbFrom_->setMinimumHeight(Twips(kCmbFrom.height));
+  cmbTo_->setMinimumHeight(Twips(kCmbTo.height));
+  txtWord_->setMinimumHeight(Twips(kTxtWord.height));
+  rows->addWidget(frm_);
+  rows->addLayout(languages);
+  rows->addWidget(lstWords_, 4);
+  rows->addWidget(txtWord_);
+  rows->addWidget(suggestLine_, 1);
 
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
                      static_cast<QWidget*>(cmdSwitch_)})
     w->setFont(LookupFont());
+  SetListFontSize(Settings::Instance().ListFontSize());
   QWidget::setTabOrder(cmbFrom_, cmbTo_);
   QWidget::setTabOrder(cmbTo_, lstWords_);
   QWidget::setTabOrder(lstWords_, txtWord_);
@@ -147,37 +166,63 @@ void frmDict::BuildControls() {
 }
 
 void frmDict::BuildMenu() {
-  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
+  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&Файл"));
   // The reload is reached from code only; its item and separator stay hidden.
   QAction* reload =
       AddItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), this, [this] { DictReload(1); });
   reload->setVisible(false);
   AddSeparator(file, "mnuFileDiv00")->setVisible(false);
-  AddItem(file, "mnuFileExit", QStringLiteral("Выход"), this, [this] {
+  QAction* exit = AddItem(file, "mnuFileExit", QStringLiteral("&Выход"), this, [this] {
     SaveSettings();
     if (hooks_.endProgram) hooks_.endProgram();
   });
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  QMenu* view = AddMenu(menuBar(), "mnuView", QStringLiteral("Вид"));
-  mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("Якутские буквы"));
+  QMenu* view = AddMenu(menuBar(), "mnuView", QStringLiteral("&Вид"));
+  mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("&Якутские буквы"));
   mnuViewLetters_->setCheckable(true);
+  mnuViewLetters_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   connect(mnuViewLetters_, &QAction::triggered, this, &frmDict::SetSakhaLetters);
+  AddItem(view, "mnuViewBigger", QStringLiteral("&Крупнее список"), this, [this] { StepListFont(1); })
+      ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  AddItem(view, "mnuViewSmaller", QStringLiteral("&Мельче список"), this, [this] { StepListFont(-1); })
+      ->setShortcut(QKeySequence::ZoomOut);
 
-  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
-  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
-  AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
-  AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
+  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("&Plugins"));
+  AddItem(plugins, "mnuWordforms", QStringLiteral("&Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuInfo", QStringLiteral("&Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
+  AddItem(plugins, "mnuChecklang", QStringLiteral("&Язык слова"), this, [this] { CheckLanguage(store_); });
 
-  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
-  AddItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), this, [this] {
+  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));
+  AddItem(help, "mnuHelpSplash", QStringLiteral("&Заставка"), this, [this] {
     if (hooks_.showSplash) hooks_.showSplash();
   });
   AddSeparator(help, "mnuHelpDiv00");
-  AddItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
+  AddItem(help, "mnuHelpShortcuts", QStringLiteral("&О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
+
+  // Esc and Ctrl+W close the article window from here too (the box keeps the focus after Enter).
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+      if (article_ && article_->isVisible()) article_->close();
+    });
+  }
+}
+
+void frmDict::SetListFontSize(int points) {
+  QFont font = LookupFont();
+  if (points > 0) font.setPointSize(points);
+  lstWords_->setFont(font);
+}
+
+void frmDict::StepListFont(int step) {
+  const int points = std::clamp(lstWords_->font().pointSize() + step, kMinListPoints, kMaxListPoints);
+  SetListFontSize(points);
+  Settings::Instance().SetListFontSize(points);
 }
 
 void frmDict::Form_Load() {
   adjustSize();
+  if (const QSize size = Settings::Instance().LookupSize(); size.isValid()) resize(size.expandedTo(minimumSizeHint()));
   PlaceOnScreen();
   SetDefaultLang();
   LoadFromDictionaryToList();
@@ -187,6 +232,7 @@ void frmDict::Form_Load() {
   show();
   // The frame is known once the window is shown: place the outer edge again.
   PlaceOnScreen();
+  KeepOnScreen(this);
   activateWindow();
   txtWord_->setFocus();
 }
@@ -213,6 +259,7 @@ void frmDict::SetDefaultLang() {
 
 void frmDict::SaveSettings() {
   Settings::Instance().SetLookup(pos(), ItemValue(cmbFrom_), ItemValue(cmbTo_));
+  Settings::Instance().SetLookupSize(size());
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
 }
@@ -345,12 +392,15 @@ void frmDict::cmbFrom_Click() {
   if (InSetFromLang) return;
   SetFromLang(ItemValue(cmbFrom_), 0);
   LoadFromDictionaryToList();
+  // Typing goes on in the box, not in the drop-down.
+  txtWord_->setFocus();
 }
 
 void frmDict::cmbTo_Click() {
   if (InSetFromLang) return;
   SetFromLang(ItemValue(cmbFrom_), ItemValue(cmbTo_));
   LoadFromDictionaryToList();
+  txtWord_->setFocus();
 }
 
 void frmDict::cmdSwitch_Click() {
@@ -424,6 +474,9 @@ void frmDict::txtWord_KeyDown(int key) {
       } else {
         lstWords_DblClick();
       }
+      break;
+    case kAltDown:
+      suggestLine_->OpenMenu();
       break;
     case Qt::Key_Up:
     case Qt::Key_Down: {

@@ -86,6 +86,10 @@ class frmDict : public QMainWindow {
   void BuildControls();
   void BuildMenu();
   void PlaceOnScreen();
+  // The word list's font: `points`, or the designed size for 0.
+  void SetListFontSize(int points);
+  // Ctrl+plus / Ctrl+minus: one point larger or smaller, remembered.
+  void StepListFont(int step);
   int32_t SelectedRow() const;
   // Selects `row`. A row out of sight is scrolled to the top of the list, so
   // that the words after it show; an arrow key's step just brings it into view.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QString>
 #include <string>
@@ -20,6 +21,7 @@
 #include "ui/common/frmMsg.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -28,6 +30,9 @@ namespace sahdict::ui {
 namespace {
 
 frmWordForms* g_loaded = nullptr;
+
+// The designed client area, in twips.
+constexpr int kClientWidth = 10155, kClientHeight = 3450;
 
 // The notice shown before the window opens (lines joined by CR LF).
 const std::u16string& WarningText() {
@@ -135,8 +140,11 @@ frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   sakhaLetters_ = Settings::Instance().SakhaLetters();
   ShowCaptions();
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWordForms::SetSakhaLetters);
-  // Fixed border: the window keeps the designed client area below its menu bar.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The designed client area below the menu bar is the largest size; on a
+  // smaller screen (or at a large scale) the window shrinks and scrolls.
+  const QSize designed(Twips(kClientWidth), Twips(kClientHeight));
+  setMaximumSize(designed.width(), designed.height() + menuBar()->sizeHint().height());
+  resize(maximumSize());
 }
 
 frmWordForms::~frmWordForms() {
@@ -155,9 +163,12 @@ void frmWordForms::BuildMenus() {
 }
 
 void frmWordForms::BuildControls() {
-  auto* client = new QWidget(this);
-  client->setFixedSize(Twips(10155), Twips(3450));
-  setCentralWidget(client);
+  auto* client = new QWidget;
+  client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
   for (const ControlRow& row : kControls) {
     QWidget* control = NewControl(row, row.parent == InGroup ? frmNum_ : client);
     control->setObjectName(QString::fromLatin1(row.name));
@@ -231,6 +242,7 @@ void frmWordForms::Form_Load() {
   if (const std::optional<QPoint> place = Settings::Instance().WordFormsPosition(frameGeometry().size()))
     move(*place);
   show();
+  KeepOnScreen(this);
 }
 
 void frmWordForms::SaveSettings() { Settings::Instance().SetWordFormsPosition(pos()); }
