@@ -9,11 +9,13 @@
 #include "app/IconPicture.h"
 #include "app/Program.h"
 #include "core/dict/DictStore.h"
+#include "ui/common/QtTranslation.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // The cache folder is named after the program: ~/.cache/sahdict.
   QCoreApplication::setApplicationName(QStringLiteral("sahdict"));
+  sahdict::ui::InstallQtTranslation();
   // The windows carry the program's icon; the desktop matches them to the
   // installed menu entry by its name.
   QApplication::setWindowIcon(sahdict::app::ProgramIcon());

@@ -18,8 +18,8 @@ sahdict_deps() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev)
+SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev qt6-translations-l10n)
 SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru desktop-file-utils appstream)
-SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru)
+SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru qt6-translations-l10n)
 # dpkg-shlibdeps (dpkg-dev) and file find the libraries the package depends on.
 SAHDICT_PACKAGE_DEPS=(dpkg-dev file gzip lintian desktop-file-utils appstream)

@@ -17,7 +17,7 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
   setUndoRedoEnabled(false);
 }
 
-void HtmlView::SetPage(const std::u16string& page) { setHtml(ToQString(PageForView(page))); }
+void HtmlView::SetPage(const std::u16string& page) { setHtml(ToQString(PageForView(page, IsDarkPalette(palette())))); }
 
 void HtmlView::SetZoom(int steps) {
   steps = std::clamp(steps, kMinZoom, kMaxZoom);

@@ -1,5 +1,6 @@
 #include "ui/lookup/SuggestLine.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -10,6 +11,7 @@
 #include "core/grammar/WordFormTable.h"
 #include "core/search/SearchText.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/PageForView.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -23,6 +25,8 @@ namespace {
 // Within the line: the text, and the button that lists every alternative.
 constexpr TwipsRect kLabel{30, 0, 3570, 480};
 constexpr TwipsRect kButton{3630, 15, 345, 300};
+
+const QColor kDarkLink(0x8A, 0xB4, 0xF8);
 
 QString Quoted(const std::u16string& text) { return u"«"_s + ToQString(text).toHtmlEscaped() + u"»"_s; }
 
@@ -95,6 +99,12 @@ void SuggestLine::Render() {
     text = u"Нет слова "_s + Quoted(Shown(typed_, sakhaSource_)) + u". Может быть: <a href=\"0\">"_s +
            ToQString(Shown(best)).toHtmlEscaped() + u"</a> ("_s + ToQString(AlternativeNote(best)).toHtmlEscaped() +
            u")"_s;
+  }
+  // A dark theme's link colour is often a dark blue: the line keeps a light one there.
+  if (IsDarkPalette(QGuiApplication::palette())) {
+    QPalette palette = lblSuggest_->palette();
+    palette.setColor(QPalette::Link, kDarkLink);
+    lblSuggest_->setPalette(palette);
   }
   lblSuggest_->setText(text);
   cmdSuggest_->setVisible(alternatives_.size() > 1);

@@ -26,6 +26,7 @@
 #include "ui/article/frmWord.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/PageForView.h"
 #include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
@@ -53,7 +54,7 @@ constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
 constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
 constexpr TwipsRect kDHTML{360, 1200, 735, 735};
 // The search box's light background while the pair has no word like its text.
-const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
+const QColor kNoWordTint(0xFF, 0xEE, 0xEE), kNoWordTintDark(0x5C, 0x2B, 0x2B);
 
 // The word list's font sizes that Ctrl+plus and Ctrl+minus reach, in points.
 constexpr int kMinListPoints = 6, kMaxListPoints = 36;
@@ -460,7 +461,7 @@ void frmDict::ShowSuggestion(const std::u16string& text, std::vector<Alternative
   const bool tint = suggestLine_->ShowsNoWord();
   if (tint == txtWord_->testAttribute(Qt::WA_SetPalette)) return;
   QPalette palette;
-  if (tint) palette.setColor(QPalette::Base, kNoWordTint);
+  if (tint) palette.setColor(QPalette::Base, IsDarkPalette(palette) ? kNoWordTintDark : kNoWordTint);
   txtWord_->setPalette(palette);
 }
 

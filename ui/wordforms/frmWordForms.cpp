@@ -154,12 +154,12 @@ frmWordForms::~frmWordForms() {
 frmWordForms* frmWordForms::LoadedWindow() { return g_loaded; }
 
 void frmWordForms::BuildMenus() {
-  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
-  AddItem(mnuFile, "mnuFileExit", QStringLiteral("Выход"), this, &QWidget::close);
+  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("&Файл"));
+  AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), this, &QWidget::close);
 
-  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
-  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
-  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"), this, &frmWordForms::mnuHelpAbout_Click);
+  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));
+  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("&О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
+  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О &программе"), this, &frmWordForms::mnuHelpAbout_Click);
 }
 
 void frmWordForms::BuildControls() {
