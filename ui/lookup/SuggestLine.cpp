@@ -1,6 +1,7 @@
 #include "ui/lookup/SuggestLine.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -61,7 +62,6 @@ SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
   lblSuggest_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
   lblSuggest_->setFocusPolicy(Qt::NoFocus);
   lblSuggest_->setToolTip(QStringLiteral("F3 открывает первое из предложенных слов, Alt+↓ — список всех"));
-  Place(lblSuggest_, kLabel);
 
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("mnuSuggest"));
@@ -73,7 +73,14 @@ SuggestLine::SuggestLine(QWidget* parent) : QWidget(parent) {
   cmdSuggest_->setPopupMode(QToolButton::InstantPopup);
   cmdSuggest_->setMenu(menu_);
   cmdSuggest_->hide();
-  Place(cmdSuggest_, kButton);
+  cmdSuggest_->setFixedSize(Twips(kButton.width), Twips(kButton.height));
+
+  // The text takes the line's width, however wide the window grows; the button stays at its right end.
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(Twips(kLabel.left), Twips(kButton.top), 0, 0);
+  row->setSpacing(Twips(kButton.left - kLabel.left - kLabel.width));
+  row->addWidget(lblSuggest_, 1, Qt::AlignTop);
+  row->addWidget(cmdSuggest_, 0, Qt::AlignTop);
 
   connect(menu_, &QMenu::aboutToShow, this, &SuggestLine::FillMenu);
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &SuggestLine::Render);

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QString>
+#include <QStyle>
 #include <string>
 
 #include "generated/ProgramIdentity.h"
@@ -142,9 +143,10 @@ frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWordForms::SetSakhaLetters);
   // The designed client area below the menu bar is the largest size; on a
   // smaller screen (or at a large scale) the window shrinks and scrolls.
-  const QSize designed(Twips(kClientWidth), Twips(kClientHeight));
-  setMaximumSize(designed.width(), designed.height() + menuBar()->sizeHint().height());
-  resize(maximumSize());
+  const QSize designed(Twips(kClientWidth), Twips(kClientHeight) + menuBar()->sizeHint().height());
+  // The height leaves room for the scroll bar that a narrower window shows.
+  setMaximumSize(designed + QSize(0, style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+  resize(designed);
 }
 
 frmWordForms::~frmWordForms() {
@@ -243,6 +245,11 @@ void frmWordForms::Form_Load() {
     move(*place);
   show();
   KeepOnScreen(this);
+  // Narrower than designed: the horizontal scroll bar needs room of its own below.
+  if (width() < maximumWidth()) {
+    resize(width(), maximumHeight());
+    KeepOnScreen(this);
+  }
 }
 
 void frmWordForms::SaveSettings() { Settings::Instance().SetWordFormsPosition(pos()); }
