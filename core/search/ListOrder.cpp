@@ -19,8 +19,9 @@ RowOrder BuildSakhaOrder(const DictStore& store, const std::u16string& pair) {
   RowOrder order;
   order.positions.resize(keys.size());
   std::iota(order.positions.begin(), order.positions.end(), 1);
+  const auto key = [&](int32_t position) -> const std::u16string& { return keys[static_cast<size_t>(position - 1)]; };
   std::stable_sort(order.positions.begin(), order.positions.end(),
-                   [&](int32_t a, int32_t b) { return keys[static_cast<size_t>(a - 1)] < keys[static_cast<size_t>(b - 1)]; });
+                   [&](int32_t a, int32_t b) { return key(a) < key(b); });
   order.rows.resize(keys.size());
   order.keys.reserve(keys.size());
   for (size_t row = 0; row < order.positions.size(); ++row) {

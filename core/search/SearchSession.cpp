@@ -19,7 +19,8 @@ SearchResult SearchSession::Search(const DictStore& store, const std::u16string&
   result.position = store.FindFirstEntry(result.text, pair);
   result.row = options.SakhaOrder && result.rewritten ? orders_.SakhaOrder(store, pair)->FirstRow(result.text)
                                                       : result.position - 1;
-  if (options.Alternatives) result.alternatives = suggester_.Suggest(store, pair, result.text, result.position, options.OtherPairs);
+  if (options.Alternatives)
+    result.alternatives = suggester_.Suggest(store, pair, result.text, result.position, options.OtherPairs);
   return result;
 }
 
