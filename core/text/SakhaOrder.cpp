@@ -1,5 +1,8 @@
 #include "core/text/SakhaOrder.h"
 
+#include <array>
+#include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace sahdict {
@@ -14,27 +17,49 @@ constexpr std::u16string_view kAlphabet[] = {
 // Letters sort above every character a word may hold otherwise.
 constexpr char16_t kFirstLetterKey = 0xE000;
 
+// The rank of every one-character letter, by its code (-1 for the others);
+// the letters' codes all lie below kCodes.
+constexpr size_t kCodes = 0x460;
+using RankTable = std::array<int16_t, kCodes>;
+
+const RankTable& Ranks() {
+  static const RankTable ranks = [] {
+    RankTable table;
+    table.fill(-1);
+    for (size_t r = 0; r < std::size(kAlphabet); ++r)
+      if (kAlphabet[r].size() == 1) table[kAlphabet[r][0]] = static_cast<int16_t>(r);
+    return table;
+  }();
+  return ranks;
+}
+
+int16_t RankOf(std::u16string_view letter) {
+  for (size_t r = 0; r < std::size(kAlphabet); ++r)
+    if (kAlphabet[r] == letter) return static_cast<int16_t>(r);
+  return -1;
+}
+
 }  // namespace
 
 std::u16string SakhaOrderKey(const std::u16string& canonical) {
+  static const int16_t kDy = RankOf(u"дь"), kNg = RankOf(u"н'"), kNy = RankOf(u"нь");
+  const RankTable& ranks = Ranks();
   std::u16string key;
   key.reserve(canonical.size());
-  const std::u16string_view text = canonical;
-  for (size_t at = 0; at < text.size();) {
-    // The longest letter that begins here ("дь" before "д"; "ннь" reads н, нь).
-    size_t rank = std::size(kAlphabet), length = 0;
-    for (size_t r = 0; r < std::size(kAlphabet); ++r) {
-      if (kAlphabet[r].size() > length && text.substr(at).starts_with(kAlphabet[r])) {
-        rank = r;
-        length = kAlphabet[r].size();
-      }
+  for (size_t at = 0; at < canonical.size(); ++at) {
+    const char16_t c = canonical[at];
+    const char16_t next = at + 1 < canonical.size() ? canonical[at + 1] : u'\0';
+    // The two-character letters first ("дь" is one letter; "ннь" reads н, нь).
+    int16_t rank = c < kCodes ? ranks[c] : int16_t{-1};
+    int16_t pair = -1;
+    if (c == u'д' && next == u'ь') pair = kDy;
+    if (c == u'н' && next == u'\'') pair = kNg;
+    if (c == u'н' && next == u'ь') pair = kNy;
+    if (pair >= 0) {
+      rank = pair;
+      ++at;
     }
-    if (length == 0) {
-      key += text[at++];
-      continue;
-    }
-    key += static_cast<char16_t>(kFirstLetterKey + rank);
-    at += length;
+    key += rank < 0 ? c : static_cast<char16_t>(kFirstLetterKey + rank);
   }
   return key;
 }
