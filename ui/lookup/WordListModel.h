@@ -41,7 +41,8 @@ class WordListModel : public QAbstractListModel {
 
  private:
   // Shows the words of a Sakha source with real letters, or in the notation,
-  // as "Якутские буквы" says; the rows stay, only their texts change.
+  // as "Якутские буквы" says; the texts change here, the order with the
+  // lookup window's next Fill.
   void SetSakhaLetters(bool on);
 
   const DictStore& store_;

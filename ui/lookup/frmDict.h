@@ -62,10 +62,11 @@ class frmDict : public QMainWindow {
   // with its whole text selected.
   void lstWords_DblClick();
 
-  // "Вид" → "Якутские буквы": shows Sakha words with real letters in the list
-  // of a Sakha source, the article page and title and the word-forms boxes,
-  // and remembers the choice (the windows follow the setting's signal). The
-  // search box keeps the notation.
+  // "Вид" → "Якутские буквы" (on unless turned off): shows Sakha words with
+  // real letters in the search box, the list of a Sakha source (then in Sakha
+  // alphabetical order), the line, the article page and title and the
+  // word-forms window, and remembers the choice (the windows follow the
+  // setting's signal). Nothing searched or stored changes.
   void SetSakhaLetters(bool on);
 
   // The pair whose words the list shows ("RUS-SAH" ...; "" when the source

@@ -35,7 +35,9 @@ class frmWordForms : public QMainWindow {
   // selects singular, whose click does the work; other values do nothing.
   void ShowWordForms(int16_t& Index);
 
-  // Shows the form boxes (txtForm) with real Sakha letters, or in the notation.
+  // Shows the form boxes (txtForm) and the case questions with real Sakha
+  // letters, or in the notation; with the letters on, real letters typed into
+  // the input stay there (the forms are made from their notation).
   void SetSakhaLetters(bool on);
   // Remembers the window's place for the next time it opens; runs when it
   // closes and when the program ends.
