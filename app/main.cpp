@@ -17,6 +17,7 @@
 #include "app/Program.h"
 #include "app/SingleInstance.h"
 #include "core/dict/DictStore.h"
+#include "ui/common/QtTranslation.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // The cache folder is named after the program: ~/.cache/sahdict.
   QCoreApplication::setApplicationName(QStringLiteral("sahdict"));
+  sahdict::ui::InstallQtTranslation();
   const Handover handover{line.pair, line.selection ? SelectedText() : line.word};
   // A program already running takes the word and comes to the front.
   const QString socket = InstanceSocketPath();

@@ -3,7 +3,8 @@
 // slowest), the longest fallback (no word begins with the text, so every
 // alternative is searched, the similar words last), and building a pair's
 // tables (the first keystroke without an exact place after a load waits for
-// them unless the window prepares them).
+// them unless the window prepares them), also with the window's options, and
+// building the Sakha alphabetical order of a pair.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -56,7 +57,7 @@ std::vector<std::u16string> Keystrokes(const std::u16string& pair) {
   return texts;
 }
 
-void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {
+void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair, const SearchOptions& options) {
   if (!NeedCorpus(state)) return;
   const DictStore& store = Corpus();
   const std::vector<std::u16string> texts = Keystrokes(pair);
@@ -67,7 +68,8 @@ void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {
   for (auto _ : state) {
     const std::u16string& text = texts[i++ % texts.size()];
     const double start = ThreadMicros();
-    benchmark::DoNotOptimize(session.Search(store, pair, {text, static_cast<int32_t>(text.size()), 0}).alternatives.size());
+    benchmark::DoNotOptimize(
+        session.Search(store, pair, {text, static_cast<int32_t>(text.size()), 0}, options).alternatives.size());
     micros.push_back(ThreadMicros() - start);
   }
   std::sort(micros.begin(), micros.end());
@@ -76,8 +78,17 @@ void BM_SuggestKeystroke(benchmark::State& state, const std::u16string& pair) {
   state.counters["max_us"] = micros.back();
   state.counters["keystrokes"] = static_cast<double>(texts.size());
 }
-BENCHMARK_CAPTURE(BM_SuggestKeystroke, RUS_SAH, std::u16string(u"RUS-SAH"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SuggestKeystroke, SAH_RUS, std::u16string(u"SAH-RUS"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, RUS_SAH, std::u16string(u"RUS-SAH"), SearchOptions{})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, SAH_RUS, std::u16string(u"SAH-RUS"), SearchOptions{})
+    ->Unit(benchmark::kMicrosecond);
+// As the lookup window searches: real letters read, the row in Sakha order,
+// spaces trimmed, words of the other pairs offered.
+constexpr SearchOptions kWindow{.SakhaLetters = true, .SakhaOrder = true, .TrimSpaces = true, .OtherPairs = true};
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, RUS_SAH_window, std::u16string(u"RUS-SAH"), kWindow)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestKeystroke, SAH_RUS_window, std::u16string(u"SAH-RUS"), kWindow)
+    ->Unit(benchmark::kMicrosecond);
 
 // Up to 200 texts of `length` letters that no word of the pair begins with:
 // words of the pair with their last two letters replaced by common ones, so
@@ -130,6 +141,15 @@ void BM_SuggestTablesBuild(benchmark::State& state, const std::u16string& pair) 
 }
 BENCHMARK_CAPTURE(BM_SuggestTablesBuild, RSE_SAH, std::u16string(u"RSE-SAH"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SuggestTablesBuild, SAH_RUS, std::u16string(u"SAH-RUS"))->Unit(benchmark::kMillisecond);
+
+// The Sakha alphabetical order of a pair's list, built when the list is first
+// shown with the letters on (and after every change of the store).
+void BM_SakhaOrderBuild(benchmark::State& state) {
+  if (!NeedCorpus(state)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(BuildSakhaOrder(Corpus(), u"SAH-RUS").positions.size());
+  state.counters["pair_entries"] = Corpus().GetPairCount(u"SAH-RUS");
+}
+BENCHMARK(BM_SakhaOrderBuild)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sahdict

@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps names the libraries' packages; the xcb platform plugin comes
 # with libqt6gui6, which the program links against.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Russian spelling dictionary lets the search find inflected Russian words.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hunspell-ru)
+# The Russian spelling dictionary lets the search find inflected Russian words;
+# Qt's own translations put its standard menus and dialogs into Russian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-ru, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Russian-Sakha dictionary for the desktop
 A bilingual dictionary between Russian and Sakha with a Russian-language

@@ -19,11 +19,11 @@ sahdict_deps() {
 }
 
 SAHDICT_BUILD_DEPS=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev libhunspell-dev
-  zlib1g-dev)
+  zlib1g-dev qt6-translations-l10n)
 # The test dependencies include the programs that read the exports (sdcv,
 # dictd and dict, dictzip, xmllint) and ss to find a free port for dictd.
 SAHDICT_TEST_DEPS=(clang libclang-rt-14-dev fonts-dejavu-core hunspell-ru desktop-file-utils appstream
   sdcv dictd dict dictzip libxml2-utils iproute2)
-SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru)
+SAHDICT_RUN_DEPS=(qt6-qpa-plugins fonts-dejavu-core hunspell-ru qt6-translations-l10n)
 # dpkg-shlibdeps (dpkg-dev) and file find the libraries the package depends on.
 SAHDICT_PACKAGE_DEPS=(dpkg-dev file gzip lintian desktop-file-utils appstream)

@@ -1,5 +1,7 @@
 #include "core/grammar/WordFormTable.h"
 
+#include <algorithm>
+
 #include "core/grammar/mdlSahGrammar.h"
 #include "core/text/mdlSah.h"
 
@@ -47,6 +49,11 @@ std::u16string FormCaption(int32_t number, int32_t person, int32_t kase) {
   }
   if (kase >= 1 && kase <= 8) text += u", " + std::u16string(kCaseQuestions[kase]);
   return text;
+}
+
+std::u16string ShownCaption(std::u16string caption, bool sakhaLetters) {
+  if (sakhaLetters) std::replace(caption.begin(), caption.end(), u'5', u'ҕ');
+  return caption;
 }
 
 }  // namespace sahdict

@@ -56,4 +56,8 @@ inline constexpr const char16_t* kCaseQuestions[] = {
 // case's question (1..8), joined by ", ".
 std::u16string FormCaption(int32_t number, int32_t person, int32_t kase);
 
+// A caption as shown: with `sakhaLetters` the notation's "5" of its Sakha
+// questions becomes ҕ (its other digits are ordinals and stay).
+std::u16string ShownCaption(std::u16string caption, bool sakhaLetters);
+
 }  // namespace sahdict

@@ -57,9 +57,9 @@ size_t LangCheckCounts::Index(int lang, char16_t a, char16_t b) {
   return (static_cast<size_t>(lang) << 16) | (static_cast<size_t>(Cp1251Code(a)) << 8) | Cp1251Code(b);
 }
 
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store) {
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store, bool sakhaLetters) {
   if (answer.empty()) return {u"Слишком коротко!", true};
-  return CheckWordLanguage(answer, LangCheckCounts(store));
+  return CheckWordLanguage(answer, LangCheckCounts(store), sakhaLetters);
 }
 
 namespace {
@@ -70,9 +70,15 @@ std::u16string PaddedCode(const std::u16string& answer) {
   return u" " + TrimSpaces(ToCodeNotation(code)) + u" ";
 }
 
+// The code form as the message shows it: with real Sakha letters when asked.
+std::u16string Shown(std::u16string code, bool sakhaLetters) {
+  return sakhaLetters ? NotationToSakhaLetters(code) : code;
+}
+
 // The product of the pair ratios of `word` under each language; `report`,
 // when given, receives the ratios as the statistics lines show them.
-std::array<float, 2> Scores(const LangCheckCounts& table, const std::u16string& word, std::u16string* report) {
+std::array<float, 2> Scores(const LangCheckCounts& table, const std::u16string& word, std::u16string* report,
+                            bool sakhaLetters = false) {
   std::array<float, 2> score{};
   for (int lang : {kRussian, kSakha}) {
     if (report) *report += lang == kRussian ? u"Русские: " : u"\r\nЯкутские: ";
@@ -82,7 +88,7 @@ std::array<float, 2> Scores(const LangCheckCounts& table, const std::u16string& 
       // Stored back into a float so the product is rounded to single precision at every step.
       score[lang] = score[lang] * r;
       if (!report) continue;
-      *report += word.substr(j, 2);
+      *report += Shown(word.substr(j, 2), sakhaLetters);
       *report += u'=';
       *report += FormatFixed(r, 5);
       *report += u' ';
@@ -98,12 +104,12 @@ bool Undecided(const LangCheckCounts& table, const std::array<float, 2>& score) 
 
 }  // namespace
 
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& table) {
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& table, bool sakhaLetters) {
   if (answer.empty()) return {u"Слишком коротко!", true};
   const std::u16string word = PaddedCode(answer);
   std::u16string report;
-  const std::array<float, 2> score = Scores(table, word, &report);
-  report = u"\r\n\r\nСтатистика по сочтаниям: \r\n" + report;
+  const std::array<float, 2> score = Scores(table, word, &report, sakhaLetters);
+  report = u"\r\n\r\nСтатистика по сочетаниям: \r\n" + report;
 
   if (Undecided(table, score))
     return {u"Не удается определить!" + report, true};
@@ -114,8 +120,8 @@ LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckC
   const float notP = 1.0f - p;
   const float sakhaPercent = notP * 100.0f;
 
-  std::u16string shown = word;
-  std::u16string text = ToCodeNotation(shown);
+  std::u16string code = word;
+  std::u16string text = Shown(ToCodeNotation(code), sakhaLetters);
   text += u"\r\nВероятность того, что это слово русское - ";
   text += FormatFixed(russianPercent, 1);
   text += u"%\r\nВероятность того, что это слово якутское - ";

@@ -38,13 +38,16 @@ class LangCheckCounts {
 };
 
 // Scores `answer` under both languages with counts of the store made before.
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& counts);
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const LangCheckCounts& counts,
+                                  bool sakhaLetters = false);
 
 // Counts the store afresh and scores `answer` under both languages. An empty
 // answer gives "Слишком коротко!"; when both scores vanish, or the store has no
 // entry of one of the languages, the text is "Не удается определить!" followed by
 // the pair statistics (both compact). Otherwise the two percentages and the statistics.
-LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store);
+// With `sakhaLetters` the word and its pairs are shown with real Sakha letters
+// (NotationToSakhaLetters of their code form); the numbers stay the same.
+LangCheckResult CheckWordLanguage(const std::u16string& answer, const DictStore& store, bool sakhaLetters = false);
 
 // The check's verdict alone: true when `answer` is at least as likely Russian
 // as Sakha, false when Sakha is likelier; nothing when the check cannot tell.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/dict/DictStore.h"
+#include "core/search/ListOrder.h"
 #include "core/search/Suggest.h"
 #include "core/text/TextBox.h"
 
@@ -20,6 +21,13 @@ struct SearchOptions {
   bool SakhaLetters = false;
   // Find the suggestion line's alternatives too.
   bool Alternatives = true;
+  // For a Sakha source, find the row of a list in Sakha alphabetical order
+  // (SakhaOrder) as well.
+  bool SakhaOrder = false;
+  // Search the text without the spaces and tabs around it (pasted text).
+  bool TrimSpaces = false;
+  // Offer words of the store's other pairs too (SuggestKind::OtherPair).
+  bool OtherPairs = false;
 };
 
 struct SearchResult {
@@ -27,10 +35,16 @@ struct SearchResult {
   // leaves the box exactly as the edit left it (then `box` is the input).
   bool rewritten = false;
   TextBox box;
+  // The text searched: box.text, with options.TrimSpaces without the spaces
+  // and tabs around it.
+  std::u16string text;
   // 1-based position within the pair of the first entry whose Word is not
-  // below box.text; 0 when there is none.
+  // below text; 0 when there is none.
   int32_t position = 0;
-  // The suggestion line for box.text (see Suggester::Suggest); empty when the
+  // The list row to select: position - 1, or with options.SakhaOrder for a
+  // Sakha source the first row of SakhaOrder not below text; -1 for none.
+  int32_t row = -1;
+  // The suggestion line for text (see Suggester::Suggest); empty when the
   // options ask for none.
   std::vector<Alternative> alternatives;
 };
@@ -49,8 +63,14 @@ class SearchSession {
   // Builds the pair's tables now, so that no later keystroke waits for them.
   void Prepare(const DictStore& store, const std::u16string& pair) { suggester_.Prepare(store, pair); }
 
+  // The rows of a Sakha source's list in Sakha alphabetical order.
+  std::shared_ptr<const RowOrder> SakhaOrder(const DictStore& store, const std::u16string& pair) {
+    return orders_.SakhaOrder(store, pair);
+  }
+
  private:
   Suggester suggester_;
+  ListOrders orders_;
 };
 
 }  // namespace sahdict

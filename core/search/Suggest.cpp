@@ -23,13 +23,18 @@ class Collector {
       : store_(store), pair_(pair), out_(out) {}
 
   bool Full() const { return out_.size() >= kMaxAlternatives; }
+  size_t Count() const { return out_.size(); }
 
   void Add(Alternative a) {
     if (Full()) return;
     for (const Alternative& had : out_)
-      if (had.Position == a.Position) return;
-    a.Word = store_.GetEntry(a.Position, pair_).Word;
+      if (had.Position == a.Position && had.Pair == a.Pair) return;
+    a.Word = store_.GetEntry(a.Position, a.Pair.empty() ? pair_ : a.Pair).Word;
     out_.push_back(std::move(a));
+  }
+
+  bool HasWord(const std::u16string& word) const {
+    return std::any_of(out_.begin(), out_.end(), [&](const Alternative& a) { return WordBase(a.Word) == word; });
   }
 
  private:
@@ -57,6 +62,33 @@ void AddFolded(const DictStore& store, const std::u16string& pair, const Suggest
     if (StartsWith(f.key, folded)) first = f.position;
   }
   if (first > 0) found.Add({SuggestKind::Folded, first, {}, FormSource::None, {}, 0});
+}
+
+// Caps Lock and capitals at a word's start: where reading "O" and "Y" (typed
+// "О", "У") as ө and ү finds no word, read them as о and у.
+void AddFoldedPlainVowels(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
+                          const std::u16string& folded, Collector& found) {
+  if (!index.sakha || found.Count() > 0) return;
+  std::u16string plain = folded;
+  std::replace(plain.begin(), plain.end(), u'O', u'о');
+  std::replace(plain.begin(), plain.end(), u'Y', u'у');
+  if (plain != folded) AddFolded(store, pair, index, plain, found);
+}
+
+// The text as a word of another pair, spelled as that pair's source spells
+// it: the first entry whose word it is, once per word (the Russian and the
+// extended Russian index share most words).
+void AddOtherPairs(const DictStore& store, const std::u16string& pair, const std::u16string& text,
+                   Collector& found) {
+  if (text.empty()) return;
+  for (const std::u16string& other : store.GetPairs()) {
+    if (other == pair) continue;
+    std::u16string word = text;
+    if (IsSakhaSource(other)) TypedSakhaToNotation(word);
+    const int32_t first = store.FindFirstEntry(word, other);
+    if (first == 0 || WordBase(store.GetEntry(first, other).Word) != word || found.HasWord(word)) continue;
+    found.Add({SuggestKind::OtherPair, first, {}, FormSource::None, {}, 0, other});
+  }
 }
 
 int32_t FirstEntryOfWord(const DictStore& store, const std::u16string& pair, const SuggestIndex& index,
@@ -167,7 +199,7 @@ void Suggester::Prepare(const DictStore& store, const std::u16string& pair) {
 }
 
 std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u16string& pair,
-                                            const std::u16string& boxText, int32_t position) {
+                                            const std::u16string& boxText, int32_t position, bool otherPairs) {
   std::vector<Alternative> out;
   // A text that begins a longer word keeps the search's place and is offered
   // only as a form of another word; the whole word itself needs nothing.
@@ -184,7 +216,11 @@ std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u
   const std::u16string folded = FoldSearchText(boxText, index.sakha);
   Collector found(store, pair, out);
   // The kinds in the order the line offers them.
-  if (!beginsWord) AddFolded(store, pair, index, folded, found);
+  if (otherPairs && !beginsWord) AddOtherPairs(store, pair, boxText, found);
+  if (!beginsWord) {
+    AddFolded(store, pair, index, folded, found);
+    AddFoldedPlainVowels(store, pair, index, folded, found);
+  }
   if (index.sakha)
     AddSakhaForms(store, pair, index, MorphologyOf(store), folded, found);
   else
@@ -203,6 +239,8 @@ std::u16string SuggestKindName(SuggestKind kind) {
       return u"form";
     case SuggestKind::Similar:
       return u"similar";
+    case SuggestKind::OtherPair:
+      return u"other";
   }
   return {};
 }
@@ -214,6 +252,8 @@ std::u16string AlternativeDetail(const Alternative& a) {
       return a.Source == FormSource::Analysis ? a.Description : a.Source == FormSource::Stem ? u"stem" : u"";
     case SuggestKind::Similar:
       return number(a.Distance);
+    case SuggestKind::OtherPair:
+      return a.Pair;
     default:
       return {};
   }

@@ -22,9 +22,11 @@ struct SuggestIndex;
 
 enum class SuggestKind {
   Exact,    // an entry begins with the text: the search's own position
-  Folded,   // the first entry that begins with the text once both are folded (FoldSearchText)
+  Folded,   // the first entry that begins with the text once both are folded (FoldSearchText);
+            // for a Sakha source that finds none, also with "O"/"Y" read as о/у
   Form,     // the text is an inflected form of the entry's word
   Similar,  // the entry's word is within a small edit distance of the text
+  OtherPair,  // another pair of the store has the text as a word (Pair names it)
 };
 
 // How a form was recognised.
@@ -41,6 +43,7 @@ struct Alternative {
   FormSource Source = FormSource::None;  // Form only
   std::u16string Description;            // Form by Analysis: e.g. "наст. вр., 1 л. ед. ч." 
   int32_t Distance = 0;                  // Similar only: edit distance in letters
+  std::u16string Pair;                   // OtherPair only: the pair of Position and Word
 };
 
 // The most alternatives one text gets.
@@ -70,6 +73,9 @@ class Suggester {
   // A word that several entries stand for (derived entries are written
   // word + " (" + headword + ")") is offered once, at the first of them; the
   // others follow it in the list.
+  // With `otherPairs`, OtherPair alternatives come first: a word of another
+  // pair of the store that is the text itself (in that pair's spelling), once
+  // per word, in the order of the store's pairs.
   // Forms: for a Sakha source the analyses of the morphology model, best
   // first (the word itself, fewer suffixes, a part of speech that fits); for
   // a Russian source ("RUS", "RSE") the stems the spelling dictionary gives,
@@ -78,7 +84,7 @@ class Suggester {
   // are counted in the code form for a Sakha source (ToCodeNotation: "дь",
   // "нь", "н'", a long vowel are one letter each). Nearest first, then in list order.
   std::vector<Alternative> Suggest(const DictStore& store, const std::u16string& pair, const std::u16string& boxText,
-                                   int32_t position);
+                                   int32_t position, bool otherPairs = false);
 
   // Builds the pair's tables now (and, for a Russian source, loads the
   // spelling dictionary), so that no later keystroke waits for them: some
@@ -95,11 +101,12 @@ class Suggester {
   std::unordered_map<std::u16string, std::unique_ptr<SuggestIndex>> indexes_;
 };
 
-// "exact", "folded", "form" or "similar".
+// "exact", "folded", "form", "similar" or "other".
 std::u16string SuggestKindName(SuggestKind kind);
 
 // The detail of an alternative as the tool writes it: the description of a
-// Sakha analysis, "stem", the distance for a similar word, "" for the others.
+// Sakha analysis, "stem", the distance for a similar word, the pair for a word
+// of another pair, "" for the others.
 std::u16string AlternativeDetail(const Alternative& alternative);
 
 }  // namespace sahdict

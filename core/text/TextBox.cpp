@@ -42,4 +42,8 @@ TextBox TypedSakhaLetters(const TextBox& box) { return Rewritten(box, SakhaLette
 
 TextBox CanonicalSakha(const TextBox& box) { return Rewritten(box, NormalizeSakhaSettled, NormalizeSakha); }
 
+TextBox SakhaLettersShown(const TextBox& box) {
+  return Rewritten(box, NotationToSakhaLetters, NotationToSakhaLetters);
+}
+
 }  // namespace sahdict

@@ -26,4 +26,9 @@ TextBox TypedSakhaLetters(const TextBox& box);
 // settled text.
 TextBox CanonicalSakha(const TextBox& box);
 
+// The box's canonical text as shown with real letters (NotationToSakhaLetters):
+// the caret lands after the letters of what stood before it, the selection
+// spans the letters of the selected text.
+TextBox SakhaLettersShown(const TextBox& box);
+
 }  // namespace sahdict

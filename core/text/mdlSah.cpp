@@ -153,21 +153,23 @@ void StripNonRussian(std::u16string& text) {
   RemoveMarks(text);
 }
 
-const std::u16string& NotationHelpText() {
-  static const std::u16string text =
-      u"Внутри проргаммы приняты следующие сокращения и обозначения для букв отсутствующих в русском языке,\r\n"
-      u"вы вольны выбрать любой из видов сокращений:\r\n"
-      u"5\r\n"
-      u"h - ь\r\n"
-      u"н' - нг - 4\r\n"
-      u"нь - 7\r\n"
-      u"дь - 3\r\n"
-      u"O - 8\r\n"
-      u"Y - У\r\n"
-      u"Все остальные цифры так же заняты под дифтонги\r\n"
-      u"Также подразумевается, что все слова вы будете вводить маленькими буквами.\r\n"
-      u"Первый из вариантов это тот, в котором слова будут выводиться";
-  return text;
+const std::u16string& NotationHelpText(bool sakhaLetters) {
+  // The spelling lines; "нь" and "дь" are letters of the Russian alphabet and need no prefix.
+  static constexpr Step kLines[] = {{u"ҕ", u"5"},    {u"һ", u"h - ь"}, {u"ҥ", u"н' - нг - 4"}, {u"", u"нь - 7"},
+                                    {u"", u"дь - 3"}, {u"ө", u"O - 8"}, {u"ү", u"Y - У"}};
+  const auto text = [](bool letters) {
+    std::u16string out =
+        u"Внутри программы приняты следующие сокращения и обозначения для букв отсутствующих в русском языке,\r\n"
+        u"вы вольны выбрать любой из видов сокращений:\r\n";
+    for (const auto& [letter, spellings] : kLines)
+      out += (letters && !letter.empty() ? std::u16string(letter) + u" - " : u"") + std::u16string(spellings) + u"\r\n";
+    return out +
+           u"Все остальные цифры так же заняты под дифтонги\r\n"
+           u"Также подразумевается, что все слова вы будете вводить маленькими буквами.\r\n"
+           u"Первый из вариантов это тот, в котором слова будут выводиться";
+  };
+  static const std::u16string notation = text(false), letters = text(true);
+  return sakhaLetters ? letters : notation;
 }
 
 std::span<const SakhaLetterSpelling> SakhaLetterSpellings() {

@@ -54,7 +54,9 @@ void MarkNonRussian(std::u16string& text);
 void StripNonRussian(std::u16string& text);
 
 // The help text on the notation shown by "О сокращениях" (lines joined by CR LF).
-const std::u16string& NotationHelpText();
+// With `sakhaLetters` each spelling line begins with the real letter it
+// stands for, as the words are then shown ("ҥ - н' - нг - 4").
+const std::u16string& NotationHelpText(bool sakhaLetters = false);
 
 // One row of the help's table of real letters: the letter (or the long vowels,
 // space-separated) and the spellings that type it (space-separated; for long

@@ -23,6 +23,7 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "tests/ui/DictTestFiles.h"
+#include "ui/common/Settings.h"
 #include "ui/common/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
@@ -91,6 +92,8 @@ class StartupTest : public QObject {
   }
   void init() {
     test::FreshSettings(settings_.path());
+    // The documented notation; "Якутские буквы" is on by default.
+    Settings::Instance().SetSakhaLetters(false);
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     quits_ = 0;

@@ -126,6 +126,8 @@ class frmDictTest : public QObject {
   void init() {
     test::FreshSettings(settings_.path());
     QDir(dir_.path() + QStringLiteral("/data")).removeRecursively();
+    // The documented notation; "Якутские буквы" is on by default.
+    Settings::Instance().SetSakhaLetters(false);
     messages_.clear();
     splashes_ = 0;
     Open(test::kSampleDict);
@@ -146,7 +148,9 @@ class frmDictTest : public QObject {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(window_->frameGeometry().right() + 1, static_cast<int>(screen.width() * 0.9));
     QCOMPARE(window_->y(), static_cast<int>(screen.height() * 0.1));
-    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    // Resizable, never below the designed size.
+    QVERIFY(window_->maximumSize().width() > window_->minimumSize().width());
+    QCOMPARE(window_->centralWidget()->minimumSize(), QSize(266, 326));
   }
 
   // The reload item and the separator below it are hidden.
@@ -222,17 +226,19 @@ class frmDictTest : public QObject {
     QCOMPARE(lstWords()->model()->rowCount(), 1);
   }
 
-  // Rows: Москва, берёза, вода, день, дом, конь, огонь, сон, хлеб.
+  // Rows: Москва, берёза, вода, день, дом, конь, огонь, сон, хлеб. Where no
+  // word begins with the text, the row of the line's word ("дома": дом).
   void TypingRussian() {
-    for (const auto& [typed, row] : {std::pair{"д", 3}, {"о", 4}, {"м", 4}, {"а", 5}, {"я", 5}}) {
+    for (const auto& [typed, row] : {std::pair{"д", 3}, {"о", 4}, {"м", 4}, {"а", 4}, {"я", 5}}) {
       Type(QString::fromUtf8(typed));
       QCOMPARE(Selected(), row);
     }
     QCOMPARE(txtWord()->text(), QStringLiteral("домая"));
     ClearBox();
     QCOMPARE(Selected(), 0);
+    // No word begins with "м": the line offers Москва, folded.
     Type(QStringLiteral("м"));
-    QCOMPARE(SelectedText(), QStringLiteral("огонь"));
+    QCOMPARE(SelectedText(), QStringLiteral("Москва"));
     ClearBox();
     Type(QStringLiteral("М"));
     QCOMPARE(SelectedText(), QStringLiteral("Москва"));
@@ -306,34 +312,86 @@ class frmDictTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window_->ArticleWindow()));
     QTest::keyClick(&window_->ArticleWindow(), Qt::Key_Escape);
     QVERIFY(!window_->ArticleWindow().isVisible());
+    // From the box as well, right after Enter.
+    QTest::mouseClick(cmdSwitch(), Qt::LeftButton);
+    Type(QStringLiteral("ат"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QVERIFY(window_->ArticleWindow().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(txtWord(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!window_->ArticleWindow().isVisible());
   }
 
-  // "Якутские буквы": the Sakha words of the list, the article and its title
-  // in real letters, remembered for the next start; the box keeps the notation
-  // and reads real letters typed into it.
+  // "Якутские буквы": the Sakha words of the list, the box, the article and
+  // its title in real letters, remembered for the next start.
   void SakhaLetters() {
     Pick(cmbFrom(), 2);
     Type(QStringLiteral("хатын'"));
     QTest::keyClick(txtWord(), Qt::Key_Return);
     Action("mnuViewLetters")->trigger();
     QCOMPARE(SelectedText(), QStringLiteral("хатыҥ (берёза)"));
-    QCOMPARE(txtWord()->text(), QStringLiteral("хатын'"));
+    QCOMPARE(txtWord()->text(), QStringLiteral("хатыҥ"));
     QCOMPARE(ArticleTitle(), QStringLiteral("хатыҥ (берёза) | Korvane - Sah Dictionary"));
     HtmlView* page = window_->ArticleWindow().findChild<HtmlView*>(QStringLiteral("txt"));
     page->selectAll();
     page->copy();
     QVERIFY2(QGuiApplication::clipboard()->text().contains(QStringLiteral("хатыҥ")), qPrintable(ArticleText()));
-    Type(QStringLiteral("ТҮҮЛ"));
-    QCOMPARE(txtWord()->text(), QStringLiteral("тYYл"));
-    QCOMPARE(SelectedText(), QStringLiteral("түүл (сон)"));
 
     Open(test::kSampleDict);
     QVERIFY(Action("mnuViewLetters")->isChecked());
     Pick(cmbFrom(), 2);
-    QCOMPARE(lstWords()->model()->index(3, 0).data().toString(), QStringLiteral("күн (день)"));
+    // The store's order (кY before ки) with the letters off.
     Action("mnuViewLetters")->trigger();
     QCOMPARE(lstWords()->model()->index(3, 0).data().toString(), QStringLiteral("кYн (день)"));
     QVERIFY(!Settings::Instance().SakhaLetters());
+  }
+
+  // With the letters on (the default), real letters and the notation typed
+  // into a Sakha source: the box shows letters, the list is in Sakha order,
+  // the line quotes letters; capitals, spaces and a word of the other pair.
+  void TypingWithLettersOn() {
+    test::FreshSettings(settings_.path());
+    Open(test::kSampleDict);
+    QVERIFY(Action("mnuViewLetters")->isChecked());
+    Pick(cmbFrom(), 2);
+    QStringList rows;
+    for (int r = 3; r < 6; ++r) rows << lstWords()->model()->index(r, 0).data().toString();
+    QCOMPARE(rows, (QStringList{"килиэп (хлеб)", "күн (день)", "мин (дом)"}));
+    const struct {
+      QString typed, box, row, line;
+    } cases[] = {
+        {"кY", "кү", "күн (день)", ""},
+        {"хатыҥ", "хатыҥ", "хатыҥ (берёза)", ""},
+        {"ТҮҮЛ", "түүл", "түүл (сон)", ""},
+        {"4", "ҥ", "", "В словаре нет слова «ҥ»"},
+        {"Уот", "үот", "уот (огонь)",
+         "Нет слова «үот». Может быть: <a href=\"0\">уот (огонь)</a> (без учёта регистра и ё)"},
+        {" ат ", " ат ", "ат (конь)", ""},
+    };
+    for (const auto& c : cases) {
+      ClearBox();
+      Type(c.typed);
+      QCOMPARE(txtWord()->text(), c.box);
+      QCOMPARE(txtWord()->cursorPosition(), c.box.size());
+      if (!c.row.isEmpty()) QCOMPARE(SelectedText(), c.row);
+      QCOMPARE(lblSuggest()->text(), c.line);
+    }
+    ClearBox();
+    Type(QStringLiteral("вода"));
+    QVERIFY2(lblSuggest()->text().endsWith(QStringLiteral(">вода</a> (в паре Русский → Якутский)")),
+             qPrintable(lblSuggest()->text()));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QCOMPARE(Q(window_->CurrentPair()), QStringLiteral("RUS-SAH"));
+    QCOMPARE(ArticleTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));
+    QCOMPARE(SelectedText(), QStringLiteral("вода"));
+  }
+
+  // Enter opens the word the line offers when no word begins with the text.
+  void EnterOpensTheLinesWord() {
+    Open(u"--languages RUS-SAH\r\n--encoding WIN\r\n\r\nабзац (сущ.) - .абзац\r\n\r\nкнига (сущ.) - .кинигэ\r\n");
+    Type(QStringLiteral("Книга"));
+    QTest::keyClick(txtWord(), Qt::Key_Return);
+    QCOMPARE(ArticleTitle(), QStringLiteral("книга | Korvane - Sah Dictionary"));
   }
 
   // No word begins with the text: the line offers the best alternative (F3 or
@@ -393,7 +451,7 @@ class frmDictTest : public QObject {
     Action("mnuHelpShortcuts")->trigger();
     Action("mnuInfo")->trigger();
     QCOMPARE(messages_.size(), 2);
-    QCOMPARE(messages_[0].text, Q(NotationHelpText()));
+    QCOMPARE(messages_[0].text, Q(NotationHelpText(false)));
     QVERIFY(messages_[1].text.contains(QStringLiteral("Русский (расш.) на Якутский язык - 10 штук")));
     for (const MsgCall& m : messages_) {
       QCOMPARE(m.caption, QString());

@@ -103,6 +103,8 @@ class frmWordFormsTest : public QObject {
  private slots:
   void init() {
     test::FreshSettings(settings_.path());
+    // The documented notation; "Якутские буквы" is on by default.
+    Settings::Instance().SetSakhaLetters(false);
     calls_.clear();
     previous_ = SetMsgHandler([this](const std::u16string& text, const std::u16string& caption, int16_t lines) {
       frmWordForms* w = frmWordForms::LoadedWindow();
@@ -259,7 +261,8 @@ class frmWordFormsTest : public QObject {
     QVERIFY(frmWordForms::LoadedWindow() == nullptr);
     w_ = Open();
     QVERIFY(w_ != nullptr);
-    QCOMPARE(calls_.size(), size_t{2});
+    // The notice interrupted the first opening only.
+    QCOMPARE(calls_.size(), size_t{1});
     QCOMPARE(w_->txtInput()->text(), u"ат"_s);
     QCOMPARE(CheckedOptions(), QList<int>{7});
     QCOMPARE(Boxes(1, 16), kAtSingular);

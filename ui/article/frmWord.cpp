@@ -10,6 +10,7 @@
 
 #include "core/render/ArticleRenderer.h"
 #include "ui/common/HtmlView.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -97,6 +98,8 @@ void frmWord::ShowArticle() {
   EnsureLoaded();
   show();
   raise();
+  // A remembered size or the documented place may reach past the screen's edge.
+  KeepOnScreen(this);
 }
 
 void frmWord::ShowPage(const ArticlePage& page) {

@@ -128,7 +128,7 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void HtmlView::SetPage(const std::u16string& page) {
-  const std::u16string adapted = PageForView(page);
+  const std::u16string adapted = PageForView(page, IsDarkPalette(palette()));
   if (const std::optional<std::u16string> bounded = adapted.size() <= kMaxText ? BoundedPage(adapted) : std::nullopt) {
     setHtml(ToQString(*bounded));
   } else {

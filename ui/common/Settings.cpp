@@ -20,6 +20,9 @@ const QString kSakhaLetters = QStringLiteral("View/SakhaLetters");
 const QString kLookupPosition = QStringLiteral("Lookup/Position");
 const QString kLookupSource = QStringLiteral("Lookup/Source");
 const QString kLookupTarget = QStringLiteral("Lookup/Target");
+const QString kLookupSize = QStringLiteral("Lookup/Size");
+const QString kListFontSize = QStringLiteral("Lookup/ListFontSize");
+const QString kWordFormsNotice = QStringLiteral("WordForms/NoticeShown");
 const QString kArticleSize = QStringLiteral("Article/Size");
 const QString kArticleZoom = QStringLiteral("Article/Zoom");
 const QString kWordFormsPosition = QStringLiteral("WordForms/Position");
@@ -90,7 +93,7 @@ Settings& Settings::Instance() {
   return *owner;
 }
 
-bool Settings::SakhaLetters() const { return Remembered(kSakhaLetters).toBool(); }
+bool Settings::SakhaLetters() const { return ProgramSettings().value(kSakhaLetters, true).toBool(); }
 
 void Settings::SetSakhaLetters(bool on) {
   if (Remember({{kSakhaLetters, on}})) emit SakhaLettersChanged(on);
@@ -107,6 +110,20 @@ int32_t Settings::LookupTarget() const { return Remembered(kLookupTarget).toInt(
 void Settings::SetLookup(const QPoint& position, int32_t source, int32_t target) {
   if (Remember({{kLookupPosition, position}, {kLookupSource, source}, {kLookupTarget, target}})) emit LookupChanged();
 }
+
+QSize Settings::LookupSize() const { return Remembered(kLookupSize).toSize(); }
+
+int Settings::ListFontSize() const { return Remembered(kListFontSize).toInt(); }
+
+void Settings::SetLookupSize(const QSize& size) { Remember({{kLookupSize, size}}); }
+
+void Settings::SetListFontSize(int points) {
+  if (Remember({{kListFontSize, points}})) emit ListFontSizeChanged(points);
+}
+
+bool Settings::WordFormsNoticeShown() const { return Remembered(kWordFormsNotice).toBool(); }
+
+void Settings::SetWordFormsNoticeShown() { Remember({{kWordFormsNotice, true}}); }
 
 QSize Settings::ArticleSize() const { return Remembered(kArticleSize).toSize(); }
 

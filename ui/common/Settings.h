@@ -24,7 +24,7 @@ class Settings : public QObject {
   // The program's one owner, made on first use.
   static Settings& Instance();
 
-  // "Вид" → "Якутские буквы": Sakha words shown with real letters; off when never set.
+  // "Вид" → "Якутские буквы": Sakha words shown with real letters; on when never set.
   bool SakhaLetters() const;
   void SetSakhaLetters(bool on);
 
@@ -36,6 +36,13 @@ class Settings : public QObject {
   int32_t LookupTarget() const;
   void SetLookup(const QPoint& position, int32_t source, int32_t target);
 
+  // The lookup window's size (invalid when none is remembered) and the word
+  // list's font size in points (0 when none is remembered).
+  QSize LookupSize() const;
+  int ListFontSize() const;
+  void SetLookupSize(const QSize& size);
+  void SetListFontSize(int points);
+
   // The article window's size (invalid when none is remembered) and text zoom.
   QSize ArticleSize() const;
   int ArticleZoom() const;
@@ -44,12 +51,16 @@ class Settings : public QObject {
   // The word-forms window's outer position, as LookupPosition.
   std::optional<QPoint> WordFormsPosition(const QSize& frame) const;
   void SetWordFormsPosition(const QPoint& position);
+  // Whether the word-forms window's notice has been shown once.
+  bool WordFormsNoticeShown() const;
+  void SetWordFormsNoticeShown();
 
  signals:
   void SakhaLettersChanged(bool on);
   void LookupChanged();
   void ArticleChanged();
   void WordFormsPositionChanged();
+  void ListFontSizeChanged(int points);
 
  private:
   Settings() = default;

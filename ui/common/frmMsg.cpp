@@ -7,6 +7,7 @@
 #include "core/text/mdlSah.h"
 #include "generated/ProgramIdentity.h"
 #include "ui/common/HtmlView.h"
+#include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
 
@@ -39,7 +40,9 @@ void Msg(const std::u16string& Text, const std::u16string& Caption, int16_t Line
 
 MsgHandler SetMsgHandler(MsgHandler handler) { return std::exchange(Handler(), std::move(handler)); }
 
-void ShowNotationHelp() { Msg(NotationHelpText(), u"", 0, SakhaLettersTable()); }
+void ShowNotationHelp() {
+  Msg(NotationHelpText(Settings::Instance().SakhaLetters()), u"", 0, SakhaLettersTable());
+}
 
 std::u16string MsgTitle(const std::u16string& Caption) {
   std::u16string title;

@@ -4,6 +4,7 @@
 #include "core/langcheck/CheckWordLanguage.h"
 #include "core/text/mdlSah.h"
 #include "ui/common/InputBox.h"
+#include "ui/common/Settings.h"
 #include "ui/common/frmMsg.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -22,7 +23,7 @@ void CheckLanguage(const DictStore& store) {
       InputBox(u"Введите слово на русском или якутском языке", u"Определение из какого языка слово", u"");
   // The word may be Russian: its capitals stay.
   RealLettersToNotation(answer);
-  const LangCheckResult result = CheckWordLanguage(answer, store);
+  const LangCheckResult result = CheckWordLanguage(answer, store, Settings::Instance().SakhaLetters());
   Msg(result.Text, kCheckLangCaption, result.Compact ? 1 : 0);
 }
 

@@ -13,6 +13,11 @@ void SearchBox::focusInEvent(QFocusEvent* event) {
 }
 
 void SearchBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier) {
+    event->accept();
+    emit KeyDown(kAltDown);
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

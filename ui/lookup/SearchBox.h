@@ -6,6 +6,9 @@
 
 namespace sahdict::ui {
 
+// The key code KeyDown reports for Alt+Down (opens the suggestion line's list).
+constexpr int kAltDown = QKeyCombination(Qt::ALT, Qt::Key_Down).toCombined();
+
 class SearchBox : public QLineEdit {
   Q_OBJECT
 
@@ -13,7 +16,8 @@ class SearchBox : public QLineEdit {
   explicit SearchBox(QWidget* parent = nullptr);
 
  signals:
-  // Enter (either key), Up or Down was pressed; the box itself ignores them.
+  // Enter (either key), Up or Down was pressed, or Alt+Down (kAltDown); the
+  // box itself ignores them.
   void KeyDown(int key);
 
  protected:

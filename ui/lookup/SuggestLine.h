@@ -35,17 +35,22 @@ class SuggestLine : public QWidget {
 
   // True when the line says that the dictionary has no such word.
   bool ShowsNoWord() const { return noWord_; }
-  // The position of the best alternative shown (GetEntry(position, pair)); 0 when none is.
-  int32_t BestPosition() const;
+  // The best alternative shown; nullptr when none is.
+  const Alternative* Best() const { return alternatives_.empty() ? nullptr : &alternatives_.front(); }
+  // Opens the list of every alternative under the line (Alt+Down in the box).
+  void OpenMenu();
 
  signals:
-  // The user chose the alternative at `position` within the pair.
-  void AlternativeChosen(int32_t position);
+  // The user chose the alternative at `position` within `pair` ("" for the
+  // window's own pair).
+  void AlternativeChosen(int32_t position, const QString& pair);
 
  private:
   void Render();
   void FillMenu();
   void Choose(int32_t index);
+  // A word as the line shows it; `sakha` when its pair's source is Sakha.
+  std::u16string Shown(const std::u16string& word, bool sakha) const;
   std::u16string Shown(const Alternative& alternative) const;
 
   QLabel* lblSuggest_;

@@ -13,10 +13,11 @@ WordListModel::WordListModel(const DictStore& store, QObject* parent)
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &WordListModel::SetSakhaLetters);
 }
 
-void WordListModel::Fill(const std::u16string& pair) {
+void WordListModel::Fill(const std::u16string& pair, std::shared_ptr<const RowOrder> order) {
   beginResetModel();
   pair_ = pair;
   rows_ = pair.empty() ? 0 : store_.GetPairCount(pair);
+  order_ = order && static_cast<int32_t>(order->positions.size()) == rows_ ? std::move(order) : nullptr;
   endResetModel();
 }
 
@@ -24,6 +25,7 @@ void WordListModel::Clear() {
   beginResetModel();
   pair_.clear();
   rows_ = 0;
+  order_.reset();
   endResetModel();
 }
 
@@ -35,9 +37,19 @@ void WordListModel::SetSakhaLetters(bool on) {
 
 bool WordListModel::ShowsSakhaLetters() const { return sakhaLetters_ && IsSakhaSource(pair_); }
 
+int32_t WordListModel::PositionOfRow(int32_t row) const {
+  if (row < 0 || row >= rows_) return 0;
+  return order_ ? order_->positions[static_cast<size_t>(row)] : row + 1;
+}
+
+int32_t WordListModel::RowOfPosition(int32_t position) const {
+  if (position < 1 || position > rows_) return -1;
+  return order_ ? order_->rows[static_cast<size_t>(position - 1)] : position - 1;
+}
+
 std::u16string WordListModel::RowText(int32_t row) const {
-  if (row < 0 || row >= rows_) return {};
-  return store_.WordAt(row + 1, pair_).Text();
+  const int32_t position = PositionOfRow(row);
+  return position > 0 ? store_.WordAt(position, pair_).Text() : std::u16string();
 }
 
 std::u16string WordListModel::ShownText(int32_t row) const { return ShownWord(RowText(row), ShowsSakhaLetters()); }

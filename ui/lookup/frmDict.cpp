@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 #include "core/dict/DictEntry.h"
@@ -27,6 +28,8 @@
 #include "ui/article/frmWord.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/PageForView.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -55,9 +58,11 @@ constexpr TwipsRect kLstWords{0, 600, 3975, 3420};
 constexpr TwipsRect kTxtWord{0, 4080, 3975, 285};
 constexpr TwipsRect kCmdSwitch{1730, 240, 495, 315};
 constexpr TwipsRect kDHTML{360, 1200, 735, 735};
-constexpr TwipsRect kSuggestLine{0, 4410, kClientWidth, kSuggestHeight};
 // The search box's light background while the pair has no word like its text.
-const QColor kNoWordTint(0xFF, 0xEE, 0xEE);
+const QColor kNoWordTint(0xFF, 0xEE, 0xEE), kNoWordTintDark(0x5C, 0x2B, 0x2B);
+
+// The word list's font sizes that Ctrl+plus and Ctrl+minus reach, in points.
+constexpr int kMinListPoints = 6, kMaxListPoints = 36;
 
 // The hidden HTML view is moved this far to the left, out of sight.
 constexpr int kOutOfSight = -10000;
@@ -69,8 +74,7 @@ int32_t ItemValue(const QComboBox* combo) {
 }  // namespace
 
 frmDict::frmDict(DictStore& store, DictHooks hooks)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(nullptr, Qt::Window),
       store_(store),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmDict"));
@@ -90,22 +94,20 @@ frmDict::~frmDict() = default;
 
 void frmDict::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  // The designed client area is the smallest; the list and the line take what the window grows by.
+  client->setMinimumSize(Twips(kClientWidth), Twips(kClientHeight));
   setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   cmbFrom_ = new QComboBox(client);
   cmbFrom_->setObjectName(QStringLiteral("cmbFrom"));
-  Place(cmbFrom_, kCmbFrom);
 
   frm_ = new QFrame(client);
   frm_->setObjectName(QStringLiteral("frm"));
   frm_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Place(frm_, kFrm);
+  frm_->setFixedHeight(Twips(kFrm.height));
 
   cmbTo_ = new QComboBox(client);
   cmbTo_->setObjectName(QStringLiteral("cmbTo"));
-  Place(cmbTo_, kCmbTo);
 
   words_ = new WordListModel(store_, this);
   lstWords_ = new QListView(client);
@@ -114,16 +116,13 @@ void frmDict::BuildControls() {
   lstWords_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstWords_->setUniformItemSizes(true);
-  Place(lstWords_, kLstWords);
 
   txtWord_ = new SearchBox(client);
   txtWord_->setObjectName(QStringLiteral("txtWord"));
-  Place(txtWord_, kTxtWord);
 
   cmdSwitch_ = new QPushButton(QStringLiteral("<>"), client);
   cmdSwitch_->setObjectName(QStringLiteral("cmdSwitch"));
   cmdSwitch_->setAutoDefault(false);
-  Place(cmdSwitch_, kCmdSwitch);
 
   DHTML_ = new HtmlView(client);
   DHTML_->setObjectName(QStringLiteral("DHTML"));
@@ -132,12 +131,33 @@ void frmDict::BuildControls() {
   Place(DHTML_, kDHTML);
 
   suggestLine_ = new SuggestLine(client);
-  Place(suggestLine_, kSuggestLine);
+  suggestLine_->setMinimumHeight(Twips(kSuggestHeight));
+
+  // The designed rows: the bar, the languages with the swap between them, the
+  // list, the box and the line.
+  auto* rows = new QVBoxLayout(client);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(Twips(kLstWords.top - kCmbFrom.top - kCmbFrom.height));
+  auto* languages = new QHBoxLayout;
+  languages->setSpacing(Twips(kCmdSwitch.left - kCmbFrom.width));
+  languages->addWidget(cmbFrom_, 1);
+  languages->addWidget(cmdSwitch_);
+  languages->addWidget(cmbTo_, 1);
+  cmdSwitch_->setFixedSize(Twips(kCmdSwitch.width), Twips(kCmdSwitch.height));
+  cmbFrom_->setMinimumHeight(Twips(kCmbFrom.height));
+  cmbTo_->setMinimumHeight(Twips(kCmbTo.height));
+  txtWord_->setMinimumHeight(Twips(kTxtWord.height));
+  rows->addWidget(frm_);
+  rows->addLayout(languages);
+  rows->addWidget(lstWords_, 4);
+  rows->addWidget(txtWord_);
+  rows->addWidget(suggestLine_, 1);
 
   for (QWidget* w : {static_cast<QWidget*>(cmbFrom_), static_cast<QWidget*>(cmbTo_),
                      static_cast<QWidget*>(lstWords_), static_cast<QWidget*>(txtWord_),
                      static_cast<QWidget*>(cmdSwitch_)})
     w->setFont(LookupFont());
+  SetListFontSize(Settings::Instance().ListFontSize());
   QWidget::setTabOrder(cmbFrom_, cmbTo_);
   QWidget::setTabOrder(cmbTo_, lstWords_);
   QWidget::setTabOrder(lstWords_, txtWord_);
@@ -151,27 +171,33 @@ void frmDict::BuildControls() {
   connect(lstWords_, &QListView::doubleClicked, this, &frmDict::lstWords_DblClick);
   connect(txtWord_, &QLineEdit::textChanged, this, &frmDict::txtWord_Change);
   connect(txtWord_, &SearchBox::KeyDown, this, &frmDict::txtWord_KeyDown);
-  connect(suggestLine_, &SuggestLine::AlternativeChosen, this, &frmDict::OpenAlternative);
-  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
-          [this] { OpenAlternative(suggestLine_->BestPosition()); });
+  connect(suggestLine_, &SuggestLine::AlternativeChosen, this,
+          [this](int32_t position, const QString& pair) { OpenAlternative(position, ToU16String(pair)); });
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this, &frmDict::OpenBestAlternative);
 }
 
 void frmDict::BuildMenu() {
-  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
+  QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&Файл"));
   // The reload is reached from code only; its item and separator stay hidden.
   QAction* reload =
       AddItem(file, "mnuFileReload", QStringLiteral("Перезагрузить словарь"), this, [this] { DictReload(1); });
   reload->setVisible(false);
   AddSeparator(file, "mnuFileDiv00")->setVisible(false);
-  AddItem(file, "mnuFileExit", QStringLiteral("Выход"), this, [this] {
+  QAction* exit = AddItem(file, "mnuFileExit", QStringLiteral("&Выход"), this, [this] {
     SaveSettings();
     if (hooks_.endProgram) hooks_.endProgram();
   });
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  QMenu* view = AddMenu(menuBar(), "mnuView", QStringLiteral("Вид"));
-  mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("Якутские буквы"));
+  QMenu* view = AddMenu(menuBar(), "mnuView", QStringLiteral("&Вид"));
+  mnuViewLetters_ = AddItem(view, "mnuViewLetters", QStringLiteral("&Якутские буквы"));
   mnuViewLetters_->setCheckable(true);
+  mnuViewLetters_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   connect(mnuViewLetters_, &QAction::triggered, this, &frmDict::SetSakhaLetters);
+  AddItem(view, "mnuViewBigger", QStringLiteral("&Крупнее список"), this, [this] { StepListFont(1); })
+      ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  AddItem(view, "mnuViewSmaller", QStringLiteral("&Мельче список"), this, [this] { StepListFont(-1); })
+      ->setShortcut(QKeySequence::ZoomOut);
   AddSeparator(view, "mnuViewDiv00");
   AddItem(view, "mnuHistory", QStringLiteral("История"), this, [this] { ListWindow(false).show(); })
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -182,21 +208,41 @@ void frmDict::BuildMenu() {
     if (history_) history_->Refill();
   });
 
-  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("Plugins"));
-  AddItem(plugins, "mnuWordforms", QStringLiteral("Словоформы"), this, [] { OpenWordForms(); });
-  AddItem(plugins, "mnuInfo", QStringLiteral("Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
-  AddItem(plugins, "mnuChecklang", QStringLiteral("Язык слова"), this, [this] { CheckLanguage(store_); });
+  QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("&Plugins"));
+  AddItem(plugins, "mnuWordforms", QStringLiteral("&Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuInfo", QStringLiteral("&Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
+  AddItem(plugins, "mnuChecklang", QStringLiteral("&Язык слова"), this, [this] { CheckLanguage(store_); });
 
-  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
-  AddItem(help, "mnuHelpSplash", QStringLiteral("Заставка"), this, [this] {
+  QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));
+  AddItem(help, "mnuHelpSplash", QStringLiteral("&Заставка"), this, [this] {
     if (hooks_.showSplash) hooks_.showSplash();
   });
   AddSeparator(help, "mnuHelpDiv00");
-  AddItem(help, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
+  AddItem(help, "mnuHelpShortcuts", QStringLiteral("&О сокращениях"), this, &frmDict::mnuHelpShortcuts_Click);
+
+  // Esc and Ctrl+W close the article window from here too (the box keeps the focus after Enter).
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+      if (article_ && article_->isVisible()) article_->close();
+    });
+  }
+}
+
+void frmDict::SetListFontSize(int points) {
+  QFont font = LookupFont();
+  if (points > 0) font.setPointSize(points);
+  lstWords_->setFont(font);
+}
+
+void frmDict::StepListFont(int step) {
+  const int points = std::clamp(lstWords_->font().pointSize() + step, kMinListPoints, kMaxListPoints);
+  SetListFontSize(points);
+  Settings::Instance().SetListFontSize(points);
 }
 
 void frmDict::Form_Load() {
   adjustSize();
+  if (const QSize size = Settings::Instance().LookupSize(); size.isValid()) resize(size.expandedTo(minimumSizeHint()));
   PlaceOnScreen();
   SetDefaultLang();
   LoadFromDictionaryToList();
@@ -206,6 +252,7 @@ void frmDict::Form_Load() {
   show();
   // The frame is known once the window is shown: place the outer edge again.
   PlaceOnScreen();
+  KeepOnScreen(this);
   activateWindow();
   txtWord_->setFocus();
 }
@@ -232,6 +279,7 @@ void frmDict::SetDefaultLang() {
 
 void frmDict::SaveSettings() {
   Settings::Instance().SetLookup(pos(), ItemValue(cmbFrom_), ItemValue(cmbTo_));
+  Settings::Instance().SetLookupSize(size());
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
   lists_->Compact();
@@ -284,7 +332,7 @@ void frmDict::SetFromLang(int32_t FromLangNum, int32_t ToLangNum) {
 void frmDict::LoadFromDictionaryToList() {
   // Emptying the box runs the search once more against the list as it stands.
   txtWord_->setText(QString());
-  words_->Fill(currentPair_);
+  words_->Fill(currentPair_, ListOrder());
   PrepareSuggestions();
 }
 
@@ -302,11 +350,11 @@ void frmDict::DictReload(int32_t NeedHide) {
     LoadFromDictionaryToList();
     show();
   } else {
-    words_->Fill(currentPair_);
+    words_->Fill(currentPair_, ListOrder());
     PrepareSuggestions();
     // The same text against the rebuilt store: its line may change.
-    const std::u16string text = ToU16String(txtWord_->text());
-    ShowSuggestion(text, search_.Search(store_, currentPair_, {text, static_cast<int32_t>(text.size()), 0}).alternatives);
+    SearchResult step = SearchBoxText({ToU16String(txtWord_->text()), txtWord_->cursorPosition(), 0});
+    ShowSuggestion(step.text, std::move(step.alternatives));
   }
 }
 
@@ -341,7 +389,7 @@ frmWord& frmDict::ArticleWindow() {
 void frmDict::lstWords_DblClick() {
   const int32_t row = SelectedRow();
   if (row < 0 || currentPair_.empty()) return;
-  ArticleWindow().ShowPage({words_->RowText(row), currentPair_, store_.GetEntry(row + 1, currentPair_)});
+  ArticleWindow().ShowPage({words_->RowText(row), currentPair_, store_.GetEntry(words_->PositionOfRow(row), currentPair_)});
   // The lookup window takes the focus back so that typing goes on in the box,
   // replacing its text; without a window manager no focus event would select it.
   activateWindow();
@@ -375,12 +423,42 @@ void frmDict::LookUpWord(const std::u16string& word, const std::u16string& pair)
 
 void frmDict::SetSakhaLetters(bool on) { Settings::Instance().SetSakhaLetters(on); }
 
-void frmDict::SakhaLettersChanged(bool on) { mnuViewLetters_->setChecked(on); }
+void frmDict::SakhaLettersChanged(bool on) {
+  mnuViewLetters_->setChecked(on);
+  if (IsSakhaSource(currentPair_)) {
+    // The list changes its order; the selected entry stays selected.
+    const int32_t position = words_->PositionOfRow(SelectedRow());
+    words_->Fill(currentPair_, ListOrder());
+    if (position > 0) SelectRow(words_->RowOfPosition(position));
+    // The box shows the same canonical text in the other spelling.
+    if (!txtWord_->text().isEmpty()) txtWord_Change();
+  }
+}
 
-void frmDict::OpenAlternative(int32_t position) {
-  if (position <= 0 || position > words_->rowCount()) return;
-  SelectRow(position - 1);
+void frmDict::OpenBestAlternative() {
+  // A copy: opening it changes the line.
+  if (const Alternative* best = suggestLine_->Best()) OpenAlternative(best->Position, std::u16string(best->Pair));
+}
+
+void frmDict::OpenAlternative(int32_t position, const std::u16string& pair) {
+  if (!pair.empty() && pair != currentPair_) {
+    const int32_t from = LangNumber(PairFrom(pair)), to = LangNumber(PairTo(pair));
+    if (from == 0 || to == 0) return;
+    SetFromLang(from, to);
+    LoadFromDictionaryToList();
+    if (currentPair_ != pair) return;
+    // The box names the word, as if it had been typed in this pair.
+    txtWord_->setText(ToQString(WordBase(store_.GetEntry(position, pair).Word)));
+  }
+  const int32_t row = words_->RowOfPosition(position);
+  if (row < 0) return;
+  SelectRow(row);
   lstWords_DblClick();
+}
+
+std::shared_ptr<const RowOrder> frmDict::ListOrder() {
+  if (!Settings::Instance().SakhaLetters() || !IsSakhaSource(currentPair_)) return nullptr;
+  return search_.SakhaOrder(store_, currentPair_);
 }
 
 int32_t frmDict::SelectedRow() const {
@@ -402,12 +480,15 @@ void frmDict::cmbFrom_Click() {
   if (InSetFromLang) return;
   SetFromLang(ItemValue(cmbFrom_), 0);
   LoadFromDictionaryToList();
+  // Typing goes on in the box, not in the drop-down.
+  txtWord_->setFocus();
 }
 
 void frmDict::cmbTo_Click() {
   if (InSetFromLang) return;
   SetFromLang(ItemValue(cmbFrom_), ItemValue(cmbTo_));
   LoadFromDictionaryToList();
+  txtWord_->setFocus();
 }
 
 void frmDict::cmdSwitch_Click() {
@@ -422,26 +503,43 @@ void frmDict::cmdSwitch_Click() {
 
 void frmDict::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
-void frmDict::txtWord_Change() {
+TextBox frmDict::BoxState() const {
   const bool selected = txtWord_->hasSelectedText();
-  const TextBox typed{ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
-                      selected ? txtWord_->selectionLength() : 0};
-  // The window's box reads real Sakha letters as typed.
-  SearchResult step = search_.Search(store_, currentPair_, typed, {.SakhaLetters = true});
+  return {ToU16String(txtWord_->text()), selected ? txtWord_->selectionStart() : txtWord_->cursorPosition(),
+          selected ? txtWord_->selectionLength() : 0};
+}
+
+SearchResult frmDict::SearchBoxText(const TextBox& box) {
+  // The window's box reads real Sakha letters as typed (and shows them).
+  return search_.Search(store_, currentPair_, box,
+                        {.SakhaLetters = true,
+                         .SakhaOrder = Settings::Instance().SakhaLetters(),
+                         .TrimSpaces = true,
+                         .OtherPairs = true});
+}
+
+void frmDict::txtWord_Change() {
+  SearchResult step = SearchBoxText(BoxState());
   if (step.rewritten) {
+    // The canonical text, shown with real letters while "Якутские буквы" is on.
+    const TextBox shown = Settings::Instance().SakhaLetters() ? SakhaLettersShown(step.box) : step.box;
     // The step's text is already settled: writing it must not run this handler again.
     const QSignalBlocker blocker(txtWord_);
-    const QString text = ToQString(step.box.text);
+    const QString text = ToQString(shown.text);
     if (text != txtWord_->text()) txtWord_->setText(text);
-    if (step.box.selLength > 0) {
-      txtWord_->setSelection(step.box.caret, step.box.selLength);
+    if (shown.selLength > 0) {
+      txtWord_->setSelection(shown.caret, shown.selLength);
     } else {
-      txtWord_->setCursorPosition(step.box.caret);
+      txtWord_->setCursorPosition(shown.caret);
     }
   }
   // The list may still show an older pair with fewer rows: select only a row it holds.
-  if (step.position > 0 && step.position <= words_->rowCount()) SelectRow(step.position - 1);
-  ShowSuggestion(step.box.text, std::move(step.alternatives));
+  if (step.row >= 0 && step.row < words_->rowCount()) SelectRow(step.row);
+  ShowSuggestion(step.text, std::move(step.alternatives));
+  // No word begins with the text: the row of the line's best word of this
+  // pair is selected, so that Enter and a double-click open what the line shows.
+  if (const Alternative* best = suggestLine_->Best(); best != nullptr && best->Pair.empty())
+    SelectRow(words_->RowOfPosition(best->Position));
 }
 
 void frmDict::ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives) {
@@ -450,7 +548,7 @@ void frmDict::ShowSuggestion(const std::u16string& text, std::vector<Alternative
   const bool tint = suggestLine_->ShowsNoWord();
   if (tint == txtWord_->testAttribute(Qt::WA_SetPalette)) return;
   QPalette palette;
-  if (tint) palette.setColor(QPalette::Base, kNoWordTint);
+  if (tint) palette.setColor(QPalette::Base, IsDarkPalette(palette) ? kNoWordTintDark : kNoWordTint);
   txtWord_->setPalette(palette);
 }
 
@@ -458,7 +556,15 @@ void frmDict::txtWord_KeyDown(int key) {
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      lstWords_DblClick();
+      // The line's word of another pair has no row here: Enter opens it as F3 does.
+      if (const Alternative* best = suggestLine_->Best(); best != nullptr && !best->Pair.empty()) {
+        OpenBestAlternative();
+      } else {
+        lstWords_DblClick();
+      }
+      break;
+    case kAltDown:
+      suggestLine_->OpenMenu();
       break;
     case Qt::Key_Up:
     case Qt::Key_Down: {

@@ -70,10 +70,11 @@ class frmDict : public QMainWindow {
   // only does the last.
   void LookUpWord(const std::u16string& word, const std::u16string& pair);
 
-  // "Вид" → "Якутские буквы": shows Sakha words with real letters in the list
-  // of a Sakha source, the article page and title and the word-forms boxes,
-  // and remembers the choice (the windows follow the setting's signal). The
-  // search box keeps the notation.
+  // "Вид" → "Якутские буквы" (on unless turned off): shows Sakha words with
+  // real letters in the search box, the list of a Sakha source (then in Sakha
+  // alphabetical order), the line, the article page and title and the
+  // word-forms window, and remembers the choice (the windows follow the
+  // setting's signal). Nothing searched or stored changes.
   void SetSakhaLetters(bool on);
 
   // The pair whose words the list shows ("RUS-SAH" ...; "" when the source
@@ -98,6 +99,10 @@ class frmDict : public QMainWindow {
   void BuildControls();
   void BuildMenu();
   void PlaceOnScreen();
+  // The word list's font: `points`, or the designed size for 0.
+  void SetListFontSize(int points);
+  // Ctrl+plus / Ctrl+minus: one point larger or smaller, remembered.
+  void StepListFont(int step);
   int32_t SelectedRow() const;
   // Selects `row`. A row out of sight is scrolled to the top of the list, so
   // that the words after it show; an arrow key's step just brings it into view.
@@ -108,6 +113,10 @@ class frmDict : public QMainWindow {
   void cmbTo_Click();
   void cmdSwitch_Click();
   void mnuHelpShortcuts_Click();
+  // The search box's text, caret and selection.
+  TextBox BoxState() const;
+  // The window's search for the box `box` in the current pair.
+  SearchResult SearchBoxText(const TextBox& box);
   void txtWord_Change();
   void txtWord_KeyDown(int key);
 
@@ -115,13 +124,19 @@ class frmDict : public QMainWindow {
   void ShowSuggestion(const std::u16string& text, std::vector<Alternative> alternatives);
   // Follows "Якутские буквы" in the menu's check.
   void SakhaLettersChanged(bool on);
-  // Selects the row of `position` within the pair and opens its article.
-  void OpenAlternative(int32_t position);
+  // Opens the article at `position` within `pair` ("" or the current pair:
+  // its row is selected first; another pair: the window switches to it).
+  void OpenAlternative(int32_t position, const std::u16string& pair = {});
+  // F3: the line's best alternative.
+  void OpenBestAlternative();
   // Opens the article of a history or favourites row.
   void OpenListed(const std::u16string& word, const std::u16string& pair);
   // The favourites as flash cards (the favourites window's export).
   std::string FavouritesTsv() const;
   void PrepareSuggestions();
+  // The list's order: Sakha alphabetical for a Sakha source while "Якутские
+  // буквы" is on, else none (the store's sorted order).
+  std::shared_ptr<const RowOrder> ListOrder();
 
   DictStore& store_;
   DictHooks hooks_;

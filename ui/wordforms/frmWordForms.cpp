@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QString>
+#include <QStyle>
 #include <string>
 
 #include "generated/ProgramIdentity.h"
@@ -20,6 +22,7 @@
 #include "ui/common/frmMsg.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Menus.h"
+#include "ui/common/ScreenPlace.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
@@ -28,6 +31,9 @@ namespace sahdict::ui {
 namespace {
 
 frmWordForms* g_loaded = nullptr;
+
+// The designed client area, in twips.
+constexpr int kClientWidth = 10155, kClientHeight = 3450;
 
 // The notice shown before the window opens (lines joined by CR LF).
 const std::u16string& WarningText() {
@@ -133,9 +139,14 @@ frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildControls();
   sakhaLetters_ = Settings::Instance().SakhaLetters();
+  ShowCaptions();
   connect(&Settings::Instance(), &Settings::SakhaLettersChanged, this, &frmWordForms::SetSakhaLetters);
-  // Fixed border: the window keeps the designed client area below its menu bar.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The designed client area below the menu bar is the largest size; on a
+  // smaller screen (or at a large scale) the window shrinks and scrolls.
+  const QSize designed(Twips(kClientWidth), Twips(kClientHeight) + menuBar()->sizeHint().height());
+  // The height leaves room for the scroll bar that a narrower window shows.
+  setMaximumSize(designed + QSize(0, style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+  resize(designed);
 }
 
 frmWordForms::~frmWordForms() {
@@ -145,18 +156,21 @@ frmWordForms::~frmWordForms() {
 frmWordForms* frmWordForms::LoadedWindow() { return g_loaded; }
 
 void frmWordForms::BuildMenus() {
-  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("Файл"));
-  AddItem(mnuFile, "mnuFileExit", QStringLiteral("Выход"), this, &QWidget::close);
+  QMenu* mnuFile = AddMenu(menuBar(), "mnuFile", QStringLiteral("&Файл"));
+  AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), this, &QWidget::close);
 
-  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("Помощь"));
-  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
-  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"), this, &frmWordForms::mnuHelpAbout_Click);
+  QMenu* mnuHelp = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));
+  AddItem(mnuHelp, "mnuHelpShortcuts", QStringLiteral("&О сокращениях"), this, &frmWordForms::mnuHelpShortcuts_Click);
+  AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("О &программе"), this, &frmWordForms::mnuHelpAbout_Click);
 }
 
 void frmWordForms::BuildControls() {
-  auto* client = new QWidget(this);
-  client->setFixedSize(Twips(10155), Twips(3450));
-  setCentralWidget(client);
+  auto* client = new QWidget;
+  client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
   for (const ControlRow& row : kControls) {
     QWidget* control = NewControl(row, row.parent == InGroup ? frmNum_ : client);
     control->setObjectName(QString::fromLatin1(row.name));
@@ -220,12 +234,22 @@ QRadioButton* frmWordForms::optForm(int index) const {
 
 void frmWordForms::Form_Load() {
   g_loaded = this;
-  Msg(WarningText(), u"", 0);
+  // The notice interrupts the first opening only.
+  if (!Settings::Instance().WordFormsNoticeShown()) {
+    Settings::Instance().SetWordFormsNoticeShown();
+    Msg(WarningText(), u"", 0);
+  }
   // The change event fills every box and selects singular.
   txtInput_->setText(QStringLiteral("ат"));
   if (const std::optional<QPoint> place = Settings::Instance().WordFormsPosition(frameGeometry().size()))
     move(*place);
   show();
+  KeepOnScreen(this);
+  // Narrower than designed: the horizontal scroll bar needs room of its own below.
+  if (width() < maximumWidth()) {
+    resize(width(), maximumHeight());
+    KeepOnScreen(this);
+  }
 }
 
 void frmWordForms::SaveSettings() { Settings::Instance().SetWordFormsPosition(pos()); }
@@ -242,7 +266,7 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormTable view = ComputeWordForms(ToU16String(txtInput_->text()), Index, CurrentNumber);
+  const WordFormTable view = ComputeWordForms(TypedInput(), Index, CurrentNumber);
   ShowForm(txtForm100_, view.Processed);
   for (int k = 1; k <= 16; ++k) ShowForm(txtForms_[static_cast<size_t>(k)], view.Form[static_cast<size_t>(k)]);
   // Choosing a number removes the possessor.
@@ -256,12 +280,18 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   SelectOption(Index);
 }
 
+std::u16string frmWordForms::TypedInput() const {
+  std::u16string input = ToU16String(txtInput_->text());
+  // Real letters stay on screen while "Якутские буквы" is on; the forms are made from their notation.
+  return sakhaLetters_ ? SakhaLettersToNotation(input) : input;
+}
+
 void frmWordForms::txtInput_Change() {
-  // Real Sakha letters and capitals typed become the notation, the caret
-  // staying after what stood before it.
+  // Without "Якутские буквы", real Sakha letters and capitals typed become the
+  // notation, the caret staying after what stood before it.
   const TextBox typed{ToU16String(txtInput_->text()), txtInput_->cursorPosition(), 0};
   const TextBox mapped = TypedSakhaLetters(typed);
-  if (mapped.text != typed.text) {
+  if (!sakhaLetters_ && mapped.text != typed.text) {
     const QSignalBlocker blocker(txtInput_);
     txtInput_->setText(ToQString(mapped.text));
     txtInput_->setCursorPosition(mapped.caret);
@@ -272,9 +302,17 @@ void frmWordForms::txtInput_Change() {
 void frmWordForms::SetSakhaLetters(bool on) {
   if (sakhaLetters_ == on) return;
   sakhaLetters_ = on;
+  ShowCaptions();
   if (CurrentIndex >= 1 && CurrentIndex <= 8) {
     int16_t index = CurrentIndex;
     ShowWordForms(index);
+  }
+}
+
+void frmWordForms::ShowCaptions() {
+  for (int k = 1; k <= 8; ++k) {
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lbl%1").arg(k + 7)))
+      label->setText(ToQString(ShownCaption(kCaseQuestions[k], sakhaLetters_)));
   }
 }
 
@@ -290,7 +328,7 @@ void frmWordForms::txtForm_Click(int16_t Index) { ShowWordForms(Index); }
 
 void frmWordForms::mnuHelpShortcuts_Click() { ShowNotationHelp(); }
 
-void frmWordForms::mnuHelpAbout_Click() { Msg(AboutText(), u"О проргамме", 0); }
+void frmWordForms::mnuHelpAbout_Click() { Msg(AboutText(), u"О программе", 0); }
 
 void frmWordForms::SelectOption(int16_t index) {
   QRadioButton* o = optForm(index);

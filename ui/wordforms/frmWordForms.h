@@ -35,7 +35,9 @@ class frmWordForms : public QMainWindow {
   // selects singular, whose click does the work; other values do nothing.
   void ShowWordForms(int16_t& Index);
 
-  // Shows the form boxes (txtForm) with real Sakha letters, or in the notation.
+  // Shows the form boxes (txtForm) and the case questions with real Sakha
+  // letters, or in the notation; with the letters on, real letters typed into
+  // the input stay there (the forms are made from their notation).
   void SetSakhaLetters(bool on);
   // Remembers the window's place for the next time it opens; runs when it
   // closes and when the program ends.
@@ -64,6 +66,10 @@ class frmWordForms : public QMainWindow {
   QWidget* NewControl(const ControlRow& row, QWidget* parent);
   void BuildMenus();
 
+  // The input as the forms are made from it.
+  std::u16string TypedInput() const;
+  // The case questions, in real letters while "Якутские буквы" is on.
+  void ShowCaptions();
   void txtInput_Change();
   void optForm_Click(int16_t Index);
   void txtForm_Click(int16_t Index);

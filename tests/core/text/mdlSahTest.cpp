@@ -3,9 +3,11 @@
 // sahdict-tool (tests/data/text).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/text/mdlCommon.h"
+#include "core/text/SakhaOrder.h"
 #include "core/text/mdlSah.h"
 
 namespace sahdict {
@@ -33,6 +35,29 @@ TEST(mdlSah, TableOfLettersNamesSpellingsThatTypeThem) {
           << ToUtf8(spellings[i]);
     }
   }
+}
+
+// Words of every initial letter (ё, ю and я are spelled йо, йу, йа in the
+// canonical form), in Sakha alphabetical order; д before дь, н before ҥ
+// before нь, аа before аҕа.
+TEST(SakhaOrder, SortsTheAlphabet) {
+  const std::vector<std::u16string> sorted = {
+      u"аа",   u"аҕа",  u"ат",    u"бал",    u"вагон", u"гын",   u"ҕалдьаа", u"дал",  u"дьиэ",  u"дьыл",
+      u"ем",   u"жук",  u"зал",   u"иһит",   u"йаан",  u"кус",   u"күн",     u"күөх", u"кыыс",  u"лаампа",
+      u"муус", u"нуучча", u"ҥиэрэ", u"ньуура", u"оҕо", u"өрүс", u"паар",    u"рамка", u"сир",  u"һаас",
+      u"тыа",  u"уот",  u"үөрэх", u"фабрика", u"хаар", u"цирк",  u"чэй",     u"шаар", u"щука",  u"ыал",
+      u"ыарахан", u"ыт", u"эһэ"};
+  std::vector<std::u16string> words;
+  for (std::u16string w : sorted) words.push_back(TypedSakhaToNotation(w));
+  const std::vector<std::u16string> expected = words;
+  std::mt19937 random(19);
+  std::shuffle(words.begin(), words.end(), random);
+  std::sort(words.begin(), words.end(),
+            [](const std::u16string& a, const std::u16string& b) { return SakhaOrderKey(a) < SakhaOrderKey(b); });
+  EXPECT_EQ(words, expected);
+  // A shorter word first; other characters (space, capitals) before the letters.
+  EXPECT_LT(SakhaOrderKey(u"ат"), SakhaOrderKey(u"ат кус"));
+  EXPECT_LT(SakhaOrderKey(u"ат (Ат)"), SakhaOrderKey(u"ата"));
 }
 
 TEST(mdlSah, MarkingAndStrippingUseTheCodePageSets) {
