@@ -111,9 +111,14 @@ Command ExportCommand() {
             out.out << '\n';
           }
           switch (result.status) {
-            case ExportStatus::Ok: break;
-            case ExportStatus::NoEntries: out.out << "not exported: " << result.error << "\n"; return int{kProblems};
-            default: out.err << "sahdict-tool: " << result.error << "\n"; return int{kUsage};
+            case ExportStatus::Ok:
+              break;
+            case ExportStatus::NoEntries:
+              out.out << "not exported: " << result.error << "\n";
+              return int{kProblems};
+            default:
+              out.err << "sahdict-tool: " << result.error << "\n";
+              return int{kUsage};
           }
           for (const auto& file : result.written) out.out << file.string() << '\n';
           return result.skipped.empty() ? int{kOk} : int{kProblems};

@@ -32,7 +32,8 @@ class OutputSet {
 
   // Writes one file's bytes; false (with error()) when it could not.
   bool Add(const std::string& name, std::string_view bytes) {
-    return AddStream(name, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    return AddStream(name,
+                     [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
   }
 
   // Writes one file through `fill`; false (with error()) when it could not.
@@ -100,11 +101,20 @@ std::string XmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -170,8 +180,10 @@ std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
   add("Дата: ", info.Date);
   std::string joined;
   for (char c : out) {
-    if (c == '\n') joined += lineBreak;
-    else if (c != '\r') joined += c;
+    if (c == '\n')
+      joined += lineBreak;
+    else if (c != '\r')
+      joined += c;
   }
   return joined;
 }
@@ -317,8 +329,7 @@ std::u16string FoldLower(std::u16string text) {
       c = static_cast<char16_t>(c + 0x20);
     } else if (c >= 0x400 && c <= 0x40F) {
       c = static_cast<char16_t>(c + 0x50);
-    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) &&
-               c % 2 == 0) {
+    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0) {
       c = static_cast<char16_t>(c + 1);
     } else if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) {
       c = static_cast<char16_t>(c + 1);
@@ -435,8 +446,8 @@ bool WriteXdxf(const PairData& d, const DictInfo& info, OutputSet& files, Export
 std::u16string DslEscape(std::u16string_view text, bool headword) {
   std::u16string out;
   for (char16_t c : Clean(std::u16string(text))) {
-    const bool special = c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'\\' || c == u'@' ||
-                         c == u'~' || c == u'<' || c == u'>' || (headword && (c == u'(' || c == u')'));
+    const bool special = c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'\\' || c == u'@' || c == u'~' ||
+                         c == u'<' || c == u'>' || (headword && (c == u'(' || c == u')'));
     if (special || (headword && out.empty() && c == u'#')) out += u'\\';
     out += c;
   }
@@ -606,11 +617,21 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
     d.own = p == u"RUS-SAH";
     bool ok = false;
     switch (options.format) {
-      case Format::StarDict: ok = WriteStarDict(d, info, options, files, result); break;
-      case Format::Dictd: ok = WriteDictd(d, info, files, result); break;
-      case Format::Xdxf: ok = WriteXdxf(d, info, files, result); break;
-      case Format::Dsl: ok = WriteDsl(d, info, files, result); break;
-      case Format::Tsv: ok = WriteTsv(d, info, files, result); break;
+      case Format::StarDict:
+        ok = WriteStarDict(d, info, options, files, result);
+        break;
+      case Format::Dictd:
+        ok = WriteDictd(d, info, files, result);
+        break;
+      case Format::Xdxf:
+        ok = WriteXdxf(d, info, files, result);
+        break;
+      case Format::Dsl:
+        ok = WriteDsl(d, info, files, result);
+        break;
+      case Format::Tsv:
+        ok = WriteTsv(d, info, files, result);
+        break;
     }
     if (!ok) return fail(ExportStatus::WriteFailed, files.error());
   }

@@ -48,7 +48,8 @@ TEST(ExportModel, TranslationsRemarksAndExamples) {
   EXPECT_EQ(Shape(ParseTranslation(u".са5а (.YOрэх)", true)), "T:са5а T:(YOрэх)");
   std::u16string form = u"н'уурдаах5аOYh";
   EXPECT_EQ(CanonicalToLetters(form), u"ҥуурдаахҕаөүһ");
-  EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12), (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
+  EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12),
+            (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
 }
 
 TEST(ExportModel, StarDictOrderFoldsAsciiOnly) {
@@ -92,8 +93,9 @@ TEST(ExportFormats, DictZipChunksUnpackOneByOne) {
 class ExportFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("sahdict-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("sahdict-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     store.AddEntry(u"вода", u"вода", u"сущ.", u".уу (холодная вода .тымныы .уу)", u"RUS-SAH");
     store.AddEntry(u"Дом", u"Дом", u"сущ.", u".дьиэ", u"RUS-SAH");
@@ -195,9 +197,10 @@ TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
   const ExportResult r = Run(Format::Tsv);
   ASSERT_EQ(r.status, ExportStatus::Ok);
   EXPECT_EQ(r.written.size(), 2u);
-  EXPECT_EQ(Slurp(dir / "rus-sah.tsv"), "#separator:tab\n#Проба (Русский → Якутский)\n#строка 1 строка 2\n"
-                                        "вода\tсущ.\tуу / холодная вода — тымныы уу\nДом\tсущ.\tдьиэ\n" +
-                                            ToUtf8(std::u16string(130, u'ы')) + "\t\tуһун\n");
+  EXPECT_EQ(Slurp(dir / "rus-sah.tsv"),
+            "#separator:tab\n#Проба (Русский → Якутский)\n#строка 1 строка 2\n"
+            "вода\tсущ.\tуу / холодная вода — тымныы уу\nДом\tсущ.\tдьиэ\n" +
+                ToUtf8(std::u16string(130, u'ы')) + "\t\tуһун\n");
 }
 
 // DSL as a reader takes it: UTF-16LE after a byte-order mark, "#" header
