@@ -125,4 +125,11 @@ for index in "$served"/*.index; do
     asked=$((asked + 1))
   done < <(grep -v '^00-database' "$index" | awk -F'\t' -v step="$step" 'NR % step == 1 { print (NF == 4 ? $4 : $1) }')
 done
-echo "dictd: $asked headwords answered on port $port"
+# Generated forms: the index lists them, so the server answers with their noun's article.
+forms_asked=0
+while IFS= read -r form; do
+  out=$(timeout 20 dict -h 127.0.0.1 -p "$port" -d sah-rus -- "$form" 2>&1) || fail "dict '$form': $out"
+  grep -q '^From .* \[sah-rus\]:' <<<"$out" || fail "dict '$form': $out"
+  forms_asked=$((forms_asked + 1))
+done < <(awk 'NR % 20 == 1' "$work/forms.txt")
+echo "dictd: $asked headwords and $forms_asked generated forms answered on port $port"

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 
 #include "core/export/ArticleModel.h"
 #include "core/export/DictZip.h"
@@ -181,6 +182,29 @@ TEST_F(ExportFiles, StarDictCountsOrderAndSynonyms) {
   EXPECT_EQ(lemma["дьиэлар"], "дьиэ");
   EXPECT_EQ(lemma.count("дьиэҕа"), 0u);
   EXPECT_FALSE(fs::exists(dir / "rse-sah.idx"));  // a pair without entries
+}
+
+// The dictd index: folded words in byte order, the word shown in a fourth
+// column when folding changed it, and each generated form on a line of its
+// own pointing to its headword's definition.
+TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
+  ASSERT_EQ(Run(Format::Dictd).status, ExportStatus::Ok);
+  std::map<std::string, std::string> where;  // word shown -> its offset and length
+  for (const char* file : {"rus-sah.index", "sah-rus.index"}) {
+    std::istringstream index(Slurp(dir / file));
+    std::string previous;
+    for (std::string line; std::getline(index, line);) {
+      const size_t t1 = line.find('\t'), t3 = line.find('\t', line.find('\t', t1 + 1) + 1);
+      const std::string key = line.substr(0, t1);
+      where[t3 == std::string::npos ? key : line.substr(t3 + 1)] = line.substr(t1, t3 - t1);
+      EXPECT_LE(previous, key) << file;
+      previous = key;
+    }
+  }
+  EXPECT_TRUE(where.contains("Дом"));  // shown as written, found as "дом"
+  EXPECT_EQ(where["үөрэхлар"], where["үөрэх"]);
+  EXPECT_EQ(where["дьиэҕа"], where["дьиэ"]);
+  EXPECT_TRUE(where.contains("00-database-utf8") && where.contains("00-database-allchars"));
 }
 
 TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
