@@ -188,14 +188,14 @@ std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
   return joined;
 }
 
-// Calls `each(headword, form)` for every generated form of the pair's Sakha
+// Calls `each(headword, form, its UTF-8)` for every generated form of the pair's Sakha
 // headwords that `wanted` marks (UTF-8, real letters unless the notation is
 // kept), less the forms a format cannot hold and those that are headwords of
 // the pair themselves: readers would show the form's headword in place of the
 // word's own entry.
 void ForEachForm(const PairData& d, const ExportOptions& options, const std::vector<bool>& wanted,
                  const std::unordered_set<std::string_view>& headwords,
-                 const std::function<void(size_t, const std::string&)>& each) {
+                 const std::function<void(size_t, const std::u16string&, const std::string&)>& each) {
   if (!options.forms || PairFrom(d.pair) != u"SAH") return;
   for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
     if (!wanted[h]) continue;
@@ -207,7 +207,7 @@ void ForEachForm(const PairData& d, const ExportOptions& options, const std::vec
     for (const std::u16string& f : forms) {
       if (f.empty() || !Problem(f, Format::StarDict).empty()) continue;
       const std::string bytes = U8(f);
-      if (!headwords.contains(bytes)) each(h, bytes);
+      if (!headwords.contains(bytes)) each(h, f, bytes);
     }
   }
 }
@@ -286,7 +286,7 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
     std::string text;                                // the forms, one after another
     std::vector<std::pair<uint32_t, uint32_t>> syn;  // offset in text, index entry
     std::vector<uint32_t> lengths;
-    ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::string& form) {
+    ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string&, const std::string& form) {
       syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
       lengths.push_back(static_cast<uint32_t>(form.size()));
       text += form;
@@ -398,8 +398,8 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& op
   }
   // The server has no synonyms: a generated form is an index line of its own
   // for each sense of its headword.
-  ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::string& form) {
-    const std::string key = U8(FoldLower(FromUtf8(form)));
+  ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string& form16, const std::string& form) {
+    const std::string key = U8(FoldLower(form16));
     for (size_t sense : d.art.Headwords[h].SenseIds) add(key, form, sense);
   });
   // The server finds words by halving the index in plain byte order.
