@@ -207,4 +207,12 @@ BENCHMARK(BM_ExportAllInProcess)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  fs::remove_all(Scratch(), ec);  // the exports written by the runs above
+  return 0;
+}
