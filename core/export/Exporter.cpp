@@ -205,9 +205,9 @@ void ForEachForm(const PairData& d, const ExportOptions& options, const std::vec
     std::sort(forms.begin(), forms.end());
     forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
     for (const std::u16string& f : forms) {
-      if (f.empty() || !Problem(f, Format::StarDict).empty()) continue;
+      if (f.empty() || std::any_of(f.begin(), f.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; })) continue;
       const std::string bytes = U8(f);
-      if (!headwords.contains(bytes)) each(h, f, bytes);
+      if (bytes.size() < 256 && !headwords.contains(bytes)) each(h, f, bytes);
     }
   }
 }
