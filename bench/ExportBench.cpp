@@ -103,11 +103,26 @@ void BM_ExportProcess(benchmark::State& state, const std::string& format) {
   if (format == "stardict")
     state.counters["syn_SAH_RUS_MB"] = static_cast<double>(fs::file_size(Scratch() / format / "sah-rus.syn")) / 1e6;
 }
-BENCHMARK_CAPTURE(BM_ExportProcess, stardict, std::string("stardict"))->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ExportProcess, dictd, std::string("dictd"))->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ExportProcess, xdxf, std::string("xdxf"))->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ExportProcess, dsl, std::string("dsl"))->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ExportProcess, tsv, std::string("tsv"))->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportProcess, stardict, std::string("stardict"))
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportProcess, dictd, std::string("dictd"))
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportProcess, xdxf, std::string("xdxf"))
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportProcess, dsl, std::string("dsl"))
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportProcess, tsv, std::string("tsv"))
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 // The five formats one after another, as five runs of the tool.
 void BM_ExportAllFormats(benchmark::State& state) {
@@ -152,10 +167,22 @@ void BM_DefineProcess(benchmark::State& state, const std::string& word) {
   }
   Report(state, runs);
 }
-BENCHMARK_CAPTURE(BM_DefineProcess, russian_word, std::string("лошадь"))->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DefineProcess, sakha_word, std::string("ат"))->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DefineProcess, sakha_form, std::string("аттарга"))->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DefineProcess, misspelt, std::string("лашадь"))->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DefineProcess, russian_word, std::string("лошадь"))
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DefineProcess, sakha_word, std::string("ат"))
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DefineProcess, sakha_form, std::string("аттарга"))
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DefineProcess, misspelt, std::string("лашадь"))
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // The writers alone: the five formats from one store read once. Registered
 // last: a spawned child's peak memory counts the parent's at the spawn, so the
@@ -180,4 +207,12 @@ BENCHMARK(BM_ExportAllInProcess)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  fs::remove_all(Scratch(), ec);  // the exports written by the runs above
+  return 0;
+}

@@ -25,13 +25,16 @@ namespace {
 using namespace sahdict::exporting;
 
 // The documented noun forms of a Sakha word: every number, person and case,
-// each distinct non-empty form once. The synonym file's source of forms.
+// each distinct non-empty form once. A plural form is the plural stem with the
+// singular's ending, which is how MakeWordForm builds it; joining the plural
+// once instead of for every form saves a third of the work.
 std::vector<std::u16string> NounForms(const std::u16string& word) {
   std::vector<std::u16string> forms;
-  for (int32_t number = 1; number <= 2; ++number)
+  const std::u16string plural = MakeWordForm(word, 1, 2, 0);
+  for (const std::u16string* stem : {&word, &plural})
     for (int32_t person = 0; person <= 6; ++person)
       for (int32_t caseNum = 1; caseNum <= 8; ++caseNum) {
-        std::u16string form = MakeWordForm(word, caseNum, number, person);
+        std::u16string form = MakeWordForm(*stem, caseNum, 1, person);
         if (!form.empty()) forms.push_back(std::move(form));
       }
   std::sort(forms.begin(), forms.end());
@@ -112,9 +115,14 @@ Command ExportCommand() {
             out.out << '\n';
           }
           switch (result.status) {
-            case ExportStatus::Ok: break;
-            case ExportStatus::NoEntries: out.out << "not exported: " << result.error << "\n"; return int{kProblems};
-            default: out.err << "sahdict-tool: " << result.error << "\n"; return int{kUsage};
+            case ExportStatus::Ok:
+              break;
+            case ExportStatus::NoEntries:
+              out.out << "not exported: " << result.error << "\n";
+              return int{kProblems};
+            default:
+              out.err << "sahdict-tool: " << result.error << "\n";
+              return int{kUsage};
           }
           for (const auto& file : result.written) out.out << file.string() << '\n';
           return result.skipped.empty() ? int{kOk} : int{kProblems};

@@ -119,8 +119,8 @@ class Parser {
       if (!end && tokens[i].text != u";") continue;
       const size_t to = end ? i : i + 1;
       if (russian && sakha) {
-        Block b{BlockKind::Example, Join(tokens, from, i, false, Role::Mark), Join(tokens, from, i, true, Role::Russian),
-                Join(tokens, from, i, true, Role::Sakha), false};
+        Block b{BlockKind::Example, Join(tokens, from, i, false, Role::Mark),
+                Join(tokens, from, i, true, Role::Russian), Join(tokens, from, i, true, Role::Sakha), false};
         if (!b.Text.empty()) Push(std::move(b));
       } else {
         Append(BlockKind::Translation, Join(tokens, from, to, false, Role::Mark));
@@ -169,8 +169,7 @@ std::u16string EntryWordPart(const EntryView& entry) {
   return word;
 }
 
-PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation,
-                             ParsedTexts* cache) {
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation, ParsedTexts* cache) {
   ParsedTexts local;
   ParsedTexts& parsed = cache != nullptr ? *cache : local;
   parsed.notation = notation;
@@ -217,9 +216,9 @@ PairArticles CollectArticles(const DictStore& store, const std::u16string& pair,
 
 void AddSense(HeadArticle& article, const EntryView& entry, bool notation) {
   if (Known(article, entry)) return;
-  article.Senses.push_back(Sense{std::u16string(entry.HeadWord), std::u16string(entry.Note),
-                                 std::make_shared<const std::vector<Block>>(ParseTranslation(entry.Translation, notation)),
-                                 entry.Translation});
+  article.Senses.push_back(Sense{
+      std::u16string(entry.HeadWord), std::u16string(entry.Note),
+      std::make_shared<const std::vector<Block>>(ParseTranslation(entry.Translation, notation)), entry.Translation});
 }
 
 std::u16string ExampleLine(const Block& example) {

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/dict/DictStore.h"
@@ -37,17 +37,17 @@ std::vector<Block> ParseTranslation(std::u16string_view translation, bool notati
 
 // One article of the source dictionary as an export carries it.
 struct Sense {
-  std::u16string HeadWord;  // the article's headword (Russian)
-  std::u16string Note;      // its grammar label
+  std::u16string HeadWord;                           // the article's headword (Russian)
+  std::u16string Note;                               // its grammar label
   std::shared_ptr<const std::vector<Block>> Blocks;  // shared by the senses of one article
-  std::u16string_view Source;  // the article text in the store, while it lives
+  std::u16string_view Source;                        // the article text in the store, while it lives
 };
 
 // Everything one headword of a pair stands for.
 struct HeadArticle {
-  std::u16string Word;        // the headword shown and indexed
-  std::u16string SourceWord;  // the same in the store's notation (for word forms)
-  std::vector<Sense> Senses;  // in the store's order, each article once
+  std::u16string Word;           // the headword shown and indexed
+  std::u16string SourceWord;     // the same in the store's notation (for word forms)
+  std::vector<Sense> Senses;     // in the store's order, each article once
   std::vector<size_t> SenseIds;  // CollectArticles only: the places of Senses in PairArticles::Senses
 };
 
@@ -101,8 +101,6 @@ bool SingleSense(const HeadArticle& article);
 // (`withWord` false: no "Word:" line, and the senses not indented).
 // Examples are indented by four spaces more than their sense.
 std::vector<std::u16string> ArticleLines(const HeadArticle& article, bool withWord = true);
-
-
 
 // Text already in the canonical notation (generated word forms are) with
 // real letters: "н'" -> ҥ, "5" -> ҕ, "O" -> ө, "Y" -> ү, "h" -> һ in one pass.

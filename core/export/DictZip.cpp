@@ -65,11 +65,11 @@ std::string DictZip(std::string_view data) {
 
   std::string out;
   out.reserve(body.size() + 2 * chunks + 40);
-  out += "\x1F\x8B\x08";  // gzip, deflate
-  out += '\x04';           // FEXTRA
-  PutLe32(out, 0);         // no time, so the same data gives the same bytes
-  out += '\x02';           // best compression
-  out += '\x03';           // Unix
+  out += "\x1F\x8B\x08";          // gzip, deflate
+  out += '\x04';                  // FEXTRA
+  PutLe32(out, 0);                // no time, so the same data gives the same bytes
+  out += '\x02';                  // best compression
+  out += '\x03';                  // Unix
   PutLe16(out, 10 + 2 * chunks);  // XLEN
   out += "RA";
   PutLe16(out, 6 + 2 * chunks);  // subfield length

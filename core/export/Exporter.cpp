@@ -32,7 +32,8 @@ class OutputSet {
 
   // Writes one file's bytes; false (with error()) when it could not.
   bool Add(const std::string& name, std::string_view bytes) {
-    return AddStream(name, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    return AddStream(name,
+                     [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
   }
 
   // Writes one file through `fill`; false (with error()) when it could not.
@@ -100,11 +101,20 @@ std::string XmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -170,10 +180,36 @@ std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
   add("Дата: ", info.Date);
   std::string joined;
   for (char c : out) {
-    if (c == '\n') joined += lineBreak;
-    else if (c != '\r') joined += c;
+    if (c == '\n')
+      joined += lineBreak;
+    else if (c != '\r')
+      joined += c;
   }
   return joined;
+}
+
+// Calls `each(headword, form, its UTF-8)` for every generated form of the pair's Sakha
+// headwords that `wanted` marks (UTF-8, real letters unless the notation is
+// kept), less the forms a format cannot hold and those that are headwords of
+// the pair themselves: readers would show the form's headword in place of the
+// word's own entry.
+void ForEachForm(const PairData& d, const ExportOptions& options, const std::vector<bool>& wanted,
+                 const std::unordered_set<std::string_view>& headwords,
+                 const std::function<void(size_t, const std::u16string&, const std::string&)>& each) {
+  if (!options.forms || PairFrom(d.pair) != u"SAH") return;
+  for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
+    if (!wanted[h]) continue;
+    std::vector<std::u16string> forms = options.forms(d.art.Headwords[h].SourceWord);
+    for (std::u16string& f : forms)
+      if (!options.notation) CanonicalToLetters(f);
+    std::sort(forms.begin(), forms.end());
+    forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
+    for (const std::u16string& f : forms) {
+      if (f.empty() || std::any_of(f.begin(), f.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; })) continue;
+      const std::string bytes = U8(f);
+      if (bytes.size() < 256 && !headwords.contains(bytes)) each(h, f, bytes);
+    }
+  }
 }
 
 // --- StarDict -------------------------------------------------------------
@@ -238,33 +274,23 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
     entryOf[keys[n].headword] = static_cast<uint32_t>(n);
   }
 
-  // Synonyms: every generated form of a Sakha headword, pointing to its index
-  // entry. A form that is a headword itself is left to its own entry: readers
-  // would show the synonym's target in its place.
+  // Synonyms: every generated form of a Sakha headword, pointing to its index entry.
   size_t synCount = 0;
   if (options.forms && PairFrom(d.pair) == u"SAH") {
     std::unordered_set<std::string_view> headwords;
-    for (const Keyed& k : keys) headwords.insert(k.word);
+    std::vector<bool> wanted(d.art.Headwords.size(), false);
+    for (const Keyed& k : keys) {
+      headwords.insert(k.word);
+      wanted[k.headword] = true;
+    }
     std::string text;                                // the forms, one after another
     std::vector<std::pair<uint32_t, uint32_t>> syn;  // offset in text, index entry
     std::vector<uint32_t> lengths;
-    for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
-      if (entryOf[h] == UINT32_MAX) continue;
-      const HeadArticle& a = d.art.Headwords[h];
-      std::vector<std::u16string> forms = options.forms(a.SourceWord);
-      for (std::u16string& f : forms)
-        if (!options.notation) CanonicalToLetters(f);
-      std::sort(forms.begin(), forms.end());
-      forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
-      for (const std::u16string& f : forms) {
-        if (f.empty() || !Problem(f, Format::StarDict).empty()) continue;
-        const std::string bytes = U8(f);
-        if (headwords.contains(bytes)) continue;
-        syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
-        lengths.push_back(static_cast<uint32_t>(bytes.size()));
-        text += bytes;
-      }
-    }
+    ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string&, const std::string& form) {
+      syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
+      lengths.push_back(static_cast<uint32_t>(form.size()));
+      text += form;
+    });
     std::vector<uint32_t> order(syn.size());
     for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
     auto view = [&](uint32_t i) { return std::string_view(text).substr(syn[i].first, lengths[i]); };
@@ -317,8 +343,7 @@ std::u16string FoldLower(std::u16string text) {
       c = static_cast<char16_t>(c + 0x20);
     } else if (c >= 0x400 && c <= 0x40F) {
       c = static_cast<char16_t>(c + 0x50);
-    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) &&
-               c % 2 == 0) {
+    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0) {
       c = static_cast<char16_t>(c + 1);
     } else if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) {
       c = static_cast<char16_t>(c + 1);
@@ -327,16 +352,30 @@ std::u16string FoldLower(std::u16string text) {
   return text;
 }
 
-bool WriteDictd(const PairData& d, const DictInfo& info, OutputSet& files, ExportResult& result) {
+bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& options, OutputSet& files,
+                ExportResult& result) {
+  // Index lines kept compact (a Sakha pair has half a million with its forms):
+  // the texts in one buffer, each line as places in it.
   struct Line {
-    std::string key;   // what the server compares: the folded word
-    std::string word;  // the word shown
-    size_t body;       // in `bodies`
+    uint32_t key, keyLength;    // what the server compares: the folded word
+    uint32_t word, wordLength;  // the word shown; length 0 when it is the key
+    uint32_t body;              // in `bodies`
   };
+  std::string text;
   std::vector<Line> lines;
   std::vector<std::string> bodies(d.art.Senses.size());
+  auto place = [&](const std::string& s) {
+    text += s;
+    return static_cast<uint32_t>(text.size() - s.size());
+  };
+  auto add = [&](const std::string& key, const std::string& shown, size_t body) {
+    const uint32_t at = place(key);
+    const bool same = key == shown;
+    lines.push_back({at, static_cast<uint32_t>(key.size()), same ? 0 : place(shown),
+                     same ? 0 : static_cast<uint32_t>(shown.size()), static_cast<uint32_t>(body)});
+  };
   auto meta = [&](const std::string& key, const std::string& value) {
-    lines.push_back({key, key, bodies.size()});
+    add(key, key, bodies.size());
     bodies.push_back(key + "\n    " + value + "\n");
   };
   meta("00-database-short", d.title);
@@ -346,14 +385,26 @@ bool WriteDictd(const PairData& d, const DictInfo& info, OutputSet& files, Expor
   // Flags to the server: UTF-8 text, and every character of a query counts.
   meta("00-database-utf8", "");
   meta("00-database-allchars", "");
-  for (const Keyed& k : IndexEntries(d, Format::Dictd, result)) {
+  const std::vector<Keyed> keys = IndexEntries(d, Format::Dictd, result);
+  std::unordered_set<std::string_view> headwords;
+  std::vector<bool> wanted(d.art.Headwords.size(), false);
+  for (const Keyed& k : keys) {
     std::string& body = bodies[k.sense];
     if (body.empty())
       for (const std::u16string& l : SensePlain(d.art.Senses[k.sense])) body += U8(Clean(l)) + "\n";
-    lines.push_back({U8(FoldLower(d.art.Headwords[k.headword].Word)), k.word, k.sense});
+    add(U8(FoldLower(d.art.Headwords[k.headword].Word)), k.word, k.sense);
+    headwords.insert(k.word);
+    wanted[k.headword] = true;
   }
+  // The server has no synonyms: a generated form is an index line of its own
+  // for each sense of its headword.
+  ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string& form16, const std::string& form) {
+    const std::string key = U8(FoldLower(form16));
+    for (size_t sense : d.art.Headwords[h].SenseIds) add(key, form, sense);
+  });
   // The server finds words by halving the index in plain byte order.
-  std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
+  auto keyOf = [&](const Line& l) { return std::string_view(text).substr(l.key, l.keyLength); };
+  std::stable_sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) { return keyOf(a) < keyOf(b); });
   std::string dict, index;
   std::vector<std::pair<size_t, size_t>> placed(bodies.size(), {0, SIZE_MAX});
   for (const Line& l : lines) {
@@ -364,10 +415,12 @@ bool WriteDictd(const PairData& d, const DictInfo& info, OutputSet& files, Expor
       dict += bodies[l.body];
       std::string().swap(bodies[l.body]);
     }
-    index += l.key + "\t" + Base64Number(offset) + "\t" + Base64Number(size);
-    if (l.word != l.key) index += "\t" + l.word;
-    index += "\n";
+    index += keyOf(l);
+    index += "\t" + Base64Number(offset) + "\t" + Base64Number(size);
+    if (l.wordLength > 0) (index += '\t') += std::string_view(text).substr(l.word, l.wordLength);
+    index += '\n';
   }
+  std::string().swap(text);
   return files.Add(d.base + ".index", index) && files.Add(d.base + ".dict.dz", DictZip(dict));
 }
 
@@ -435,8 +488,8 @@ bool WriteXdxf(const PairData& d, const DictInfo& info, OutputSet& files, Export
 std::u16string DslEscape(std::u16string_view text, bool headword) {
   std::u16string out;
   for (char16_t c : Clean(std::u16string(text))) {
-    const bool special = c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'\\' || c == u'@' ||
-                         c == u'~' || c == u'<' || c == u'>' || (headword && (c == u'(' || c == u')'));
+    const bool special = c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'\\' || c == u'@' || c == u'~' ||
+                         c == u'<' || c == u'>' || (headword && (c == u'(' || c == u')'));
     if (special || (headword && out.empty() && c == u'#')) out += u'\\';
     out += c;
   }
@@ -606,11 +659,21 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
     d.own = p == u"RUS-SAH";
     bool ok = false;
     switch (options.format) {
-      case Format::StarDict: ok = WriteStarDict(d, info, options, files, result); break;
-      case Format::Dictd: ok = WriteDictd(d, info, files, result); break;
-      case Format::Xdxf: ok = WriteXdxf(d, info, files, result); break;
-      case Format::Dsl: ok = WriteDsl(d, info, files, result); break;
-      case Format::Tsv: ok = WriteTsv(d, info, files, result); break;
+      case Format::StarDict:
+        ok = WriteStarDict(d, info, options, files, result);
+        break;
+      case Format::Dictd:
+        ok = WriteDictd(d, info, options, files, result);
+        break;
+      case Format::Xdxf:
+        ok = WriteXdxf(d, info, files, result);
+        break;
+      case Format::Dsl:
+        ok = WriteDsl(d, info, files, result);
+        break;
+      case Format::Tsv:
+        ok = WriteTsv(d, info, files, result);
+        break;
     }
     if (!ok) return fail(ExportStatus::WriteFailed, files.error());
   }

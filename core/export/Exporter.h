@@ -21,8 +21,8 @@ std::optional<Format> FormatNamed(std::string_view name);
 
 // The inflected forms of a Sakha headword, given in the store's notation and
 // returned in the canonical notation; the headword itself may be among them.
-// Forms that are headwords of the pair are not written as synonyms. Used for StarDict's
-// synonym file, so that a form finds its headword's article.
+// StarDict's synonym file and the dictd index list them, so that a form finds
+// its headword's article; forms that are headwords of the pair are left out.
 using FormsFn = std::function<std::vector<std::u16string>(const std::u16string& word)>;
 
 struct ExportOptions {
@@ -32,7 +32,7 @@ struct ExportOptions {
   std::vector<std::u16string> pairs;
   bool notation = false;  // keep Sakha in the notation instead of real letters
   bool force = false;     // write into a folder that holds other files
-  FormsFn forms;          // may be empty: no synonym file
+  FormsFn forms;          // may be empty: no forms listed
 };
 
 enum class ExportStatus {

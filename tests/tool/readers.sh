@@ -55,16 +55,26 @@ for pair in RUS-SAH RSE-SAH SAH-RUS; do
   [ "$found" -eq "$total" ] || { grep -m5 '^Nothing similar' "$work/sdcv-$base.txt" >&2; fail "sdcv $pair"; }
 done
 
-# Generated forms of Sakha nouns reach their article through the synonym file.
+# Generated forms of Sakha nouns reach their article through the synonym
+# file: sdcv answers each with the entry of a noun that the form belongs to
+# (`forms` gives 112 lines per noun; forms that are headwords are left out).
 awk -F'\t' '$1 == "SAH-RUS" && $4 == "сущ." { w = $2; i = index(w, " ("); if (i) w = substr(w, 1, i - 1); print w }' \
   "$work/dump.txt" | sort -u > "$work/nouns.txt"
-"$tool" forms - < "$work/nouns.txt" | cut -f4 | grep -v '^$' | sort -u | "$tool" letters - \
-  | grep -vxF -f "$work/words-sah-rus.txt" | awk -v n="$forms" 'NR % 7 == 1 && c < n { print; c++ }' > "$work/forms.txt"
+"$tool" letters - < "$work/nouns.txt" > "$work/nouns-letters.txt"
+"$tool" forms - < "$work/nouns.txt" | cut -f4 | "$tool" letters - \
+  | awk 'NR == FNR { noun[FNR - 1] = $0; next } $0 != "" { print noun[int((FNR - 1) / 112)] "\t" $0 }' \
+    "$work/nouns-letters.txt" - | sort -u > "$work/form-pairs.txt"
+cut -f2 "$work/form-pairs.txt" | sort -u | grep -vxF -f "$work/words-sah-rus.txt" \
+  | awk -v n="$forms" 'NR % 7 == 1 && c < n { print; c++ }' > "$work/forms.txt"
 book=$(sed -n 's/^bookname=//p' "$work/stardict/sah-rus.ifo")
 sdcv -e -x -2 "$work/stardict" -u "$book" < "$work/forms.txt" > "$work/sdcv-forms.txt" 2>&1
-found=$(grep -c '^Found [0-9]* items, similar to' "$work/sdcv-forms.txt" || true)
+found=$(awk -F'\t' 'FILENAME == ARGV[1] { lemma[$2 "\t" $1] = 1; next }
+                    /^Found [0-9]* items, similar to / { q = $0; sub(/^Found [0-9]* items, similar to /, "", q);
+                      sub(/\.$/, "", q); n = 0; next }
+                    /^-->/ && ++n == 2 && ((q "\t" substr($0, 4)) in lemma) { ok++ }
+                    END { print ok + 0 }' "$work/form-pairs.txt" "$work/sdcv-forms.txt")
 total=$(wc -l < "$work/forms.txt")
-echo "sdcv forms: $found of $total generated forms found"
+echo "sdcv forms: $found of $total generated forms found under their noun"
 [ "$total" -gt 0 ] && [ "$found" -eq "$total" ] || fail "sdcv forms"
 
 # A real dictd on a free port of 127.0.0.1, stopped when the script ends.
@@ -115,4 +125,11 @@ for index in "$served"/*.index; do
     asked=$((asked + 1))
   done < <(grep -v '^00-database' "$index" | awk -F'\t' -v step="$step" 'NR % step == 1 { print (NF == 4 ? $4 : $1) }')
 done
-echo "dictd: $asked headwords answered on port $port"
+# Generated forms: the index lists them, so the server answers with their noun's article.
+forms_asked=0
+while IFS= read -r form; do
+  out=$(timeout 20 dict -h 127.0.0.1 -p "$port" -d sah-rus -- "$form" 2>&1) || fail "dict '$form': $out"
+  grep -q '^From .* \[sah-rus\]:' <<<"$out" || fail "dict '$form': $out"
+  forms_asked=$((forms_asked + 1))
+done < <(awk 'NR % 20 == 1' "$work/forms.txt")
+echo "dictd: $asked headwords and $forms_asked generated forms answered on port $port"

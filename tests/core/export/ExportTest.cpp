@@ -50,7 +50,8 @@ TEST(ExportModel, TranslationsRemarksAndExamples) {
   EXPECT_EQ(Shape(ParseTranslation(u".са5а (.YOрэх)", true)), "T:са5а T:(YOрэх)");
   std::u16string form = u"н'уурдаах5аOYh";
   EXPECT_EQ(CanonicalToLetters(form), u"ҥуурдаахҕаөүһ");
-  EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12), (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
+  EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12),
+            (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
 }
 
 // Flash cards read back: a header for the importer, then word, translation
@@ -118,8 +119,9 @@ TEST(ExportFormats, DictZipChunksUnpackOneByOne) {
 class ExportFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("sahdict-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("sahdict-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     store.AddEntry(u"вода", u"вода", u"сущ.", u".уу (холодная вода .тымныы .уу)", u"RUS-SAH");
     store.AddEntry(u"Дом", u"Дом", u"сущ.", u".дьиэ", u"RUS-SAH");
@@ -207,6 +209,29 @@ TEST_F(ExportFiles, StarDictCountsOrderAndSynonyms) {
   EXPECT_FALSE(fs::exists(dir / "rse-sah.idx"));  // a pair without entries
 }
 
+// The dictd index: folded words in byte order, the word shown in a fourth
+// column when folding changed it, and each generated form on a line of its
+// own pointing to its headword's definition.
+TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
+  ASSERT_EQ(Run(Format::Dictd).status, ExportStatus::Ok);
+  std::map<std::string, std::string> where;  // word shown -> its offset and length
+  for (const char* file : {"rus-sah.index", "sah-rus.index"}) {
+    std::istringstream index(Slurp(dir / file));
+    std::string previous;
+    for (std::string line; std::getline(index, line);) {
+      const size_t t1 = line.find('\t'), t3 = line.find('\t', line.find('\t', t1 + 1) + 1);
+      const std::string key = line.substr(0, t1);
+      where[t3 == std::string::npos ? key : line.substr(t3 + 1)] = line.substr(t1, t3 - t1);
+      EXPECT_LE(previous, key) << file;
+      previous = key;
+    }
+  }
+  EXPECT_TRUE(where.contains("Дом"));  // shown as written, found as "дом"
+  EXPECT_EQ(where["үөрэхлар"], where["үөрэх"]);
+  EXPECT_EQ(where["дьиэҕа"], where["дьиэ"]);
+  EXPECT_TRUE(where.contains("00-database-utf8") && where.contains("00-database-allchars"));
+}
+
 TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
   fs::create_directories(dir);
   std::ofstream(dir / "notes.txt") << "mine";
@@ -221,9 +246,10 @@ TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
   const ExportResult r = Run(Format::Tsv);
   ASSERT_EQ(r.status, ExportStatus::Ok);
   EXPECT_EQ(r.written.size(), 2u);
-  EXPECT_EQ(Slurp(dir / "rus-sah.tsv"), "#separator:tab\n#Проба (Русский → Якутский)\n#строка 1 строка 2\n"
-                                        "вода\tсущ.\tуу / холодная вода — тымныы уу\nДом\tсущ.\tдьиэ\n" +
-                                            ToUtf8(std::u16string(130, u'ы')) + "\t\tуһун\n");
+  EXPECT_EQ(Slurp(dir / "rus-sah.tsv"),
+            "#separator:tab\n#Проба (Русский → Якутский)\n#строка 1 строка 2\n"
+            "вода\tсущ.\tуу / холодная вода — тымныы уу\nДом\tсущ.\tдьиэ\n" +
+                ToUtf8(std::u16string(130, u'ы')) + "\t\tуһун\n");
 }
 
 // DSL as a reader takes it: UTF-16LE after a byte-order mark, "#" header
