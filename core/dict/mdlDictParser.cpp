@@ -14,8 +14,8 @@
 #include "core/text/Cp1251.h"
 #include "core/text/Utf8Scan.h"
 #include "core/text/mdlCommon.h"
-#include "core/text/mdlSah.h"
 #include "core/text/ProgramIdentity.h"
+#include "core/text/mdlSah.h"
 
 namespace sahdict {
 
@@ -191,18 +191,18 @@ class DictReader {
   // A line with a byte that is not UTF-8 gives one message for the file.
   void Decode(std::string_view bytes, std::u16string& line) {
     if (lineNumber_ == 1 && survey_.mark) bytes.remove_prefix(kUtf8Mark.size());
-    const std::u16string number = FromUtf8(std::to_string(lineNumber_));
+    const auto number = [&] { return FromUtf8(std::to_string(lineNumber_)); };
     if (!utf8_) {
       DecodeCp1251(bytes, line);
       if (survey_.mark && lineNumber_ == survey_.firstInvalidLine)
-        Message(u"Файл начинается с метки UTF-8, но строка " + number +
+        Message(u"Файл начинается с метки UTF-8, но строка " + number() +
                 u" не в UTF-8: словарь прочитан в кодировке Windows-1251");
       return;
     }
     anyUtf8_ = true;
     if (TallyUtf8(bytes, &line).invalid > 0 && !invalidShown_) {
       invalidShown_ = true;
-      Message(u"Строка " + number + u" не в кодировке UTF-8: неверные байты заменены знаком \uFFFD");
+      Message(u"Строка " + number() + u" не в кодировке UTF-8: неверные байты заменены знаком \uFFFD");
     }
     RealLettersToNotation(line);
   }
