@@ -106,14 +106,19 @@ struct Utf8Survey {
 // Surveys the whole file, then goes back to its start. The file is UTF-8 when
 // it has no invalid byte and either the mark or a multi-byte character, or
 // when its valid multi-byte characters outnumber its invalid bytes: the text
-// is then read in the encoding the rest of it is valid in. False, with
-// errno's reason in `error`, when the file cannot be read.
+// is then read in the encoding the rest of it is valid in. A file of this
+// program is read as its header declares, so the survey ends at that header.
+// False, with errno's reason in `error`, when the file cannot be read.
 bool SurveyUtf8(std::FILE* file, Utf8Survey& survey, std::string& error) {
   LineReader lines(file);
   std::string_view line;
   Utf8Tally total;
+  const std::string ownAuthor = "--author " + kCompiledAuthor + " ver ";
+  bool own = false;
   for (int64_t number = 1; lines.Next(line); ++number) {
     if (number == 1) survey.mark = line.starts_with(kUtf8Mark);
+    own = own || (number <= 3 && line.starts_with(ownAuthor));
+    if (own && line.starts_with("--encoding ")) break;
     const Utf8Tally tally = TallyUtf8(line);
     if (tally.invalid > 0 && survey.firstInvalidLine == 0) survey.firstInvalidLine = number;
     total.multibyte += tally.multibyte;
