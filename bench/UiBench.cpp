@@ -201,7 +201,7 @@ void BM_OpenArticle(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenArticle)->Unit(benchmark::kMillisecond);
 
-// An article window opened on markup of the hostile-input campaign, laid out
+// An article window opened on hostile markup, laid out
 // and painted: 20 nested tables, a huge cellpadding, 100,000 nested <b>,
 // 10,000 nested lists, a word of a million letters. Each must open in 1 s.
 void BM_OpenHostileArticle(benchmark::State& state) {

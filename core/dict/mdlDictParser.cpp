@@ -106,14 +106,19 @@ struct Utf8Survey {
 // Surveys the whole file, then goes back to its start. The file is UTF-8 when
 // it has no invalid byte and either the mark or a multi-byte character, or
 // when its valid multi-byte characters outnumber its invalid bytes: the text
-// is then read in the encoding the rest of it is valid in. False, with
-// errno's reason in `error`, when the file cannot be read.
+// is then read in the encoding the rest of it is valid in. A file of this
+// program is read as its header declares, so the survey ends at that header.
+// False, with errno's reason in `error`, when the file cannot be read.
 bool SurveyUtf8(std::FILE* file, Utf8Survey& survey, std::string& error) {
   LineReader lines(file);
   std::string_view line;
   Utf8Tally total;
+  const std::string ownAuthor = "--author " + kCompiledAuthor + " ver ";
+  bool own = false;
   for (int64_t number = 1; lines.Next(line); ++number) {
     if (number == 1) survey.mark = line.starts_with(kUtf8Mark);
+    own = own || (number <= 3 && line.starts_with(ownAuthor));
+    if (own && line.starts_with("--encoding ")) break;
     const Utf8Tally tally = TallyUtf8(line);
     if (tally.invalid > 0 && survey.firstInvalidLine == 0) survey.firstInvalidLine = number;
     total.multibyte += tally.multibyte;
@@ -191,18 +196,18 @@ class DictReader {
   // A line with a byte that is not UTF-8 gives one message for the file.
   void Decode(std::string_view bytes, std::u16string& line) {
     if (lineNumber_ == 1 && survey_.mark) bytes.remove_prefix(kUtf8Mark.size());
-    const std::u16string number = FromUtf8(std::to_string(lineNumber_));
+    const auto number = [&] { return FromUtf8(std::to_string(lineNumber_)); };
     if (!utf8_) {
       DecodeCp1251(bytes, line);
       if (survey_.mark && lineNumber_ == survey_.firstInvalidLine)
-        Message(u"Файл начинается с метки UTF-8, но строка " + number +
+        Message(u"Файл начинается с метки UTF-8, но строка " + number() +
                 u" не в UTF-8: словарь прочитан в кодировке Windows-1251");
       return;
     }
     anyUtf8_ = true;
     if (TallyUtf8(bytes, &line).invalid > 0 && !invalidShown_) {
       invalidShown_ = true;
-      Message(u"Строка " + number + u" не в кодировке UTF-8: неверные байты заменены знаком \uFFFD");
+      Message(u"Строка " + number() + u" не в кодировке UTF-8: неверные байты заменены знаком \uFFFD");
     }
     RealLettersToNotation(line);
   }

@@ -408,8 +408,8 @@ void frmDict::LookUpWord(const std::u16string& word, const std::u16string& pair)
     txtWord_->setText(ToQString(word));
     // A word that begins with the text is selected; otherwise the line's best
     // alternative opens, and with none the line says there is no such word.
-    if (const int32_t best = suggestLine_->BestPosition(); best > 0) {
-      OpenAlternative(best);
+    if (suggestLine_->Best() != nullptr) {
+      OpenBestAlternative();
     } else if (!suggestLine_->ShowsNoWord()) {
       lstWords_DblClick();
     }
