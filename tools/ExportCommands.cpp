@@ -10,7 +10,7 @@
 #include "core/dict/DictStore.h"
 #include "core/export/ArticleModel.h"
 #include "core/export/Exporter.h"
-#include "core/grammar/mdlSahGrammar.h"
+#include "core/morph/SakhaMorphology.h"
 #include "core/langcheck/CheckWordLanguage.h"
 #include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
@@ -24,38 +24,12 @@ namespace {
 
 using namespace sahdict::exporting;
 
-// The documented noun forms of a Sakha word: every number, person and case,
-// each distinct non-empty form once. A plural form is the plural stem with the
-// singular's ending, which is how MakeWordForm builds it; joining the plural
-// once instead of for every form saves a third of the work.
-std::vector<std::u16string> NounForms(const std::u16string& word) {
-  std::vector<std::u16string> forms;
-  const std::u16string plural = MakeWordForm(word, 1, 2, 0);
-  for (const std::u16string* stem : {&word, &plural})
-    for (int32_t person = 0; person <= 6; ++person)
-      for (int32_t caseNum = 1; caseNum <= 8; ++caseNum) {
-        std::u16string form = MakeWordForm(*stem, caseNum, 1, person);
-        if (!form.empty()) forms.push_back(std::move(form));
-      }
-  std::sort(forms.begin(), forms.end());
-  forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
-  return forms;
-}
-
-// The forms for the synonym file: the noun forms of the Sakha words that
-// stand in a noun's article ("сущ."), nothing for other words, whose forms
-// the noun rules do not describe. The one place that chooses the forms: a
-// fuller word-form model takes its place here.
-FormsFn SakhaNounForms(const DictStore& store) {
-  auto nouns = std::make_shared<std::unordered_set<std::u16string>>();
-  const int32_t count = store.GetEntryCount();
-  for (int32_t n = 1; n <= count; ++n) {
-    const EntryView e = store.EntryAt(n);
-    if (e.Note == u"сущ." && PairFrom(e.LangPair) == u"SAH") nouns->insert(EntryWordPart(e));
-  }
-  return [nouns](const std::u16string& word) {
-    return nouns->contains(word) ? NounForms(word) : std::vector<std::u16string>{};
-  };
+// The forms for the synonym file: every form the morphology model generates
+// of a Sakha word of the dictionary (its noun and verb tables as its labels
+// name them). The one place that chooses the forms.
+FormsFn SakhaForms(const DictStore& store) {
+  auto model = std::make_shared<morph::SakhaMorphology>(store);
+  return [model](const std::u16string& word) { return model->GenerateAll(word); };
 }
 
 bool KnownPair(const std::string& pair) { return pair == "RUS-SAH" || pair == "RSE-SAH" || pair == "SAH-RUS"; }
@@ -105,7 +79,7 @@ Command ExportCommand() {
             out.out << "not exported: the dictionary did not read\n";
             return int{kProblems};
           }
-          options.forms = SakhaNounForms(store);
+          options.forms = SakhaForms(store);
           const ExportResult result = ExportDictionary(store, ReadDictInfo(a[0]), a[2], options);
           for (const Skipped& s : result.skipped) {
             out.out << "skipped: ";

@@ -56,22 +56,31 @@ for pair in RUS-SAH RSE-SAH SAH-RUS; do
 done
 
 # Generated forms of Sakha nouns reach their article through the synonym
-# file: sdcv answers each with the entry of a noun that the form belongs to
-# (`forms` gives 112 lines per noun; forms that are headwords are left out).
+# file: sdcv answers each with entries among which is a noun the form belongs to
+# (`paradigm` gives a noun's forms; forms that are headwords are left out).
+# Up to 20 forms of each of a spread of nouns.
 awk -F'\t' '$1 == "SAH-RUS" && $4 == "сущ." { w = $2; i = index(w, " ("); if (i) w = substr(w, 1, i - 1); print w }' \
   "$work/dump.txt" | sort -u > "$work/nouns.txt"
-"$tool" letters - < "$work/nouns.txt" > "$work/nouns-letters.txt"
-"$tool" forms - < "$work/nouns.txt" | cut -f4 | "$tool" letters - \
-  | awk 'NR == FNR { noun[FNR - 1] = $0; next } $0 != "" { print noun[int((FNR - 1) / 112)] "\t" $0 }' \
-    "$work/nouns-letters.txt" - | sort -u > "$work/form-pairs.txt"
-cut -f2 "$work/form-pairs.txt" | sort -u | grep -vxF -f "$work/words-sah-rus.txt" \
-  | awk -v n="$forms" 'NR % 7 == 1 && c < n { print; c++ }' > "$work/forms.txt"
+step=$(( $(wc -l < "$work/nouns.txt") / ((forms + 19) / 20) + 1 ))
+: > "$work/form-pairs.txt"
+while IFS= read -r noun; do
+  letters=$("$tool" letters "$noun")
+  "$tool" paradigm "$dict" "$noun" | cut -f2 | "$tool" letters - | grep -vxF -f "$work/words-sah-rus.txt" \
+    | awk -v w="$letters" 'NR % 5 == 1 && c < 20 { print w "\t" $0; c++ }' >> "$work/form-pairs.txt"
+done < <(awk -v s="$step" 'NR % s == 1' "$work/nouns.txt")
+sort -u -o "$work/form-pairs.txt" "$work/form-pairs.txt"
+cut -f2 "$work/form-pairs.txt" | sort -u | head -n "$forms" > "$work/forms.txt"
 book=$(sed -n 's/^bookname=//p' "$work/stardict/sah-rus.ifo")
 sdcv -e -x -2 "$work/stardict" -u "$book" < "$work/forms.txt" > "$work/sdcv-forms.txt" 2>&1
+# A form that is also a form of another word may show that word's entry:
+# every lemma the model reads the form as counts.
+"$tool" analyze "$dict" - < "$work/forms.txt" | cut -f2 | sed 's/ (.*//' | "$tool" letters - \
+  | awk 'NR == FNR { form[FNR] = $0; next } $0 == "--" { i++; next } { print $0 "\t" form[i + 1] }' \
+    "$work/forms.txt" - >> "$work/form-pairs.txt"
 found=$(awk -F'\t' 'FILENAME == ARGV[1] { lemma[$2 "\t" $1] = 1; next }
                     /^Found [0-9]* items, similar to / { q = $0; sub(/^Found [0-9]* items, similar to /, "", q);
                       sub(/\.$/, "", q); n = 0; next }
-                    /^-->/ && ++n == 2 && ((q "\t" substr($0, 4)) in lemma) { ok++ }
+                    /^-->/ && ++n % 2 == 0 && ((q "\t" substr($0, 4)) in lemma) && !(q in seen) { seen[q] = 1; ok++ }
                     END { print ok + 0 }' "$work/form-pairs.txt" "$work/sdcv-forms.txt")
 total=$(wc -l < "$work/forms.txt")
 echo "sdcv forms: $found of $total generated forms found under their noun"
