@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 
 #include "core/text/mdlCommon.h"
 
@@ -45,13 +46,26 @@ void LookupHistory::Apply(const std::u16string& word, const std::u16string& pair
 
 ListLoad LookupHistory::Load() {
   Journal::Loaded loaded = journal_.Load();
-  entries_.clear();
-  for (const JournalRecord& r : loaded.records) {
+  // One entry per word and pair, gathered in one pass: the last record of a
+  // word places it, the counts add up.
+  struct Gathered {
+    ListEntry entry;
+    size_t last = 0;  // index of its last record
+  };
+  std::unordered_map<std::u16string, Gathered> words;
+  for (size_t i = 0; i < loaded.records.size(); ++i) {
+    const JournalRecord& r = loaded.records[i];
     int64_t time = 0, count = 0;
-    if (r.size() == 5 && r[0] == u"L" && ParseNumber(r[1], time) && ParseNumber(r[4], count))
-      Apply(r[3], r[2], time, static_cast<int32_t>(std::min<int64_t>(count, INT32_MAX)));
+    if (r.size() != 5 || r[0] != u"L" || !ParseNumber(r[1], time) || !ParseNumber(r[4], count)) continue;
+    Gathered& g = words[r[2] + u'\t' + r[3]];
+    g.entry = {r[3], r[2], time, static_cast<int32_t>(std::min<int64_t>(g.entry.count + count, INT32_MAX))};
+    g.last = i;
   }
-  if (entries_.size() > kMaxEntries) entries_.resize(kMaxEntries);
+  std::vector<Gathered*> order;
+  for (auto& [key, g] : words) order.push_back(&g);
+  std::sort(order.begin(), order.end(), [](const Gathered* a, const Gathered* b) { return a->last > b->last; });
+  entries_.clear();
+  for (size_t i = 0; i < order.size() && i < kMaxEntries; ++i) entries_.push_back(std::move(order[i]->entry));
   return {loaded.setAside};
 }
 
