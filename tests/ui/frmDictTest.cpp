@@ -568,7 +568,7 @@ class frmDictTest : public QObject {
     Open(test::kSampleDict);
     QListWidget* rows = window_->ListWindow(false).findChild<QListWidget*>(QStringLiteral("lstRows"));
     QCOMPARE(rows->count(), 2);
-    QVERIFY(rows->item(0)->text().startsWith(QStringLiteral("дом — Русский → Якутский — 2, ")));
+    QVERIFY(rows->item(0)->text().startsWith(QStringLiteral("дом — Русский → Якутский — ×2, ")));
     QVERIFY(rows->item(1)->text().startsWith(QStringLiteral("вода — ")));
     emit rows->itemActivated(rows->item(1));
     QCOMPARE(ArticleTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));

@@ -104,7 +104,7 @@ frmReaderList::frmReaderList(Kind kind, ReaderLists& lists, Hooks hooks, QWidget
   connect(rows_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { OpenRow(rows_->row(item)); });
   connect(new QShortcut(QKeySequence::Delete, rows_), &QShortcut::activated, this,
           [this] { if (kind_ == Kind::Favourites) RemoveRow(rows_->currentRow()); });
-  resize(360, 420);
+  resize(520, 420);
   Refill();
 }
 
@@ -118,8 +118,8 @@ void frmReaderList::Refill() {
   for (const ListEntry& e : Entries()) {
     QString text = ToQString(ShownWord(e.word, letters && IsSakhaSource(e.pair))) + QStringLiteral(" — ") + PairName(e.pair);
     if (kind_ == Kind::History) {
-      text += QStringLiteral(" — %1, %2").arg(e.count).arg(
-          QDateTime::fromSecsSinceEpoch(e.time).toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+      text += QStringLiteral(" — ×%1, %2").arg(e.count).arg(
+          QDateTime::fromSecsSinceEpoch(e.time).toString(QStringLiteral("dd.MM.yy HH:mm")));
     }
     rows_->addItem(text);
   }
