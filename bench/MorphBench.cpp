@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/CorpusStore.h"
 #include "bench/ProcessorTime.h"
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
@@ -23,25 +24,10 @@
 namespace sahdict {
 namespace {
 
+using bench::Corpus;
+using bench::NeedCorpus;
 using bench::ThreadMicros;
 using morph::SakhaMorphology;
-
-const DictStore& Corpus() {
-  static const DictStore store = [] {
-    DictStore s;
-    if (std::filesystem::exists(SAHDICT_CORPUS))
-      ReadDictionary(
-          s, SAHDICT_CORPUS, [](const std::u16string&) {}, [](const std::u16string&) {});
-    return s;
-  }();
-  return store;
-}
-
-bool NeedCorpus(benchmark::State& state) {
-  if (Corpus().GetEntryCount() > 0) return true;
-  state.SkipWithError("corpus not found: " SAHDICT_CORPUS);
-  return false;
-}
 
 // Each Sakha word of the corpus and two of its forms (different cells for
 // neighbouring words), in real letters as a reader types them.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/CorpusStore.h"
 #include "bench/ProcessorTime.h"
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
@@ -22,24 +23,9 @@
 namespace sahdict {
 namespace {
 
+using bench::Corpus;
+using bench::NeedCorpus;
 using bench::ThreadMicros;
-
-const DictStore& Corpus() {
-  static const DictStore store = [] {
-    DictStore s;
-    if (std::filesystem::exists(SAHDICT_CORPUS))
-      ReadDictionary(
-          s, SAHDICT_CORPUS, [](const std::u16string&) {}, [](const std::u16string&) {});
-    return s;
-  }();
-  return store;
-}
-
-bool NeedCorpus(benchmark::State& state) {
-  if (Corpus().GetEntryCount() > 0) return true;
-  state.SkipWithError("corpus not found: " SAHDICT_CORPUS);
-  return false;
-}
 
 // The box texts of typing about 150 words of the pair letter by letter, each
 // word followed by a slip of the last letter (which no word usually begins with).
