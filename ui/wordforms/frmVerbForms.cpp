@@ -122,6 +122,8 @@ frmVerbForms::frmVerbForms(const DictStore& store, QWidget* parent)
   grdForms_->setHorizontalHeaderLabels(
       {QStringLiteral("Форма"), QStringLiteral("Утвердительная"), QStringLiteral("Отрицательная")});
   grdForms_->verticalHeader()->hide();
+  // Rows as high as their text, so that a tense's six persons fit together.
+  grdForms_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grdForms_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdForms_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int row = 0; row < grdForms_->rowCount(); ++row) {
