@@ -68,8 +68,14 @@ class frmVerbFormsTest : public QObject {
     QCOMPARE(t->item(present1, 1)->text(), u"суруйабын"_s);
     w->txtInput()->clear();
     QCOMPARE(Forms(t, present1), (QStringList{QString(), QString()}));
+    // Closing remembers the size, and the next window opens with it.
+    w->resize(520, 410);
     w->close();
     QVERIFY(frmVerbForms::LoadedWindow() == nullptr);
+    QCOMPARE(Settings::Instance().VerbFormsSize(), QSize(520, 410));
+    OpenVerbForms(store_);
+    QCOMPARE(frmVerbForms::LoadedWindow()->size(), QSize(520, 410));
+    frmVerbForms::LoadedWindow()->close();
   }
 };
 
