@@ -15,24 +15,29 @@ const std::u16string& PersonPronoun(int32_t person) {
   return person >= 1 && person <= 6 ? pronouns[static_cast<size_t>(person)] : none;
 }
 
-WordFormTable ComputeWordForms(const std::u16string& input, int16_t index, int32_t number) {
+WordFormTable ComputeWordForms(const std::u16string& input, int16_t index, int32_t number,
+                               const NounFormMaker& makeForm) {
   WordFormTable view;
   if (index < 1 || index > 8) return view;
+  const std::u16string word = input.substr(0, input.find(u' '));
+  const auto make = [&](int32_t kase, int32_t n, int32_t person) {
+    return word.empty() || n < 1 || n > 2 ? std::u16string() : makeForm(word, n, person, kase);
+  };
 
   std::u16string processed = input;
   NormalizeSakha(processed);
   view.Processed = ApplyVowelHarmony(processed);
 
   for (int32_t p = 1; p <= 6; ++p) {
-    const std::u16string form = MakeWordForm(input, 1, number, p);
+    const std::u16string form = make(1, number, p);
     if (!form.empty()) view.Form[static_cast<size_t>(p)] = PersonPronoun(p) + form;
   }
-  view.Form[7] = MakeWordForm(input, 1, 1, 0);
-  view.Form[8] = MakeWordForm(input, 1, 2, 0);
+  view.Form[7] = make(1, 1, 0);
+  view.Form[8] = make(1, 2, 0);
 
   // A number option selects no possessor for the case column.
   const int32_t possessor = index <= 6 ? index : 0;
-  for (int32_t k = 1; k <= 8; ++k) view.Form[static_cast<size_t>(8 + k)] = MakeWordForm(input, k, number, possessor);
+  for (int32_t k = 1; k <= 8; ++k) view.Form[static_cast<size_t>(8 + k)] = make(k, number, possessor);
 
   // Before the first number is chosen, number + 6 is 6: the same box the
   // window has always made bold in that state.

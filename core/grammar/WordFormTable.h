@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sahdict {
@@ -25,14 +26,21 @@ struct WordFormTable {
 // space ("мин ", "эн ", ...); "" for any other number.
 const std::u16string& PersonPronoun(int32_t person);
 
+// The noun form of a word for number 1..2, possessor 0..6 and case 1..8 (in
+// the order of the case column); "" when there is none.
+using NounFormMaker = std::function<std::u16string(const std::u16string& word, int32_t number, int32_t person,
+                                                   int32_t kase)>;
+
 // The boxes for `input` with option `index` (1..8) selected and `number`
 // (1 singular, 2 plural; 0 before the first number is chosen, which gives
 // empty number-dependent boxes). Boxes 1..6 hold the possessive forms of the
 // chosen number with their pronouns, 7 and 8 the nominative singular and
 // plural, 9..16 the eight cases with the possessor `index` when it is 1..6.
 // The box of the current number and the box of `index` are bold.
-// An index outside 1..8 gives an all-empty view.
-WordFormTable ComputeWordForms(const std::u16string& input, int16_t index, int32_t number);
+// The forms are `makeForm`'s for the first word of `input` (none when the
+// input begins with a space). An index outside 1..8 gives an all-empty view.
+WordFormTable ComputeWordForms(const std::u16string& input, int16_t index, int32_t number,
+                               const NounFormMaker& makeForm);
 
 // The captions of the table: the number headings (1 singular, 2 plural), the
 // person rows (1..3; the plural persons 4..6 share them) and the questions

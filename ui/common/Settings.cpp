@@ -26,6 +26,8 @@ const QString kWordFormsNotice = QStringLiteral("WordForms/NoticeShown");
 const QString kArticleSize = QStringLiteral("Article/Size");
 const QString kArticleZoom = QStringLiteral("Article/Zoom");
 const QString kWordFormsPosition = QStringLiteral("WordForms/Position");
+const QString kVerbFormsPosition = QStringLiteral("VerbForms/Position");
+const QString kVerbFormsSize = QStringLiteral("VerbForms/Size");
 
 // The strip along a window's top edge that must stay on a screen, in pixels.
 constexpr int kGrabWidth = 64, kGrabHeight = 24;
@@ -139,6 +141,16 @@ std::optional<QPoint> Settings::WordFormsPosition(const QSize& frame) const {
 
 void Settings::SetWordFormsPosition(const QPoint& position) {
   if (Remember({{kWordFormsPosition, position}})) emit WordFormsPositionChanged();
+}
+
+std::optional<QPoint> Settings::VerbFormsPosition(const QSize& frame) const {
+  return PositionOnScreen(kVerbFormsPosition, frame);
+}
+
+QSize Settings::VerbFormsSize() const { return Remembered(kVerbFormsSize).toSize(); }
+
+void Settings::SetVerbForms(const QPoint& position, const QSize& size) {
+  if (Remember({{kVerbFormsPosition, position}, {kVerbFormsSize, size}})) emit VerbFormsChanged();
 }
 
 bool LiesOnScreen(const QRect& frame, const QList<QRect>& screens) {

@@ -55,11 +55,18 @@ class Settings : public QObject {
   bool WordFormsNoticeShown() const;
   void SetWordFormsNoticeShown();
 
+  // The verb-forms window's outer position, as LookupPosition, and its size
+  // (invalid when none is remembered).
+  std::optional<QPoint> VerbFormsPosition(const QSize& frame) const;
+  QSize VerbFormsSize() const;
+  void SetVerbForms(const QPoint& position, const QSize& size);
+
  signals:
   void SakhaLettersChanged(bool on);
   void LookupChanged();
   void ArticleChanged();
   void WordFormsPositionChanged();
+  void VerbFormsChanged();
   void ListFontSizeChanged(int points);
 
  private:

@@ -6,14 +6,24 @@
 #include "ui/common/InputBox.h"
 #include "ui/common/Settings.h"
 #include "ui/common/frmMsg.h"
+#include "ui/wordforms/frmVerbForms.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
 
-void OpenWordForms() {
+void OpenWordForms(const DictStore& store) {
   if (frmWordForms::LoadedWindow() != nullptr) return;
   // The window shows itself at the end of its load, after the notice.
-  (new frmWordForms)->Form_Load();
+  (new frmWordForms(store))->Form_Load();
+}
+
+void OpenVerbForms(const DictStore& store) {
+  if (frmVerbForms* open = frmVerbForms::LoadedWindow()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  (new frmVerbForms(store))->Form_Load();
 }
 
 void ShowDictionaryInfo(const DictStore& store) { Msg(DictionaryStats(store), u"", 0); }

@@ -42,6 +42,7 @@
 #include "ui/lookup/SuggestLine.h"
 #include "ui/lookup/WordListModel.h"
 #include "ui/reader/ReaderLists.h"
+#include "ui/wordforms/frmVerbForms.h"
 #include "ui/wordforms/frmWordForms.h"
 
 namespace sahdict::ui {
@@ -209,7 +210,8 @@ void frmDict::BuildMenu() {
   });
 
   QMenu* plugins = AddMenu(menuBar(), "mnuPlugins", QStringLiteral("&Plugins"));
-  AddItem(plugins, "mnuWordforms", QStringLiteral("&Словоформы"), this, [] { OpenWordForms(); });
+  AddItem(plugins, "mnuWordforms", QStringLiteral("&Словоформы"), this, [this] { OpenWordForms(store_); });
+  AddItem(plugins, "mnuVerbforms", QStringLiteral("&Формы глагола"), this, [this] { OpenVerbForms(store_); });
   AddItem(plugins, "mnuInfo", QStringLiteral("&Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
   AddItem(plugins, "mnuChecklang", QStringLiteral("&Язык слова"), this, [this] { CheckLanguage(store_); });
 
@@ -282,6 +284,7 @@ void frmDict::SaveSettings() {
   Settings::Instance().SetLookupSize(size());
   if (article_ && article_->IsLoaded()) article_->SaveSettings();
   if (frmWordForms* forms = frmWordForms::LoadedWindow()) forms->SaveSettings();
+  if (frmVerbForms* verbs = frmVerbForms::LoadedWindow()) verbs->SaveSettings();
   lists_->Compact();
 }
 

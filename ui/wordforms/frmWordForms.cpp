@@ -17,6 +17,7 @@
 
 #include "generated/ProgramIdentity.h"
 #include "core/grammar/WordFormTable.h"
+#include "core/morph/SakhaMorphology.h"
 #include "core/text/TextBox.h"
 #include "core/text/mdlSah.h"
 #include "ui/common/frmMsg.h"
@@ -132,7 +133,8 @@ constexpr frmWordForms::ControlRow frmWordForms::kControls[] = {
     {Form, "txtForm16", 16, InClient, {8040, 3000, 2000, 315}},
 };
 
-frmWordForms::frmWordForms(QWidget* parent) : QMainWindow(parent) {
+frmWordForms::frmWordForms(const DictStore& store, QWidget* parent)
+    : QMainWindow(parent), morphology_(std::make_unique<morph::SakhaMorphology>(store)) {
   setObjectName(QStringLiteral("frmWordForms"));
   setWindowTitle(ToQString(kWordFormsTitle));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -266,7 +268,11 @@ void frmWordForms::ShowWordForms(int16_t& Index) {
   if (Index == 7) CurrentNumber = 1;
   if (Index == 8) CurrentNumber = 2;
 
-  const WordFormTable view = ComputeWordForms(TypedInput(), Index, CurrentNumber);
+  const WordFormTable view = ComputeWordForms(
+      TypedInput(), Index, CurrentNumber,
+      [this](const std::u16string& word, int32_t number, int32_t person, int32_t kase) {
+        return morphology_->NounForm(word, number, person, kase);
+      });
   ShowForm(txtForm100_, view.Processed);
   for (int k = 1; k <= 16; ++k) ShowForm(txtForms_[static_cast<size_t>(k)], view.Form[static_cast<size_t>(k)]);
   // Choosing a number removes the possessor.

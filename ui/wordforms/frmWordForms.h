@@ -1,11 +1,12 @@
 #pragma once
 // The word-forms window: for one typed Sakha word its canonical spelling, the
 // possessive forms of six persons, singular and plural, and the eight cases
-// for the chosen number and possessor.
+// for the chosen number and possessor, as the morphology model makes them.
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QLineEdit;
@@ -13,13 +14,21 @@ class QRadioButton;
 class QGroupBox;
 class QFrame;
 
+namespace sahdict {
+class DictStore;
+}
+namespace sahdict::morph {
+class SakhaMorphology;
+}
+
 namespace sahdict::ui {
 
 class frmWordForms : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit frmWordForms(QWidget* parent = nullptr);
+  // The model reads the Sakha words of `store`, which outlives the window.
+  explicit frmWordForms(const DictStore& store, QWidget* parent = nullptr);
   ~frmWordForms() override;
 
   // The window that is open now, or nullptr. A closed window no longer counts,
@@ -91,6 +100,7 @@ class frmWordForms : public QMainWindow {
   QGroupBox* frmNum_ = nullptr;
   QFrame* frame_ = nullptr;
   bool sakhaLetters_ = false;
+  std::unique_ptr<morph::SakhaMorphology> morphology_;
 };
 
 }  // namespace sahdict::ui

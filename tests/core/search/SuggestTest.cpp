@@ -64,7 +64,8 @@ TEST_F(SuggestTest, SakhaFormsLeadToTheirWord) {
       {u"дьиэ", u"дьиэм"}, {u"дьиэ", u"дьиэни"}, {u"дьиэ", u"дьиэтигэр"}, {u"о5о", u"о5ом"},
       {u"о5о", u"о5ото"},  {u"о5о", u"оҕолор"},  {u"кыыс", u"кыыстарыгар"}, {u"ат", u"аттар"},
   };
-  for (const auto& [word, form] : forms) {
+  for (const auto& [lemma, form] : forms) {
+    const std::u16string& word = lemma;  // a lambda takes no structured binding
     const std::vector<Alternative> found = Alternatives(u"SAH-RUS", form);
     const auto it = std::find_if(found.begin(), found.end(), [&](const Alternative& a) { return WordBase(a.Word) == word; });
     ASSERT_NE(it, found.end()) << ToUtf8(form);
