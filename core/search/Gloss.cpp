@@ -54,7 +54,8 @@ std::u16string FirstTranslation(const DictEntry& e) {
 
 }  // namespace
 
-std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t limit) {
+std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t limit, WordChars chars) {
+  const bool notation = chars == WordChars::Notation;
   std::vector<TextWord> words;
   size_t i = from;
   while (i < text.size() && words.size() < limit) {
@@ -64,7 +65,8 @@ std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t 
     }
     size_t end = i;
     while (end < text.size()) {
-      if (IsLetter(text[end])) {
+      const char16_t c = text[end];
+      if (IsLetter(c) || (notation && (c == u'5' || (c == u'\'' && (text[end - 1] == u'н' || text[end - 1] == u'Н'))))) {
         ++end;
       } else if (text[end] == u'-' && end + 1 < text.size() && IsLetter(text[end + 1])) {
         end += 2;

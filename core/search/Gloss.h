@@ -27,10 +27,15 @@ struct TextWord {
   size_t Length = 0;
 };
 
+// What a word is made of: letters only, or also the notation's "5" and the
+// apostrophe of "н'" once a word has begun (a word never begins with them).
+enum class WordChars { Letters, Notation };
+
 // The words of `text` from `from` on, at most `limit` of them; `from` is moved
 // past the last word returned (to the text's end when fewer are left), so that
 // a long text can be cut into steps.
-std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t limit = SIZE_MAX);
+std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t limit = SIZE_MAX,
+                                 WordChars chars = WordChars::Letters);
 
 // What a word glosses to; all empty (Position 0) when the word has no
 // analysis and no entry.
