@@ -33,7 +33,7 @@ class frmReadText : public QWidget {
   using OpenArticle = std::function<void(const std::u16string& word, const std::u16string& pair, int32_t position)>;
 
   // Words glossed per turn of the event loop.
-  static constexpr size_t kWordsPerStep = 4000;
+  static constexpr size_t kWordsPerStep = 2000;
 
   frmReadText(const DictStore& store, OpenArticle open, QWidget* parent = nullptr);
   ~frmReadText() override;
