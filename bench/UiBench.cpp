@@ -274,7 +274,13 @@ void BM_ReadText(benchmark::State& state) {
   state.counters["longest_step_ms"] = longestStep;
   state.SetLabel(summary.toStdString());
 }
-BENCHMARK(BM_ReadText)->Arg(10000)->Arg(0)->ArgName("words")->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadText)
+    ->Arg(10000)
+    ->Arg(0)
+    ->ArgName("words")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 // A fresh start with compiled.dict present: from the tick of the splash timer
 // to the lookup window shown (reading the file, filling the window).

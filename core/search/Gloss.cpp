@@ -66,7 +66,8 @@ std::vector<TextWord> SplitWords(std::u16string_view text, size_t& from, size_t 
     size_t end = i;
     while (end < text.size()) {
       const char16_t c = text[end];
-      if (IsLetter(c) || (notation && (c == u'5' || (c == u'\'' && (text[end - 1] == u'н' || text[end - 1] == u'Н'))))) {
+      if (IsLetter(c) ||
+          (notation && (c == u'5' || (c == u'\'' && (text[end - 1] == u'н' || text[end - 1] == u'Н'))))) {
         ++end;
       } else if (text[end] == u'-' && end + 1 < text.size() && IsLetter(text[end + 1])) {
         end += 2;

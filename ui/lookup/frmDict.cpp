@@ -214,9 +214,10 @@ void frmDict::BuildMenu() {
   AddItem(plugins, "mnuInfo", QStringLiteral("&Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
   AddItem(plugins, "mnuChecklang", QStringLiteral("&Язык слова"), this, [this] { CheckLanguage(store_); });
   AddItem(plugins, "mnuReadText", QStringLiteral("&Чтение текста"), this, [this] {
-    frmReadText::Open(store_, [this](const std::u16string& word, const std::u16string& pair, int32_t k) {
+    auto open = [this](const std::u16string& word, const std::u16string& pair, int32_t k) {
       ArticleWindow().ShowPage({word, pair, store_.GetEntry(k, pair)});
-    }, this);
+    };
+    frmReadText::Open(store_, open, this);
   });
 
   QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));

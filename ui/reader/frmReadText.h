@@ -75,8 +75,8 @@ class frmReadText : public QWidget {
   OpenArticle open_;
   Glosser glosser_;
   std::u16string text_;
-  size_t done_ = 0;      // the text up to here is in the view
-  uint64_t run_ = 0;     // which text the queued step belongs to
+  size_t done_ = 0;   // the text up to here is in the view
+  uint64_t run_ = 0;  // which text the queued step belongs to
   bool glossing_ = false;
   size_t words_ = 0, unknown_ = 0;  // of the text shown so far
   bool sakhaLetters_ = false;
