@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -53,9 +54,7 @@ class frmReadTextTest : public QObject {
     QCOMPARE(w->findChild<QLabel*>(u"lblProgress"_s)->text(), u"Слов: 5, без разбора: 1"_s);
     QCOMPARE(w->View()->toPlainText(), u"Оҕолор дьиэлэригэр зыргылдьыт,\nо5о кэрэ-кэрэ!"_s);
 
-    const QTextCharFormat form = FormatOf(*w, u"дьиэлэригэр"_s);
-    QVERIFY(form.isAnchor());
-    QCOMPARE(form.toolTip(), u"дьиэлэригэр: дьиэ (дом) — дом\nмн. ч., 3 л. ед. ч. притяж., дат.-мест. п."_s);
+    QVERIFY(FormatOf(*w, u"дьиэлэригэр"_s).isAnchor());
     QCOMPARE(FormatOf(*w, u"о5о"_s).toolTip(), u"о5о: о5о (ребёнок) — ребёнок\nнач. форма"_s);
     QVERIFY(FormatOf(*w, u"кэрэ-кэрэ"_s).isAnchor());
     const QTextCharFormat unknown = FormatOf(*w, u"зыргылдьыт"_s);
@@ -69,11 +68,18 @@ class frmReadTextTest : public QObject {
     Settings::Instance().SetSakhaLetters(false);
     QTRY_VERIFY(!w->IsGlossing());
 
-    // A click on the form opens its lemma's article.
+    // The form under the mouse: its gloss on hover, its lemma's article on a click.
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTextCursor at = w->View()->document()->find(u"дьиэлэригэр"_s);
     at.setPosition(at.selectionStart() + 3);
     const QPoint point = w->View()->cursorRect(at).center();
+    // Hovering shows the gloss in a tooltip and on the line under the text.
+    const QString gloss = u"дьиэлэригэр: дьиэ (дом) — дом\nмн. ч., 3 л. ед. ч. притяж., дат.-мест. п."_s;
+    QTest::mouseMove(w->View()->viewport(), point);
+    QTRY_COMPARE(w->findChild<QLabel*>(u"lblGloss"_s)->text(), gloss);
+    QHelpEvent help(QEvent::ToolTip, point, w->View()->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(w->View()->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), gloss);
     QTest::mouseClick(w->View()->viewport(), Qt::LeftButton, {}, point);
     QTRY_VERIFY(dict_->ArticleWindow().isVisible());
     QVERIFY2(dict_->ArticleWindow().windowTitle().startsWith(u"дьиэ (дом) |"_s),
