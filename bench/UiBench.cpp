@@ -3,7 +3,8 @@
 // box, a keystroke that leaves no word beginning with the text (the suggestion
 // line searches its alternatives), switching "Якутские буквы" with an article
 // open, opening an article, and start-up from an existing compiled.dict (from
-// the splash timer's tick to the shown lookup window). Runs offscreen.
+// the splash timer's tick to the shown lookup window), and reading a pasted
+// text (10,000 words, and 10 MB in steps). Runs offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,9 +26,11 @@
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "bench/ProcessorTime.h"
+#include "core/search/Gloss.h"
 #include "ui/common/frmMsg.h"
 #include "ui/article/frmWord.h"
 #include "ui/lookup/frmDict.h"
+#include "ui/reader/frmReadText.h"
 
 namespace {
 
@@ -218,6 +222,65 @@ void BM_OpenHostileArticle(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenHostileArticle)->DenseRange(0, 4)->ArgName("page")->Unit(benchmark::kMillisecond);
+
+// A text made of the articles' own text (Russian, and Sakha in the notation),
+// RUS-SAH entries in order, the first `words` words (repeated past the end),
+// or, with `words` 0, 10 MB of it.
+QString ArticleText(const DictStore& store, size_t words) {
+  std::u16string text;
+  size_t count = 0;
+  const int32_t entries = store.GetPairCount(u"RUS-SAH");
+  for (int32_t k = 1; words == 0 ? text.size() < 5'000'000 : count < words; k = k % entries + 1) {
+    const std::u16string line = store.GetEntry(k, u"RUS-SAH").Translation + u"\n";
+    size_t from = 0;
+    std::vector<TextWord> found = SplitWords(line, from, words == 0 ? SIZE_MAX : words - count, WordChars::Notation);
+    count += found.size();
+    text += words == 0 || found.empty() ? line : line.substr(0, found.back().Offset + found.back().Length);
+  }
+  return QString::fromStdU16String(text);
+}
+
+// "Чтение текста": a text pasted into a fresh window (the glosses not yet
+// known) until the whole text is glossed and shown. For 10 MB also the longest
+// the window went without handling events (one step of the glossing).
+void BM_ReadText(benchmark::State& state) {
+  Running& r = Shared();
+  const QString text = ArticleText(r.store, static_cast<size_t>(state.range(0)));
+  double longestStep = 0;
+  QString summary;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<frmReadText>(r.store, nullptr);
+    window->show();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
+    auto last = start;
+    window->SetText(text);
+    do {
+      const auto now = std::chrono::steady_clock::now();
+      longestStep = std::max(longestStep, std::chrono::duration<double, std::milli>(now - last).count());
+      last = now;
+      QApplication::processEvents();
+    } while (window->IsGlossing());
+    window->View()->repaint();
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    summary = window->findChild<QLabel*>(QStringLiteral("lblProgress"))->text();
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+  state.counters["chars"] = static_cast<double>(text.size());
+  state.counters["longest_step_ms"] = longestStep;
+  state.SetLabel(summary.toStdString());
+}
+BENCHMARK(BM_ReadText)
+    ->Arg(10000)
+    ->Arg(0)
+    ->ArgName("words")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 // A fresh start with compiled.dict present: from the tick of the splash timer
 // to the lookup window shown (reading the file, filling the window).

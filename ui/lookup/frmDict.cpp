@@ -42,6 +42,7 @@
 #include "ui/lookup/SuggestLine.h"
 #include "ui/lookup/WordListModel.h"
 #include "ui/reader/ReaderLists.h"
+#include "ui/reader/frmReadText.h"
 #include "ui/wordforms/frmVerbForms.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -214,6 +215,12 @@ void frmDict::BuildMenu() {
   AddItem(plugins, "mnuVerbforms", QStringLiteral("&Формы глагола"), this, [this] { OpenVerbForms(store_); });
   AddItem(plugins, "mnuInfo", QStringLiteral("&Инфо о словаре"), this, [this] { ShowDictionaryInfo(store_); });
   AddItem(plugins, "mnuChecklang", QStringLiteral("&Язык слова"), this, [this] { CheckLanguage(store_); });
+  AddItem(plugins, "mnuReadText", QStringLiteral("&Чтение текста"), this, [this] {
+    auto open = [this](const std::u16string& word, const std::u16string& pair, int32_t k) {
+      ArticleWindow().ShowPage({word, pair, store_.GetEntry(k, pair)});
+    };
+    frmReadText::Open(store_, open, this);
+  });
 
   QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Помощь"));
   AddItem(help, "mnuHelpSplash", QStringLiteral("&Заставка"), this, [this] {
@@ -348,6 +355,7 @@ void frmDict::DictReload(int32_t NeedHide) {
   if (NeedHide == 1) hide();
   // The list reads the store on demand; it shows nothing while the store changes.
   words_->Clear();
+  delete findChild<frmReadText*>();  // its glosses point into the old store
   if (hooks_.reload) hooks_.reload();
   if (NeedHide == 1) {
     LoadFromDictionaryToList();
