@@ -1,0 +1,67 @@
+#pragma once
+// Search inside articles: an inverted index over the store's article texts.
+//
+// Each word of an article's text is kept under a key that stands for all of
+// its forms: a Russian word folded (case, ё, stress marks) and reduced to its
+// Hunspell stems where the spelling dictionary knows it; a Sakha word (one
+// marked by "." in the text) reduced to the dictionary words it is a form of.
+// A query word is reduced the same way, so any form finds every article that
+// holds any form of it. The index is built at the first search after the
+// store changed (its ChangeStamp), never again while the store stays the same.
+// Each word is reduced once per build, however often it occurs. One thread at
+// a time.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sahdict {
+class DictStore;
+namespace morph {
+class SakhaMorphology;
+}
+
+// One article that holds the word.
+struct FullTextHit {
+  std::u16string Pair;     // the pair of the entry that opens the article
+  int32_t Position = 0;    // 1-based position of that entry within Pair
+  std::u16string Word;     // that entry's Word
+  std::u16string Snippet;  // the text around the first hit, the hit within "[" and "]"
+};
+
+class FullTextIndex {
+ public:
+  explicit FullTextIndex(const DictStore& store);
+  ~FullTextIndex();
+  FullTextIndex(const FullTextIndex&) = delete;
+  FullTextIndex& operator=(const FullTextIndex&) = delete;
+
+  // Every article whose text holds `word` in any form, in the store's order
+  // (at most `limit` of them when limit > 0). `word` may be Russian or Sakha,
+  // in real letters or the notation; surrounding spaces are ignored, and
+  // text with no letters finds nothing.
+  std::vector<FullTextHit> Search(std::u16string_view word, size_t limit = 0) const;
+
+  // Builds the index now when the store changed since the last build.
+  void Prepare() const;
+
+  // How many articles and distinct keys the index holds, and about how many
+  // bytes it takes (builds it).
+  size_t ArticleCount() const;
+  size_t KeyCount() const;
+  size_t MemoryBytes() const;
+
+ private:
+  struct Tables;
+  const Tables& Current() const;
+
+  const DictStore& store_;
+  std::unique_ptr<morph::SakhaMorphology> model_;  // reads the store's Sakha words itself
+  mutable std::unique_ptr<Tables> tables_;
+  mutable uint64_t stamp_ = 0;
+};
+
+}  // namespace sahdict
