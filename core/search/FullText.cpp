@@ -99,25 +99,37 @@ struct FullTextIndex::Tables {
 
 namespace {
 
-// Reduction of single words to keys, remembered per distinct word.
+// Single words as keys. A Sakha word of a text is kept as it is spelt
+// (canonical notation); a query finds it by expanding instead: its analyses
+// give the dictionary words it is a form of, and their paradigms give every
+// form those words take. Expanding the one query is far cheaper than
+// analysing every distinct word of the texts at each build.
 class Reducer {
  public:
   explicit Reducer(const morph::SakhaMorphology& model) : model_(model) {}
 
-  // The Sakha keys of a word: the dictionary words of all its analyses, or
-  // the word itself in the canonical notation. All of them, because a word
-  // marked in an article is a dictionary word of its own as well (the reader
-  // lists it), and is still a form of the shorter word it is built on.
-  std::vector<std::u16string> Sakha(std::u16string_view word) const {
+  // The key of a Sakha word of a text: its canonical notation.
+  static std::u16string SakhaSpelling(std::u16string_view word) {
     std::u16string w(word);
     std::erase(w, u'*');
-    TypedSakhaToNotation(w);
-    std::vector<std::u16string> keys;
-    for (const morph::Analysis& a : model_.Analyze(w)) {
-      std::u16string key = u"S" + a.Lemma;
+    return u"S" + TypedSakhaToNotation(w);
+  }
+
+  // The Sakha keys a query word finds: the word itself, the dictionary words
+  // of all its analyses, and every form of those words.
+  std::vector<std::u16string> SakhaForms(std::u16string_view word) const {
+    std::vector<std::u16string> keys{SakhaSpelling(word)};
+    auto add = [&](const std::u16string& spelling) {
+      std::u16string key = u"S" + spelling;
       if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(std::move(key));
+    };
+    std::vector<std::u16string> lemmas;
+    for (const morph::Analysis& a : model_.Analyze(keys.front().substr(1)))
+      if (std::find(lemmas.begin(), lemmas.end(), a.Lemma) == lemmas.end()) lemmas.push_back(a.Lemma);
+    for (const std::u16string& lemma : lemmas) {
+      add(lemma);
+      for (const std::u16string& form : model_.GenerateAll(lemma)) add(form);
     }
-    if (keys.empty() && !w.empty()) keys.push_back(u"S" + w);
     return keys;
   }
 
@@ -235,7 +247,6 @@ const FullTextIndex::Tables& FullTextIndex::Current() const {
   std::sort(t.articles.begin(), t.articles.end(), [](const auto& a, const auto& b) { return a.n < b.n; });
 
   // Every word of every article under its keys; each distinct word reduced once.
-  const Reducer reducer(*model_);
   std::unordered_map<std::u16string_view, std::vector<uint32_t>> sakhaWords, russianWords;
   std::vector<uint32_t> lastArticle;  // key id -> the last article given a posting
   struct Raw {
@@ -259,7 +270,7 @@ const FullTextIndex::Tables& FullTextIndex::Current() const {
       auto& cache = tok.sakha ? sakhaWords : russianWords;
       auto it = cache.find(word);
       if (it == cache.end())
-        it = cache.emplace(word, keyIds(tok.sakha ? reducer.Sakha(word) : Reducer::Russian(word))).first;
+        it = cache.emplace(word, keyIds(tok.sakha ? std::vector{Reducer::SakhaSpelling(word)} : Reducer::Russian(word))).first;
       for (const uint32_t id : it->second) {
         if (lastArticle[id] == a) continue;
         lastArticle[id] = a;
@@ -276,6 +287,9 @@ const FullTextIndex::Tables& FullTextIndex::Current() const {
   std::vector<uint32_t> next(t.first.begin(), t.first.end() - 1);
   for (const Raw& r : raw) t.postings[next[r.key]++] = r.p;
 
+  // Queries analyse with the model: its lexicon and analysis tables are
+  // built here, with the index, not at the first query.
+  model_->Analyze(u"а", 1);
   tables_ = std::move(tables);
   stamp_ = store_.ChangeStamp();
   return *tables_;
@@ -287,7 +301,7 @@ std::vector<FullTextHit> FullTextIndex::Search(std::u16string_view word, size_t 
   if (std::none_of(word.begin(), word.end(), IsLetter)) return {};
   const Tables& t = Current();
 
-  std::vector<std::u16string> keys = Reducer(*model_).Sakha(word);
+  std::vector<std::u16string> keys = Reducer(*model_).SakhaForms(word);
   if (!LooksSakha(word))
     for (std::u16string& k : Reducer::Russian(word)) keys.push_back(std::move(k));
   std::vector<Posting> found;

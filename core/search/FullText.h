@@ -1,15 +1,16 @@
 #pragma once
 // Search inside articles: an inverted index over the store's article texts.
 //
-// Each word of an article's text is kept under a key that stands for all of
-// its forms: a Russian word folded (case, ё, stress marks) and reduced to its
-// Hunspell stems where the spelling dictionary knows it; a Sakha word (one
-// marked by "." in the text) reduced to the dictionary words it is a form of.
-// A query word is reduced the same way, so any form finds every article that
-// holds any form of it. The index is built at the first search after the
-// store changed (its ChangeStamp), never again while the store stays the same.
-// Each word is reduced once per build, however often it occurs. One thread at
-// a time.
+// Each word of an article's text is kept under a key: a Russian word folded
+// (case, ё, stress marks) and reduced to its Hunspell stems where the
+// spelling dictionary knows it, so that every form of it shares the key; a
+// Sakha word (one marked by "." in the text) in its canonical notation. A
+// query word is folded and stemmed the same way, and as a Sakha word it is
+// expanded through the morphology model: the dictionary words it is a form
+// of, and every form of those. So any form finds every article that holds
+// any form of the word. The index is built at the first search after the
+// store changed (its ChangeStamp), never again while the store stays the
+// same; each distinct word is reduced once per build. One thread at a time.
 
 #include <cstddef>
 #include <cstdint>
