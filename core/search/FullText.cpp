@@ -233,10 +233,16 @@ const FullTextIndex::Tables& FullTextIndex::Current() const {
   };
   std::unordered_map<ArticleSlot, Candidate, ArticleSlotHash> slots;
   std::unordered_map<std::u16string_view, int32_t> pairCounts;
+  const char16_t* lastPair = nullptr;  // the sorted order keeps a pair's entries together
+  int32_t* pairCount = nullptr;
   const int32_t count = store_.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
     const EntryView e = store_.EntryAt(n);
-    const int32_t k = ++pairCounts[e.LangPair];
+    if (pairCount == nullptr || e.LangPair.data() != lastPair) {
+      pairCount = &pairCounts[e.LangPair];
+      lastPair = e.LangPair.data();
+    }
+    const int32_t k = ++*pairCount;
     if (e.Translation.empty()) continue;
     const Candidate c{n, k, OpeningRank(e)};
     auto [it, fresh] = slots.try_emplace(ArticleSlot{e.Translation.data(), e.HeadWord.data(), e.Note.data()}, c);
