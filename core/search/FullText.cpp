@@ -176,21 +176,37 @@ int OpeningRank(const EntryView& e) {
 }
 
 // The text as the page shows it (the "." before a Sakha word and the "*" of
-// an ending dropped) around the word at [offset, offset + length), that word
-// within "[" and "]", cut at spaces about `before` and `after` characters
-// away with "…" where text was left out.
-std::u16string MakeSnippet(std::u16string_view t, size_t offset, size_t length) {
+// an ending dropped, Sakha words with real letters when `letters` is set)
+// around the word at [offset, offset + length), that word within "[" and "]",
+// cut at spaces about 40 characters before and 60 after with "…" where text
+// was left out.
+std::u16string MakeSnippet(std::u16string_view t, size_t offset, size_t length, bool letters) {
   constexpr size_t before = 40, after = 60;
-  std::u16string shown;
+  std::u16string shown, sakha;
+  bool inSakha = false;
+  auto flush = [&] {
+    if (letters && !sakha.empty()) NotationToSakhaLetters(sakha);
+    shown += sakha;
+    sakha.clear();
+  };
   size_t hitFrom = 0, hitTo = 0;
   for (size_t i = 0; i < t.size(); ++i) {
-    if (i == offset) hitFrom = shown.size();
-    if (i == offset + length) hitTo = shown.size();
+    if (i == offset) flush(), hitFrom = shown.size();
+    if (i == offset + length) flush(), hitTo = shown.size();
     const char16_t c = t[i];
     if (c == u'*') continue;
-    if (c == u'.' && i + 1 < t.size() && IsSakhaChar(t[i + 1]) && (i == 0 || IsChunkEnd(t[i - 1]))) continue;
-    shown += c;
+    if (c == u'.' && i + 1 < t.size() && IsSakhaChar(t[i + 1]) && (i == 0 || IsChunkEnd(t[i - 1]))) {
+      flush();
+      inSakha = true;
+      continue;
+    }
+    if (inSakha && !IsSakhaChar(c)) {
+      flush();
+      inSakha = false;
+    }
+    (inSakha ? sakha : shown) += c;
   }
+  flush();
   if (offset + length >= t.size()) hitTo = shown.size();
   size_t from = hitFrom > before ? hitFrom - before : 0;
   if (from > 0) {
@@ -301,7 +317,7 @@ const FullTextIndex::Tables& FullTextIndex::Current() const {
   return *tables_;
 }
 
-std::vector<FullTextHit> FullTextIndex::Search(std::u16string_view word, size_t limit) const {
+std::vector<FullTextHit> FullTextIndex::Search(std::u16string_view word, size_t limit, bool sakhaLetters) const {
   while (!word.empty() && (word.front() == u' ' || word.front() == u'\t')) word.remove_prefix(1);
   while (!word.empty() && (word.back() == u' ' || word.back() == u'\t')) word.remove_suffix(1);
   if (std::none_of(word.begin(), word.end(), IsLetter)) return {};
@@ -329,7 +345,7 @@ std::vector<FullTextHit> FullTextIndex::Search(std::u16string_view word, size_t 
     const Tables::Article& a = t.articles[p.article];
     const EntryView e = store_.EntryAt(a.n);
     hits.push_back(FullTextHit{std::u16string(e.LangPair), a.k, e.Word.Text(),
-                               MakeSnippet(e.Translation, p.offset, p.length)});
+                               MakeSnippet(e.Translation, p.offset, p.length, sakhaLetters)});
   }
   return hits;
 }

@@ -30,7 +30,7 @@ struct FullTextHit {
   std::u16string Pair;     // the pair of the entry that opens the article
   int32_t Position = 0;    // 1-based position of that entry within Pair
   std::u16string Word;     // that entry's Word
-  std::u16string Snippet;  // the text around the first hit, the hit within "[" and "]"
+  std::u16string Snippet;  // the text around the first hit as the page shows it, the hit within "[" and "]"
 };
 
 class FullTextIndex {
@@ -43,8 +43,9 @@ class FullTextIndex {
   // Every article whose text holds `word` in any form, in the store's order
   // (at most `limit` of them when limit > 0). `word` may be Russian or Sakha,
   // in real letters or the notation; surrounding spaces are ignored, and
-  // text with no letters finds nothing.
-  std::vector<FullTextHit> Search(std::u16string_view word, size_t limit = 0) const;
+  // text with no letters finds nothing. With `sakhaLetters` the snippets
+  // show Sakha words with real letters (Word stays in the notation).
+  std::vector<FullTextHit> Search(std::u16string_view word, size_t limit = 0, bool sakhaLetters = false) const;
 
   // Builds the index now when the store changed since the last build.
   void Prepare() const;

@@ -68,6 +68,11 @@ class frmSearchTest : public QObject {
     QCOMPARE(Shown(), QStringList{QStringLiteral("вода — [уу]")});
     emit Rows()->itemActivated(Rows()->item(0));
     QCOMPARE(window_->ArticleWindow().windowTitle(), QStringLiteral("вода | Korvane - Sah Dictionary"));
+    // With "Якутские буквы" on, the snippet's Sakha words show real letters.
+    Settings::Instance().SetSakhaLetters(true);
+    Box()->setText(QStringLiteral("күннэр"));
+    QTest::keyClick(Box(), Qt::Key_Return);
+    QCOMPARE(Shown(), QStringList{QStringLiteral("день — [күн]")});
     Box()->setText(QStringLiteral("снег"));
     QTest::keyClick(Box(), Qt::Key_Return);
     QCOMPARE(Rows()->count(), 0);

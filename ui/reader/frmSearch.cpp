@@ -45,9 +45,9 @@ void frmSearch::Run() {
   const QString text = box_->text().trimmed();
   if (text == searched_) return;
   searched_ = text;
-  hits_ = index_.Search(text.toStdU16String());
-  rows_->clear();
   const bool letters = Settings::Instance().SakhaLetters();
+  hits_ = index_.Search(text.toStdU16String(), 0, letters);
+  rows_->clear();
   for (size_t i = 0; i < hits_.size() && i < kMaxRows; ++i) {
     const FullTextHit& h = hits_[i];
     rows_->addItem(ToQString(ShownWord(h.Word, letters && IsSakhaSource(h.Pair))) + QStringLiteral(" — ") +

@@ -54,6 +54,7 @@ TEST_F(FullTextTest, SnippetMarksTheFirstHitInTheShownText) {
   ASSERT_EQ(hits.size(), 2u);
   EXPECT_EQ(hits[0].Snippet, u"[дьиэ] (жилище)");
   EXPECT_EQ(hits[1].Snippet, u"олор (жить в доме); в доме [дьиэ5э] олор");
+  EXPECT_EQ(index.Search(u"дьиэ", 0, true).at(1).Snippet, u"олор (жить в доме); в доме [дьиэҕэ] олор");
   // A long text is cut at spaces about 40 characters before and 60 after.
   store.AddEntry(u"я", u"я", u"", std::u16string(30, u'я') + u" раз два три четыре пять шесть семь .уот* " +
                  std::u16string(70, u'ю') + u" конец", u"RUS-SAH");
