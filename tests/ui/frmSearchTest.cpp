@@ -84,6 +84,12 @@ class frmSearchTest : public QObject {
     Box()->setText(QStringLiteral("ДОМАМИ"));
     QTest::keyClick(Box(), Qt::Key_Return);
     QCOMPARE(Shown(), QStringList{QStringLiteral("дом — дьиэ (мой [дом] мин дьиэм)")});
+    // After the dictionary changed, a row is searched again rather than opened
+    // at a position that may name another entry now.
+    store_.AddEntry(u"дача", u"дача", u"", u"загородный дом", u"RUS-SAH");
+    QTest::keyClick(Rows(), Qt::Key_Return);
+    QVERIFY(!window_->ArticleWindow().isVisible());
+    QCOMPARE(Rows()->count(), 2);
     QTest::keyClick(Rows(), Qt::Key_Return);
     QCOMPARE(window_->ArticleWindow().windowTitle(), QStringLiteral("дом | Korvane - Sah Dictionary"));
   }

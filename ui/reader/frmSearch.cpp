@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/dict/DictEntry.h"
+#include "core/dict/DictStore.h"
 #include "core/search/SearchText.h"
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
@@ -13,7 +14,7 @@
 namespace sahdict::ui {
 
 frmSearch::frmSearch(const DictStore& store, OpenArticle open, QWidget* parent)
-    : QDialog(parent), index_(store), open_(std::move(open)) {
+    : QDialog(parent), store_(store), index_(store), open_(std::move(open)) {
   setObjectName(QStringLiteral("frmSearch"));
   setWindowTitle(QStringLiteral("Поиск по статьям"));
   setModal(false);
@@ -43,8 +44,9 @@ frmSearch::frmSearch(const DictStore& store, OpenArticle open, QWidget* parent)
 void frmSearch::Run() {
   pause_.stop();
   const QString text = box_->text().trimmed();
-  if (text == searched_) return;
+  if (text == searched_ && searchedStamp_ == store_.ChangeStamp()) return;
   searched_ = text;
+  searchedStamp_ = store_.ChangeStamp();
   const bool letters = Settings::Instance().SakhaLetters();
   hits_ = index_.Search(text.toStdU16String(), 0, letters);
   rows_->clear();
@@ -65,6 +67,7 @@ void frmSearch::Run() {
 }
 
 void frmSearch::OpenRow(int row) {
+  if (searchedStamp_ != store_.ChangeStamp()) return Run();  // the positions may name other entries now
   if (row < 0 || static_cast<size_t>(row) >= hits_.size() || !open_) return;
   open_(hits_[row].Pair, hits_[row].Position);
 }

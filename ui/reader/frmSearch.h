@@ -27,6 +27,7 @@ class frmSearch : public QDialog {
   frmSearch(const DictStore& store, OpenArticle open, QWidget* parent = nullptr);
 
   // Searches the box's text now (Enter does; typing does after a short pause).
+  // Rows found before the dictionary changed are searched again, not opened.
   void Run();
 
   // The most rows the list shows; the count of all hits is shown above it.
@@ -35,8 +36,10 @@ class frmSearch : public QDialog {
  private:
   void OpenRow(int row);
 
+  const DictStore& store_;
   FullTextIndex index_;
   OpenArticle open_;
+  uint64_t searchedStamp_ = 0;  // the store's ChangeStamp when the rows were found
   QLineEdit* box_;
   QLabel* status_;
   QListWidget* rows_;
