@@ -1,7 +1,9 @@
-// suggest: the alternatives of the lookup window's suggestion line.
+// suggest: the alternatives of the lookup window's suggestion line; search: the
+// articles whose text holds a word.
 #include <ostream>
 
 #include "core/dict/DictStore.h"
+#include "core/search/FullText.h"
 #include "core/search/SearchSession.h"
 #include "core/text/mdlCommon.h"
 #include "tools/DictLoading.h"
@@ -38,6 +40,20 @@ Command Suggest() {
 
 }  // namespace
 
-std::vector<Command> SuggestCommands() { return {Suggest()}; }
+Command SearchArticles() {
+  return DictFileCommand("search", "FILE WORD", "every article whose text holds WORD in any form: k, pair, Word, snippet",
+                         2, [](DictStore& store, const LoadResult&, const std::vector<std::string>& args, Io& io) {
+                           const FullTextIndex index(store);
+                           const std::vector<FullTextHit> hits = index.Search(FromUtf8(args[1]));
+                           for (const FullTextHit& h : hits) {
+                             io.out << h.Position << '\t';
+                             WriteText(io.out, h.Pair + u'\t' + h.Word + u'\t' + h.Snippet);
+                             io.out << '\n';
+                           }
+                           return hits.empty() ? int{kProblems} : int{kOk};
+                         });
+}
+
+std::vector<Command> SuggestCommands() { return {Suggest(), SearchArticles()}; }
 
 }  // namespace sahdict::tool

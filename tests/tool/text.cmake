@@ -1,6 +1,6 @@
 # sahdict-tool: the framework (help, version, usage, items from standard input) and the text commands.
 sahdict_tool_check(NAME version ARGS --version EXPECT "^sahdict-tool 1\\.04 b27\n$")
-sahdict_tool_check(NAME help ARGS --help EXPECT "\n  code [^\n]*\n  canon [^\n]*\n  notation [^\n]*\n  letters [^\n]*\n  check [^\n]*\n  compile [^\n]*\n  dump [^\n]*\n  lookup [^\n]*\n  stats [^\n]*\n  suggest [^\n]*\n  harmony [^\n]*\n  forms [^\n]*\n  render [^\n]*\n  message [^\n]*\n  article [^\n]*\n  langcheck ")
+sahdict_tool_check(NAME help ARGS --help EXPECT "\n  code [^\n]*\n  canon [^\n]*\n  notation [^\n]*\n  letters [^\n]*\n  check [^\n]*\n  compile [^\n]*\n  dump [^\n]*\n  lookup [^\n]*\n  stats [^\n]*\n  suggest [^\n]*\n  search [^\n]*\n  harmony [^\n]*\n  forms [^\n]*\n  render [^\n]*\n  message [^\n]*\n  article [^\n]*\n  langcheck ")
 sahdict_tool_check(NAME no_args EXIT 2)
 sahdict_tool_check(NAME unknown_command ARGS frobnicate EXIT 2)
 sahdict_tool_check(NAME code_missing_arg ARGS code EXIT 2)

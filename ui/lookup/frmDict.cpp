@@ -43,6 +43,7 @@
 #include "ui/lookup/WordListModel.h"
 #include "ui/reader/ReaderLists.h"
 #include "ui/reader/frmReadText.h"
+#include "ui/reader/frmSearch.h"
 #include "ui/wordforms/frmVerbForms.h"
 #include "ui/wordforms/frmWordForms.h"
 
@@ -205,6 +206,10 @@ void frmDict::BuildMenu() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   AddItem(view, "mnuFavourites", QStringLiteral("Избранное"), this, [this] { ListWindow(true).show(); })
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  AddItem(view, "mnuSearchArticles", QStringLiteral("Поиск по статьям"), this, [this] {
+    SearchWindow().show();
+    SearchWindow().activateWindow();
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
   AddItem(view, "mnuClearHistory", QStringLiteral("Очистить историю"), this, [this] {
     lists_->History().Clear();
     if (history_) history_->Refill();
@@ -305,6 +310,16 @@ frmReaderList& frmDict::ListWindow(bool favourites) {
   }
   window->Refill();
   return *window;
+}
+
+frmSearch& frmDict::SearchWindow() {
+  if (!searchArticles_) {
+    searchArticles_ = std::make_unique<frmSearch>(store_, [this](const std::u16string& pair, int32_t k) {
+      DictEntry entry = store_.GetEntry(k, pair);
+      if (!entry.Word.empty()) ArticleWindow().ShowPage({entry.Word, pair, std::move(entry)});
+    }, this);
+  }
+  return *searchArticles_;
 }
 
 std::string frmDict::FavouritesTsv() const {

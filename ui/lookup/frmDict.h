@@ -25,6 +25,7 @@ class SuggestLine;
 class WordListModel;
 class frmWord;
 class frmReaderList;
+class frmSearch;
 class ReaderLists;
 
 // What the lookup window asks of the program around it.
@@ -86,6 +87,8 @@ class frmDict : public QMainWindow {
   ReaderLists& Lists() { return *lists_; }
   // "История" (Ctrl+H) and "Избранное" (Ctrl+Shift+D): their list windows.
   frmReaderList& ListWindow(bool favourites);
+  // "Поиск по статьям" (Ctrl+Shift+F): its window, created on first use.
+  frmSearch& SearchWindow();
   // Remembers the languages and the places and sizes of the open windows for
   // the next start. Runs when the program ends.
   void SaveSettings();
@@ -157,6 +160,7 @@ class frmDict : public QMainWindow {
   std::unique_ptr<frmWord> article_;
   std::unique_ptr<ReaderLists> lists_;
   std::unique_ptr<frmReaderList> history_, favourites_;
+  std::unique_ptr<frmSearch> searchArticles_;
 };
 
 }  // namespace sahdict::ui
