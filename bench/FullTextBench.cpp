@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/CorpusStore.h"
 #include "bench/ProcessorTime.h"
 #include "core/dict/DictStore.h"
 #include "core/dict/mdlDictParser.h"
@@ -19,24 +20,9 @@
 namespace sahdict {
 namespace {
 
+using bench::Corpus;
+using bench::NeedCorpus;
 using bench::ThreadMicros;
-
-const DictStore& Corpus() {
-  static const DictStore store = [] {
-    DictStore s;
-    if (std::filesystem::exists(SAHDICT_CORPUS))
-      ReadDictionary(
-          s, SAHDICT_CORPUS, [](const std::u16string&) {}, [](const std::u16string&) {});
-    return s;
-  }();
-  return store;
-}
-
-bool NeedCorpus(benchmark::State& state) {
-  if (Corpus().GetEntryCount() > 0) return true;
-  state.SkipWithError("corpus not found: " SAHDICT_CORPUS);
-  return false;
-}
 
 // 1,000 words of the RUS-SAH articles' texts, spread evenly over all their
 // words (so common words come as often as they occur), as a user would copy

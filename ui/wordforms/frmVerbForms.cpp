@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "core/morph/SakhaMorphology.h"
-#include "core/text/TextBox.h"
 #include "core/text/mdlSah.h"
 #include "generated/ProgramIdentity.h"
 #include "ui/common/Fonts.h"
@@ -23,6 +21,7 @@
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
+#include "ui/common/TypedInput.h"
 #include "ui/common/frmMsg.h"
 
 namespace sahdict::ui {
@@ -165,15 +164,8 @@ void frmVerbForms::Form_Load() {
 void frmVerbForms::SaveSettings() { Settings::Instance().SetVerbForms(pos(), size()); }
 
 void frmVerbForms::txtInput_Change() {
-  // Without "Якутские буквы", real Sakha letters and capitals typed become the
-  // notation, the caret staying after what stood before it.
-  const TextBox typed{ToU16String(txtInput_->text()), txtInput_->cursorPosition(), 0};
-  const TextBox mapped = TypedSakhaLetters(typed);
-  if (!sakhaLetters_ && mapped.text != typed.text) {
-    const QSignalBlocker blocker(txtInput_);
-    txtInput_->setText(ToQString(mapped.text));
-    txtInput_->setCursorPosition(mapped.caret);
-  }
+  // Without "Якутские буквы", real Sakha letters and capitals typed become the notation.
+  if (!sakhaLetters_) MapTypedSakhaLetters(txtInput_);
   ShowForms();
 }
 

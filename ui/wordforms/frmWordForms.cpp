@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QString>
 #include <QStyle>
 #include <string>
@@ -18,7 +17,6 @@
 #include "generated/ProgramIdentity.h"
 #include "core/grammar/WordFormTable.h"
 #include "core/morph/SakhaMorphology.h"
-#include "core/text/TextBox.h"
 #include "core/text/mdlSah.h"
 #include "ui/common/frmMsg.h"
 #include "ui/common/Fonts.h"
@@ -27,6 +25,7 @@
 #include "ui/common/Settings.h"
 #include "ui/common/TextConversion.h"
 #include "ui/common/Twips.h"
+#include "ui/common/TypedInput.h"
 
 namespace sahdict::ui {
 namespace {
@@ -293,15 +292,8 @@ std::u16string frmWordForms::TypedInput() const {
 }
 
 void frmWordForms::txtInput_Change() {
-  // Without "Якутские буквы", real Sakha letters and capitals typed become the
-  // notation, the caret staying after what stood before it.
-  const TextBox typed{ToU16String(txtInput_->text()), txtInput_->cursorPosition(), 0};
-  const TextBox mapped = TypedSakhaLetters(typed);
-  if (!sakhaLetters_ && mapped.text != typed.text) {
-    const QSignalBlocker blocker(txtInput_);
-    txtInput_->setText(ToQString(mapped.text));
-    txtInput_->setCursorPosition(mapped.caret);
-  }
+  // Without "Якутские буквы", real Sakha letters and capitals typed become the notation.
+  if (!sakhaLetters_) MapTypedSakhaLetters(txtInput_);
   ShowWordForms(CurrentIndex);
 }
 
