@@ -14,6 +14,12 @@ namespace sahdict::morph {
 
 namespace {
 
+// A form built in real letters, in the canonical notation.
+std::u16string Notation(std::u16string_view letters) {
+  std::u16string text(letters);
+  return RealLettersToNotation(text);
+}
+
 constexpr char16_t kSakhaPair[] = u"SAH-RUS";
 constexpr std::u16string_view kBaseForm = u"нач. форма";
 constexpr std::u16string_view kNominative = u"им. п.";
@@ -590,7 +596,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
     } else {
       const Found& f = search.found[static_cast<size_t>(r.found)];
       a.Morphemes.push_back(
-          {LettersToNotation(std::u16string_view(form).substr(0, f.starts.empty() ? form.size() : f.starts[0])), {}});
+          {Notation(std::u16string_view(form).substr(0, f.starts.empty() ? form.size() : f.starts[0])), {}});
       std::vector<std::u16string_view> names;
       if (!f.stemName.empty()) {
         names.push_back(f.stemName);
@@ -600,7 +606,7 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
         const size_t end = j + 1 < f.starts.size() ? f.starts[j + 1] : form.size();
         const std::u16string_view name = search.table.Node(f.nodes[j]).suffix.name;
         names.push_back(name);
-        a.Morphemes.push_back({LettersToNotation(std::u16string_view(form).substr(f.starts[j], end - f.starts[j])),
+        a.Morphemes.push_back({Notation(std::u16string_view(form).substr(f.starts[j], end - f.starts[j])),
                                std::u16string(name)});
       }
       a.Description = JoinNames(names);
@@ -619,12 +625,12 @@ std::vector<Analysis> SakhaMorphology::AnalyzeWhole(std::u16string_view typed, s
 std::u16string SakhaMorphology::Generate(std::u16string_view word, std::u16string_view features) const {
   const std::u16string letters = LettersOf(word);
   if (letters.empty()) return {};
-  if (features == kNominative || features == kImperative || features == kBaseForm) return LettersToNotation(letters);
+  if (features == kNominative || features == kImperative || features == kBaseForm) return Notation(letters);
   for (const Path& p : Paths()) {
     if (p.features != features) continue;
     WordState w = StartWord(letters, false);
     Follow(w, p.nodes);
-    return LettersToNotation(w.text.view());
+    return Notation(w.text.view());
   }
   return {};
 }
@@ -639,12 +645,12 @@ std::vector<ParadigmRow> SakhaMorphology::Paradigm(std::u16string_view word) con
   for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
     const bool noun = start == Slot::NounStem;
     if ((classes & (noun ? kNounLike : kVerbBit)) == 0) continue;
-    rows.push_back({std::u16string(noun ? kNominative : kImperative), LettersToNotation(letters)});
+    rows.push_back({std::u16string(noun ? kNominative : kImperative), Notation(letters)});
     for (const Path& p : Paths()) {
       if (p.start != start) continue;
       WordState w = StartWord(letters, false);
       Follow(w, p.nodes);
-      rows.push_back({p.features, LettersToNotation(w.text.view())});
+      rows.push_back({p.features, Notation(w.text.view())});
     }
   }
   return rows;

@@ -211,33 +211,6 @@ std::u16string NotationToLetters(std::u16string_view n) {
   return out;
 }
 
-std::u16string LettersToNotation(std::u16string_view letters) {
-  std::u16string out;
-  out.reserve(letters.size() + 2);
-  for (const char16_t c : letters) {
-    switch (c) {
-      case u'ҥ':
-        out += u"н'";
-        break;
-      case u'ҕ':
-        out += u'5';
-        break;
-      case u'ө':
-        out += u'O';
-        break;
-      case u'ү':
-        out += u'Y';
-        break;
-      case u'һ':
-        out += u'h';
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 WordState StartWord(std::u16string_view letters, bool elidable) {
   WordState w;
   w.text.assign(letters);

@@ -37,9 +37,6 @@ inline bool IsVowel(char16_t c) {
 // "н'" -> ҥ, "5" -> ҕ, Latin "O"/Cyrillic "О" -> ө, Latin "Y"/Cyrillic "У" ->
 // ү, "h" -> һ, Latin "n" -> ҥ. Other characters pass unchanged.
 std::u16string NotationToLetters(std::u16string_view notation);
-// Real letters back into the canonical notation (ҥ -> "н'", ҕ -> "5", ө -> "O",
-// ү -> "Y", һ -> "h").
-std::u16string LettersToNotation(std::u16string_view letters);
 
 // The letters of a word being built, kept in place (analysis copies them at
 // every step). Letters beyond the capacity are dropped: no form of a word
