@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,18 +14,14 @@
 #include "core/dict/mdlDict.h"
 #include "core/dict/mdlDictParser.h"
 #include "core/text/mdlCommon.h"
+#include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/LinearWalks.h"
 
 namespace {
 
 using namespace sahdict;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+using fuzz::Check;
 
 // A folder of this process for the two files of each run, removed at exit.
 struct Scratch {

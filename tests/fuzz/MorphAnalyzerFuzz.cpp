@@ -3,24 +3,18 @@
 // must name a word of the dictionary whose Word it gives, and its stem and
 // suffixes must not be longer than the form.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "core/dict/DictStore.h"
 #include "core/morph/SakhaMorphology.h"
 #include "core/text/mdlCommon.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 namespace {
 
 using namespace sahdict;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+using fuzz::Check;
 
 // Words of every class and stem shape, one without a label.
 const DictStore& Store() {
