@@ -26,10 +26,17 @@ using namespace sahdict::exporting;
 
 // The forms for the synonym file: every form the morphology model generates
 // of a Sakha word of the dictionary (its noun and verb tables as its labels
-// name them). The one place that chooses the forms.
-FormsFn SakhaForms(const DictStore& store) {
+// name them), with real letters unless `notation`. The one place that
+// chooses the forms.
+FormsFn SakhaForms(const DictStore& store, bool notation) {
   auto model = std::make_shared<morph::SakhaMorphology>(store);
-  return [model](const std::u16string& word) { return model->GenerateAll(word); };
+  return [model, notation](const std::u16string& word, const std::function<void(std::u16string_view)>& each) {
+    if (!notation) return model->VisitForms(word, each);
+    model->VisitForms(word, [&](std::u16string_view form) {
+      std::u16string text(form);
+      each(RealLettersToNotation(text));
+    });
+  };
 }
 
 bool KnownPair(const std::string& pair) { return pair == "RUS-SAH" || pair == "RSE-SAH" || pair == "SAH-RUS"; }
@@ -79,7 +86,7 @@ Command ExportCommand() {
             out.out << "not exported: the dictionary did not read\n";
             return int{kProblems};
           }
-          options.forms = SakhaForms(store);
+          options.forms = SakhaForms(store, options.notation);
           const ExportResult result = ExportDictionary(store, ReadDictInfo(a[0]), a[2], options);
           for (const Skipped& s : result.skipped) {
             out.out << "skipped: ";

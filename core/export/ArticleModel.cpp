@@ -1,6 +1,8 @@
 #include "core/export/ArticleModel.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 #include "core/text/mdlCommon.h"
@@ -161,52 +163,62 @@ std::vector<Block> ParseTranslation(std::u16string_view translation, bool notati
   return Parser(translation, notation).Run();
 }
 
-std::u16string EntryWordPart(const EntryView& entry) {
-  if (entry.Word.CitesHead) return std::u16string(entry.Word.Own);
-  std::u16string word(entry.Word.Own);
-  const size_t paren = word.find(u" (");
-  if (paren != std::u16string::npos) word.resize(paren);
+std::u16string_view EntryWordPart(const EntryView& entry) {
+  std::u16string_view word = entry.Word.Own;
+  if (!entry.Word.CitesHead) word = word.substr(0, word.find(u" ("));
   return word;
 }
+
+namespace {
+
+// A sense named by its texts' places in the store, which keeps each text once.
+struct SenseKey {
+  const char16_t *head, *note, *translation;
+  size_t headSize, noteSize, translationSize;
+  bool operator==(const SenseKey&) const = default;
+};
+struct SenseKeyHash {
+  size_t operator()(const SenseKey& k) const {
+    const std::hash<const void*> h;
+    return h(k.head) * 31 * 31 + h(k.note) * 31 + h(k.translation);
+  }
+};
+
+}  // namespace
 
 PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation, ParsedTexts* cache) {
   ParsedTexts local;
   ParsedTexts& parsed = cache != nullptr ? *cache : local;
   parsed.notation = notation;
   PairArticles out;
-  std::unordered_map<std::u16string, size_t> slot;
-  // A sense is named by its texts: the translation's place in the store (each
-  // text is kept once), headword and note.
-  std::unordered_map<std::u16string, size_t> senseSlot;
+  std::unordered_map<std::u16string_view, size_t> slot;  // views into the store's texts
+  std::unordered_map<SenseKey, size_t, SenseKeyHash> senseSlot;
   const bool sakhaSource = PairFrom(pair) == u"SAH";
   const int32_t count = store.GetEntryCount();
   for (int32_t n = 1; n <= count; ++n) {
     const EntryView e = store.EntryAt(n);
     if (e.LangPair != pair) continue;
-    std::u16string word = EntryWordPart(e);
+    const std::u16string_view word = EntryWordPart(e);
     if (word.empty()) continue;
     auto [it, fresh] = slot.try_emplace(word, out.Headwords.size());
     if (fresh) {
       HeadArticle a;
       a.SourceWord = word;
-      if (sakhaSource && !notation) NotationToSakhaLetters(word);
-      a.Word = std::move(word);
+      a.Word = a.SourceWord;
+      if (sakhaSource && !notation) NotationToSakhaLetters(a.Word);
       out.Headwords.push_back(std::move(a));
     }
     HeadArticle& a = out.Headwords[it->second];
-    if (Known(a, e)) continue;
-    std::u16string key(e.HeadWord);
-    key += u'\t';
-    key += e.Note;
-    key += u'\t';
-    const auto where = reinterpret_cast<uintptr_t>(e.Translation.data());
-    for (int shift = 0; shift < 64; shift += 16) key += static_cast<char16_t>((where >> shift) & 0xFFFF);
-    auto [s, newSense] = senseSlot.try_emplace(std::move(key), out.Senses.size());
+    const SenseKey key{e.HeadWord.data(), e.Note.data(),     e.Translation.data(),
+                       e.HeadWord.size(), e.Note.size(), e.Translation.size()};
+    auto [s, newSense] = senseSlot.try_emplace(key, out.Senses.size());
     if (newSense) {
       auto [p, first] = parsed.blocks.try_emplace(e.Translation.data());
       if (first)
         p->second = std::make_shared<const std::vector<Block>>(Parser(e.Translation, notation, &parsed.letters).Run());
       out.Senses.push_back(Sense{std::u16string(e.HeadWord), std::u16string(e.Note), p->second, e.Translation});
+    } else if (std::find(a.SenseIds.begin(), a.SenseIds.end(), s->second) != a.SenseIds.end()) {
+      continue;  // the article is one of the word's senses already
     }
     a.Senses.push_back(out.Senses[s->second]);
     a.SenseIds.push_back(s->second);
@@ -269,28 +281,6 @@ std::vector<std::u16string> ArticleLines(const HeadArticle& article, bool withWo
     for (; i < lines.size(); ++i) out.push_back(indent + (StartsWith(lines[i], u" ") ? lines[i] : u"  " + lines[i]));
   }
   return out;
-}
-
-std::u16string& CanonicalToLetters(std::u16string& text) {
-  size_t to = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i];
-    if (c == u'н' && i + 1 < text.size() && text[i + 1] == u'\'') {
-      c = u'ҥ';
-      ++i;
-    } else if (c == u'5') {
-      c = u'ҕ';
-    } else if (c == u'O') {
-      c = u'ө';
-    } else if (c == u'Y') {
-      c = u'ү';
-    } else if (c == u'h') {
-      c = u'һ';
-    }
-    text[to++] = c;
-  }
-  text.resize(to);
-  return text;
 }
 
 std::vector<std::u16string> WrapLines(const std::vector<std::u16string>& lines, size_t width) {

@@ -76,8 +76,9 @@ PairArticles CollectArticles(const DictStore& store, const std::u16string& pair,
 // Adds the entry's article to `article` unless it is there already.
 void AddSense(HeadArticle& article, const EntryView& entry, bool notation);
 
-// The word an entry is listed under: its Word up to the first " (".
-std::u16string EntryWordPart(const EntryView& entry);
+// The word an entry is listed under: its Word up to the first " (" (a view
+// into the entry's texts).
+std::u16string_view EntryWordPart(const EntryView& entry);
 
 // The plain text of one sense without heading, as lines: the translations and
 // remarks of a line joined, each example a line of its own starting with
@@ -101,12 +102,6 @@ bool SingleSense(const HeadArticle& article);
 // (`withWord` false: no "Word:" line, and the senses not indented).
 // Examples are indented by four spaces more than their sense.
 std::vector<std::u16string> ArticleLines(const HeadArticle& article, bool withWord = true);
-
-// Text already in the canonical notation (generated word forms are) with
-// real letters: "н'" -> ҥ, "5" -> ҕ, "O" -> ө, "Y" -> ү, "h" -> һ in one pass.
-// For canonical text the same as NotationToSakhaLetters, without settling
-// the spelling first. Returns the text.
-std::u16string& CanonicalToLetters(std::u16string& text);
 
 // Lines wrapped at `width` characters: a line too long breaks at its last
 // space before the limit; a continuation keeps the line's indentation plus two.

@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <fstream>
 #include <functional>
 #include <system_error>
@@ -188,28 +191,137 @@ std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
   return joined;
 }
 
-// Calls `each(headword, form, its UTF-8)` for every generated form of the pair's Sakha
-// headwords that `wanted` marks (UTF-8, real letters unless the notation is
-// kept), less the forms a format cannot hold and those that are headwords of
-// the pair themselves: readers would show the form's headword in place of the
-// word's own entry.
-void ForEachForm(const PairData& d, const ExportOptions& options, const std::vector<bool>& wanted,
-                 const std::unordered_set<std::string_view>& headwords,
-                 const std::function<void(size_t, const std::u16string&, const std::string&)>& each) {
-  if (!options.forms || PairFrom(d.pair) != u"SAH") return;
-  for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
-    if (!wanted[h]) continue;
-    std::vector<std::u16string> forms = options.forms(d.art.Headwords[h].SourceWord);
-    for (std::u16string& f : forms)
-      if (!options.notation) CanonicalToLetters(f);
-    std::sort(forms.begin(), forms.end());
-    forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
-    for (const std::u16string& f : forms) {
-      if (f.empty() || std::any_of(f.begin(), f.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; })) continue;
-      const std::string bytes = U8(f);
-      if (bytes.size() < 256 && !headwords.contains(bytes)) each(h, f, bytes);
+// Lower case as the server folds a query: ASCII, Latin-1 and Cyrillic capitals.
+char16_t FoldChar(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F))
+    return static_cast<char16_t>(c + 0x20);
+  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
+  if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0)
+    return static_cast<char16_t>(c + 1);
+  if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) return static_cast<char16_t>(c + 1);
+  return c;
+}
+
+std::u16string FoldLower(std::u16string text) {
+  for (char16_t& c : text) c = FoldChar(c);
+  return text;
+}
+
+// The generated forms of a pair's Sakha headwords (a Sakha pair has about a
+// hundred forms a word, over a million in all), kept lean: each form is one
+// record in blocks that never move, named by its 32-bit place. A record is the
+// form's length in UTF-8, a flag, the form, and, when the flag is set, the
+// form folded to lower case: the key dictd compares (folding keeps each
+// letter's length).
+class FormList {
+ public:
+  struct Form {
+    uint64_t head;  // the form's first bytes, ASCII folded, for sorting
+    uint32_t tail;
+    uint32_t at;  // the record's place
+  };
+
+  // Adds `form` of headword `h` unless a format cannot hold it (a control
+  // character, 256 bytes or more). Headwords come in increasing order.
+  void Add(std::u16string_view form, size_t h) {
+    if (form.empty() || std::any_of(form.begin(), form.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; }))
+      return;
+    record_.assign(2, '\0');
+    AppendUtf8(record_, form);
+    if (record_.size() > 257) return;
+    record_[0] = static_cast<char>(record_.size() - 2);
+    if (std::any_of(form.begin(), form.end(), [](char16_t c) { return FoldChar(c) != c; })) {
+      record_[1] = 1;
+      AppendUtf8(record_, FoldLower(std::u16string(form)));
+    }
+    Form f{0, 0, Keep(record_)};
+    // The first twelve bytes as StarDict compares them: most comparisons end there.
+    for (size_t i = 2; i < 14; ++i) {
+      auto c = static_cast<unsigned char>(i < record_[0] + 2u ? record_[i] : 0);
+      c = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+      if (i < 10)
+        f.head = f.head << 8 | c;
+      else
+        f.tail = f.tail << 8 | c;
+    }
+    forms.push_back(f);
+    if (owners_.empty() || owners_.back() != h) {
+      owners_.push_back(h);
+      firsts_.push_back(f.at);
     }
   }
+
+  std::string_view Text(uint32_t form) const {
+    const char* record = Record(form);
+    return {record + 2, static_cast<unsigned char>(record[0])};
+  }
+  std::string_view Key(uint32_t form) const {
+    const char* record = Record(form);
+    const size_t size = static_cast<unsigned char>(record[0]);
+    return {record + 2 + (record[1] != 0 ? size : 0), size};
+  }
+  size_t Headword(uint32_t form) const {
+    return owners_[std::upper_bound(firsts_.begin(), firsts_.end(), form) - firsts_.begin() - 1];
+  }
+
+  std::vector<Form> forms;  // places increasing with the headword until sorted
+
+ private:
+  static constexpr uint32_t kBlockBits = 22;  // 4 MB blocks
+  static constexpr size_t kBlock = size_t{1} << kBlockBits;
+
+  uint32_t Keep(std::string_view bytes) {
+    if (blocks_.empty() || used_ + bytes.size() > kBlock) {
+      if (blocks_.size() == size_t{1} << (32 - kBlockBits)) throw std::bad_alloc();  // past 32-bit places
+      blocks_.push_back(std::unique_ptr<char[]>(new char[kBlock]));
+      used_ = 0;
+    }
+    const auto at = static_cast<uint32_t>(((blocks_.size() - 1) << kBlockBits) | used_);
+    std::copy(bytes.begin(), bytes.end(), blocks_.back().get() + used_);
+    used_ += bytes.size();
+    return at;
+  }
+  const char* Record(uint32_t at) const { return blocks_[at >> kBlockBits].get() + (at & (kBlock - 1)); }
+
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t used_ = 0;
+  std::vector<size_t> owners_;    // the headwords that have forms, in order
+  std::vector<uint32_t> firsts_;  // the place where each one's records begin
+  std::string record_;
+};
+
+// Every generated form of the pair's Sakha headwords that `wanted` marks, in
+// StarDict order, each form of a headword once, less those a format cannot
+// hold and those that are headwords of the pair themselves (`headwords`, in
+// StarDict order): readers would show the form's headword in place of the
+// word's own entry.
+FormList CollectForms(const PairData& d, const ExportOptions& options, const std::vector<bool>& wanted,
+                      const std::vector<std::string_view>& headwords) {
+  FormList list;
+  if (!options.forms || PairFrom(d.pair) != u"SAH") return list;
+  // Room for a generous count of forms a word: pages never written stay unused.
+  list.forms.reserve(static_cast<size_t>(std::count(wanted.begin(), wanted.end(), true)) * 256);
+  for (size_t h = 0; h < d.art.Headwords.size(); ++h)
+    if (wanted[h]) options.forms(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
+  std::vector<FormList::Form>& forms = list.forms;
+  // Places grow with the headword: equal forms stay in headword order.
+  std::sort(forms.begin(), forms.end(), [&](const FormList::Form& a, const FormList::Form& b) {
+    if (a.head != b.head) return a.head < b.head;
+    if (a.tail != b.tail) return a.tail < b.tail;
+    const int c = StarDictCompare(list.Text(a.at), list.Text(b.at));
+    return c != 0 ? c < 0 : a.at < b.at;
+  });
+  size_t kept = 0, h = 0;
+  for (const FormList::Form& f : forms) {
+    const std::string_view text = list.Text(f.at);
+    const uint32_t last = kept > 0 ? forms[kept - 1].at : 0;
+    if (kept > 0 && list.Text(last) == text && list.Headword(last) == list.Headword(f.at)) continue;
+    while (h < headwords.size() && StarDictCompare(headwords[h], text) < 0) ++h;
+    if (h < headwords.size() && headwords[h] == text) continue;
+    forms[kept++] = f;
+  }
+  forms.resize(kept);
+  return list;
 }
 
 // --- StarDict -------------------------------------------------------------
@@ -277,32 +389,20 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
   // Synonyms: every generated form of a Sakha headword, pointing to its index entry.
   size_t synCount = 0;
   if (options.forms && PairFrom(d.pair) == u"SAH") {
-    std::unordered_set<std::string_view> headwords;
+    std::vector<std::string_view> headwords;  // in StarDict order, as the index
     std::vector<bool> wanted(d.art.Headwords.size(), false);
     for (const Keyed& k : keys) {
-      headwords.insert(k.word);
+      headwords.push_back(k.word);
       wanted[k.headword] = true;
     }
-    std::string text;                                // the forms, one after another
-    std::vector<std::pair<uint32_t, uint32_t>> syn;  // offset in text, index entry
-    std::vector<uint32_t> lengths;
-    ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string&, const std::string& form) {
-      syn.emplace_back(static_cast<uint32_t>(text.size()), entryOf[h]);
-      lengths.push_back(static_cast<uint32_t>(form.size()));
-      text += form;
-    });
-    std::vector<uint32_t> order(syn.size());
-    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-    auto view = [&](uint32_t i) { return std::string_view(text).substr(syn[i].first, lengths[i]); };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](uint32_t a, uint32_t b) { return StarDictCompare(view(a), view(b)) < 0; });
-    synCount = syn.size();
+    const FormList list = CollectForms(d, options, wanted, headwords);
+    synCount = list.forms.size();
     const bool written = files.AddStream(d.base + ".syn", [&](std::ostream& out) {
       std::string record;
-      for (uint32_t i : order) {
-        record.assign(view(i));
+      for (const FormList::Form& f : list.forms) {
+        record.assign(list.Text(f.at));
         record += '\0';
-        PutBe32(record, syn[i].second);
+        PutBe32(record, entryOf[list.Headword(f.at)]);
         out.write(record.data(), static_cast<std::streamsize>(record.size()));
       }
     });
@@ -336,43 +436,18 @@ std::string Base64Number(uint64_t v) {
   return out;
 }
 
-// Lower case as the server folds a query: ASCII, Latin-1 and Cyrillic capitals.
-std::u16string FoldLower(std::u16string text) {
-  for (char16_t& c : text) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F)) {
-      c = static_cast<char16_t>(c + 0x20);
-    } else if (c >= 0x400 && c <= 0x40F) {
-      c = static_cast<char16_t>(c + 0x50);
-    } else if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0) {
-      c = static_cast<char16_t>(c + 1);
-    } else if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) {
-      c = static_cast<char16_t>(c + 1);
-    }
-  }
-  return text;
-}
-
 bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& options, OutputSet& files,
                 ExportResult& result) {
-  // Index lines kept compact (a Sakha pair has half a million with its forms):
-  // the texts in one buffer, each line as places in it.
+  // The headwords' index lines; the generated forms' follow from a FormList.
   struct Line {
-    uint32_t key, keyLength;    // what the server compares: the folded word
-    uint32_t word, wordLength;  // the word shown; length 0 when it is the key
-    uint32_t body;              // in `bodies`
+    std::string key;    // what the server compares: the folded word
+    std::string shown;  // the word shown; empty when it is the key
+    size_t body;        // in `bodies`
   };
-  std::string text;
   std::vector<Line> lines;
   std::vector<std::string> bodies(d.art.Senses.size());
-  auto place = [&](const std::string& s) {
-    text += s;
-    return static_cast<uint32_t>(text.size() - s.size());
-  };
-  auto add = [&](const std::string& key, const std::string& shown, size_t body) {
-    const uint32_t at = place(key);
-    const bool same = key == shown;
-    lines.push_back({at, static_cast<uint32_t>(key.size()), same ? 0 : place(shown),
-                     same ? 0 : static_cast<uint32_t>(shown.size()), static_cast<uint32_t>(body)});
+  auto add = [&](std::string key, const std::string& shown, size_t body) {
+    lines.push_back({std::move(key), key == shown ? std::string() : shown, body});
   };
   auto meta = [&](const std::string& key, const std::string& value) {
     add(key, key, bodies.size());
@@ -386,42 +461,57 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& op
   meta("00-database-utf8", "");
   meta("00-database-allchars", "");
   const std::vector<Keyed> keys = IndexEntries(d, Format::Dictd, result);
-  std::unordered_set<std::string_view> headwords;
+  std::vector<std::string_view> headwords;
   std::vector<bool> wanted(d.art.Headwords.size(), false);
   for (const Keyed& k : keys) {
     std::string& body = bodies[k.sense];
     if (body.empty())
       for (const std::u16string& l : SensePlain(d.art.Senses[k.sense])) body += U8(Clean(l)) + "\n";
     add(U8(FoldLower(d.art.Headwords[k.headword].Word)), k.word, k.sense);
-    headwords.insert(k.word);
+    headwords.push_back(k.word);
     wanted[k.headword] = true;
   }
-  // The server has no synonyms: a generated form is an index line of its own
-  // for each sense of its headword.
-  ForEachForm(d, options, wanted, headwords, [&](size_t h, const std::u16string& form16, const std::string& form) {
-    const std::string key = U8(FoldLower(form16));
-    for (size_t sense : d.art.Headwords[h].SenseIds) add(key, form, sense);
-  });
   // The server finds words by halving the index in plain byte order.
-  auto keyOf = [&](const Line& l) { return std::string_view(text).substr(l.key, l.keyLength); };
-  std::stable_sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) { return keyOf(a) < keyOf(b); });
-  std::string dict, index;
+  std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
+  std::sort(headwords.begin(), headwords.end(),
+            [](std::string_view a, std::string_view b) { return StarDictCompare(a, b) < 0; });
+  headwords.erase(std::unique(headwords.begin(), headwords.end()), headwords.end());
+  // The server has no synonyms: a generated form is an index line of its own
+  // for each sense of its headword. Forms come in StarDict order, which is
+  // the byte order of their folded keys unless folding met more than ASCII.
+  FormList list = CollectForms(d, options, wanted, headwords);
+  auto byKey = [&](const FormList::Form& a, const FormList::Form& b) { return list.Key(a.at) < list.Key(b.at); };
+  if (!std::is_sorted(list.forms.begin(), list.forms.end(), byKey))
+    std::stable_sort(list.forms.begin(), list.forms.end(), byKey);
+
+  std::string dict;
   std::vector<std::pair<size_t, size_t>> placed(bodies.size(), {0, SIZE_MAX});
-  for (const Line& l : lines) {
-    auto& [offset, size] = placed[l.body];
+  auto write = [&](std::ostream& out, std::string_view key, size_t body, std::string_view shown) {
+    auto& [offset, size] = placed[body];
     if (size == SIZE_MAX) {
       offset = dict.size();
-      size = bodies[l.body].size();
-      dict += bodies[l.body];
-      std::string().swap(bodies[l.body]);
+      size = bodies[body].size();
+      dict += bodies[body];
+      std::string().swap(bodies[body]);
     }
-    index += keyOf(l);
-    index += "\t" + Base64Number(offset) + "\t" + Base64Number(size);
-    if (l.wordLength > 0) (index += '\t') += std::string_view(text).substr(l.word, l.wordLength);
-    index += '\n';
-  }
-  std::string().swap(text);
-  return files.Add(d.base + ".index", index) && files.Add(d.base + ".dict.dz", DictZip(dict));
+    out << key << '\t' << Base64Number(offset) << '\t' << Base64Number(size);
+    if (!shown.empty() && shown != key) out << '\t' << shown;
+    out << '\n';
+  };
+  const bool indexed = files.AddStream(d.base + ".index", [&](std::ostream& out) {
+    auto form = list.forms.begin();
+    auto formsBefore = [&](const std::string* key) {  // null: every form left
+      for (; form != list.forms.end() && (key == nullptr || list.Key(form->at) < *key); ++form)
+        for (size_t sense : d.art.Headwords[list.Headword(form->at)].SenseIds)
+          write(out, list.Key(form->at), sense, list.Text(form->at));
+    };
+    for (const Line& l : lines) {
+      formsBefore(&l.key);
+      write(out, l.key, l.body, l.shown);
+    }
+    formsBefore(nullptr);
+  });
+  return indexed && files.Add(d.base + ".dict.dz", DictZip(dict));
 }
 
 // --- XDXF -----------------------------------------------------------------
@@ -598,8 +688,16 @@ std::string LowerAscii(std::u16string_view pair) {
 
 int StarDictCompare(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
+  size_t i = 0;
+  // Equal bytes are equal folded: skip the common beginning eight at a time.
+  for (uint64_t x = 0, y = 0; i + 8 <= n; i += 8) {
+    std::memcpy(&x, a.data() + i, 8);
+    std::memcpy(&y, b.data() + i, 8);
+    if (x != y) break;
+  }
+  for (; i < n; ++i) {
     auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+    if (ca == cb) continue;
     if (ca >= 'A' && ca <= 'Z') ca += 32;
     if (cb >= 'A' && cb <= 'Z') cb += 32;
     if (ca != cb) return ca < cb ? -1 : 1;

@@ -19,11 +19,14 @@ enum class Format { StarDict, Dictd, Xdxf, Dsl, Tsv };
 // The format named "stardict", "dictd", "xdxf", "dsl" or "tsv"; nothing for any other name.
 std::optional<Format> FormatNamed(std::string_view name);
 
-// The inflected forms of a Sakha headword, given in the store's notation and
-// returned in the canonical notation; the headword itself may be among them.
-// StarDict's synonym file and the dictd index list them, so that a form finds
-// its headword's article; forms that are headwords of the pair are left out.
-using FormsFn = std::function<std::vector<std::u16string>(const std::u16string& word)>;
+// Calls `each` with the inflected forms of a Sakha headword (given in the
+// store's notation), with real letters or in the canonical notation as the
+// export's `notation` asks, in any order, a form perhaps more than once; the
+// headword itself may be among them. StarDict's synonym file and the dictd
+// index list them, so that a form finds its headword's article; forms that
+// are headwords of the pair are left out.
+using FormsFn =
+    std::function<void(const std::u16string& word, const std::function<void(std::u16string_view form)>& each)>;
 
 struct ExportOptions {
   Format format = Format::StarDict;

@@ -196,14 +196,40 @@ const std::vector<Path>& Paths() {
   return paths;
 }
 
+// The word with one suffix joined in its regular spelling.
+void Join(WordState& word, const Suffix& s) {
+  const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
+  size_t from = 0, start = 0;
+  JoinSuffix(word, afterVowel ? s.afterVowel : s.afterConsonant, 0, from, start);
+}
+
 // The form along `nodes` from `letters`; the word's state is left in `word`.
 void Follow(WordState& word, const std::vector<uint16_t>& nodes) {
   const SuffixTable& t = SuffixTable::Get();
-  for (const uint16_t id : nodes) {
-    const Suffix& s = t.Node(id).suffix;
-    const bool afterVowel = !word.text.empty() && IsVowel(word.text.back());
-    size_t from = 0, start = 0;
-    JoinSuffix(word, afterVowel ? s.afterVowel : s.afterConsonant, 0, from, start);
+  for (const uint16_t id : nodes) Join(word, t.Node(id).suffix);
+}
+
+// Calls `each` with every form of Paths() from `stem`, in no set order: the
+// suffix tree walked once, each shared beginning of the paths joined once.
+template <typename Each>
+void ForEachPathForm(const WordState& stem, Slot start, Each&& each) {
+  const SuffixTable& t = SuffixTable::Get();
+  auto walk = [&](auto&& self, const WordState& from, uint16_t id) -> void {
+    const SuffixNode& n = t.Node(id);
+    WordState w = from;
+    Join(w, n.suffix);
+    if (n.leadsTo == Slot::End || n.leadsTo == Slot::NounDerived || n.leadsTo == Slot::NounPlural) each(w.text.view());
+    for (const uint16_t c : n.next) self(self, w, c);
+  };
+  for (const uint16_t r : t.Roots(start)) {
+    if (t.Node(r).leadsTo != Slot::NounPlural) {
+      walk(walk, stem, r);
+    } else if (start == Slot::NounStem) {
+      WordState plural = stem;
+      Join(plural, t.Node(r).suffix);
+      each(plural.text.view());
+      for (const uint16_t p : t.Roots(Slot::NounPlural)) walk(walk, plural, p);
+    }
   }
 }
 
@@ -656,11 +682,25 @@ std::vector<ParadigmRow> SakhaMorphology::Paradigm(std::u16string_view word) con
   return rows;
 }
 
-std::vector<std::u16string> SakhaMorphology::GenerateAll(std::u16string_view word) const {
-  std::vector<std::u16string> forms;
-  for (ParadigmRow& r : Paradigm(word)) {
-    if (std::find(forms.begin(), forms.end(), r.Form) == forms.end()) forms.push_back(std::move(r.Form));
+void SakhaMorphology::VisitForms(std::u16string_view word,
+                                 const std::function<void(std::u16string_view)>& each) const {
+  const Tables& t = Current();
+  const std::u16string letters = LettersOf(word);
+  const auto it = t.byLetters.find(letters);
+  if (it == t.byLetters.end()) return;
+  const uint8_t classes = t.lemmas[it->second].classes;
+  for (const Slot start : {Slot::NounStem, Slot::VerbStem}) {
+    if ((classes & (start == Slot::NounStem ? kNounLike : kVerbBit)) == 0) continue;
+    each(letters);
+    ForEachPathForm(StartWord(letters, false), start, each);
   }
+}
+
+std::vector<std::u16string> SakhaMorphology::GenerateAll(std::u16string_view word, bool realLetters) const {
+  std::vector<std::u16string> forms;
+  VisitForms(word, [&](std::u16string_view f) { forms.push_back(realLetters ? std::u16string(f) : Notation(f)); });
+  std::sort(forms.begin(), forms.end());
+  forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
   return forms;
 }
 

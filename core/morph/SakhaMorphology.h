@@ -24,6 +24,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -84,8 +85,14 @@ class SakhaMorphology {
   // is not a Sakha word of the store or is neither.
   std::vector<ParadigmRow> Paradigm(std::u16string_view word) const;
 
-  // Every distinct form of Paradigm(word), for a list of synonyms.
-  std::vector<std::u16string> GenerateAll(std::u16string_view word) const;
+  // Every distinct form of Paradigm(word), sorted: in the notation, or in
+  // real letters when `realLetters` is set.
+  std::vector<std::u16string> GenerateAll(std::u16string_view word, bool realLetters = false) const;
+
+  // Calls `each` with every form of Paradigm(word) in real letters, in no set
+  // order and a form perhaps more than once: the quick way through all the
+  // forms of many words (the suffix tree is walked once per word).
+  void VisitForms(std::u16string_view word, const std::function<void(std::u16string_view)>& each) const;
 
   // The noun form of `word` for number 1..2, possessor 0..6 and case 1..8 in
   // the order of the word-forms window (nominative, partitive, dative,

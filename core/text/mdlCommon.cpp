@@ -115,6 +115,11 @@ std::u16string FromUtf8(const std::string& utf8) {
 std::string ToUtf8(const std::u16string& text) {
   std::string out;
   out.reserve(text.size() * 2);
+  AppendUtf8(out, text);
+  return out;
+}
+
+void AppendUtf8(std::string& out, std::u16string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     uint32_t cp = text[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
@@ -139,7 +144,6 @@ std::string ToUtf8(const std::u16string& text) {
       out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
   }
-  return out;
 }
 
 void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u16string& replacement) {

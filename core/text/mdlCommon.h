@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sahdict {
 
@@ -37,6 +38,7 @@ std::u16string FormatFixed(float value, int16_t decimals);
 // Plain conversions at the edges of the core (UTF-8 for the command line).
 std::u16string FromUtf8(const std::string& utf8);
 std::string ToUtf8(const std::u16string& text);
+void AppendUtf8(std::string& out, std::u16string_view text);
 
 // Replaces every non-overlapping occurrence of `search` (scanning from the left).
 void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u16string& replacement);

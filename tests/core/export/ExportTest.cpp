@@ -15,6 +15,7 @@
 #include "core/export/DictZip.h"
 #include "core/export/Exporter.h"
 #include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
 
 namespace sahdict::exporting {
 namespace {
@@ -48,8 +49,6 @@ TEST(ExportModel, TranslationsRemarksAndExamples) {
   };
   for (const auto& [translation, shape] : cases) EXPECT_EQ(Shape(ParseTranslation(translation, false)), shape);
   EXPECT_EQ(Shape(ParseTranslation(u".са5а (.YOрэх)", true)), "T:са5а T:(YOрэх)");
-  std::u16string form = u"н'уурдаах5аOYh";
-  EXPECT_EQ(CanonicalToLetters(form), u"ҥуурдаахҕаөүһ");
   EXPECT_EQ(WrapLines({u"  один два три четыре"}, 12),
             (std::vector<std::u16string>{u"  один два", u"    три", u"    четыре"}));
 }
@@ -132,7 +131,10 @@ class ExportFiles : public ::testing::Test {
     store.AddEntry(u"YOрэх (ученье)", u"ученье", u"сущ.", u".YOрэх", u"SAH-RUS");
     info.Name = u"Проба";
     info.Comments = u"строка 1\nстрока 2";
-    options.forms = [](const std::u16string& w) { return std::vector<std::u16string>{w, w + u"лар", w + u"5а"}; };
+    options.forms = [](std::u16string w, const auto& each) {
+      NotationToSakhaLetters(w);
+      for (const std::u16string& form : {w, w + u"лар", w + u"ҕа", w + u"лар"}) each(form);
+    };
   }
   void TearDown() override { fs::remove_all(dir); }
 
@@ -213,6 +215,11 @@ TEST_F(ExportFiles, StarDictCountsOrderAndSynonyms) {
 // column when folding changed it, and each generated form on a line of its
 // own pointing to its headword's definition.
 TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
+  // A form with a capital, which folding moves from its place in StarDict order.
+  options.forms = [plain = options.forms](const std::u16string& w, const auto& each) {
+    plain(w, each);
+    each(u"Уу" + w);
+  };
   ASSERT_EQ(Run(Format::Dictd).status, ExportStatus::Ok);
   std::map<std::string, std::string> where;  // word shown -> its offset and length
   for (const char* file : {"rus-sah.index", "sah-rus.index"}) {
@@ -229,6 +236,7 @@ TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
   EXPECT_TRUE(where.contains("Дом"));  // shown as written, found as "дом"
   EXPECT_EQ(where["үөрэхлар"], where["үөрэх"]);
   EXPECT_EQ(where["дьиэҕа"], where["дьиэ"]);
+  EXPECT_EQ(where["Уудьиэ"], where["дьиэ"]);
   EXPECT_TRUE(where.contains("00-database-utf8") && where.contains("00-database-allchars"));
 }
 
