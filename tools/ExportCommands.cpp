@@ -163,9 +163,9 @@ struct Found {
 // The texts of the entries that the found articles point to.
 using Kept = std::deque<DictEntry>;
 
-void JsonString(std::ostream& out, const std::u16string& text) {
+void JsonString(std::ostream& out, std::u16string_view text) {
   out << '"';
-  for (char c : ToUtf8(text)) {
+  for (char c : ToUtf8(std::u16string(text))) {
     const auto b = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out << '\\' << c;

@@ -216,7 +216,7 @@ PairArticles CollectArticles(const DictStore& store, const std::u16string& pair,
       auto [p, first] = parsed.blocks.try_emplace(e.Translation.data());
       if (first)
         p->second = std::make_shared<const std::vector<Block>>(Parser(e.Translation, notation, &parsed.letters).Run());
-      out.Senses.push_back(Sense{std::u16string(e.HeadWord), std::u16string(e.Note), p->second, e.Translation});
+      out.Senses.push_back(Sense{e.HeadWord, e.Note, p->second, e.Translation});
     } else if (std::find(a.SenseIds.begin(), a.SenseIds.end(), s->second) != a.SenseIds.end()) {
       continue;  // the article is one of the word's senses already
     }
@@ -229,7 +229,7 @@ PairArticles CollectArticles(const DictStore& store, const std::u16string& pair,
 void AddSense(HeadArticle& article, const EntryView& entry, bool notation) {
   if (Known(article, entry)) return;
   article.Senses.push_back(Sense{
-      std::u16string(entry.HeadWord), std::u16string(entry.Note),
+      entry.HeadWord, entry.Note,
       std::make_shared<const std::vector<Block>>(ParseTranslation(entry.Translation, notation)), entry.Translation});
 }
 
@@ -239,7 +239,9 @@ std::u16string ExampleLine(const Block& example) {
 }
 
 std::u16string SenseHeading(const Sense& sense) {
-  return sense.Note.empty() ? sense.HeadWord : sense.HeadWord + u" (" + sense.Note + u")";
+  std::u16string heading(sense.HeadWord);
+  if (!sense.Note.empty()) ((heading += u" (") += sense.Note) += u")";
+  return heading;
 }
 
 std::vector<std::u16string> SenseLines(const Sense& sense, std::u16string_view exampleIndent) {

@@ -36,11 +36,12 @@ struct Block {
 std::vector<Block> ParseTranslation(std::u16string_view translation, bool notation);
 
 // One article of the source dictionary as an export carries it.
+// Its texts are the store's (or the caller's), and live as long as they do.
 struct Sense {
-  std::u16string HeadWord;                           // the article's headword (Russian)
-  std::u16string Note;                               // its grammar label
+  std::u16string_view HeadWord;                      // the article's headword (Russian)
+  std::u16string_view Note;                          // its grammar label
   std::shared_ptr<const std::vector<Block>> Blocks;  // shared by the senses of one article
-  std::u16string_view Source;                        // the article text in the store, while it lives
+  std::u16string_view Source;                        // the article text
 };
 
 // Everything one headword of a pair stands for.

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace sahdict::exporting {
@@ -19,29 +21,24 @@ void PutLe32(std::string& out, uint32_t v) {
   PutLe16(out, v >> 16);
 }
 
-}  // namespace
-
-std::string DictZip(std::string_view data) {
-  const size_t chunks = data.empty() ? 1 : (data.size() + kDictZipChunk - 1) / kDictZipChunk;
-  // The extra field holds 10 bytes and two per chunk in 16 bits of length.
-  if (10 + 2 * chunks > 0xFFFF) throw std::length_error("too much data for one dictzip file");
-
+// Raw deflate of `chunks` pieces of `data` from piece `first` on, each
+// compressed from a fresh start and ended on a byte boundary (a full flush),
+// so that pieces made apart join into one stream; with `last`, the stream's
+// final empty block follows as a piece of its own.
+std::vector<std::string> Deflate(std::string_view data, size_t first, size_t chunks, bool last) {
   z_stream z{};
   if (deflateInit2(&z, 3, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
     throw std::runtime_error("deflateInit2 failed");
-  std::string body;
-  std::vector<size_t> sizes;
+  std::vector<std::string> out;
   std::vector<unsigned char> buffer(kDictZipChunk + kDictZipChunk / 10 + 1024);
-  for (size_t i = 0; i <= chunks; ++i) {
-    const size_t from = i * kDictZipChunk;
-    const size_t len = std::min(kDictZipChunk, data.size() - std::min(from, data.size()));
+  for (size_t i = first; i < first + chunks + (last ? 1 : 0); ++i) {
+    const size_t from = std::min(i * kDictZipChunk, data.size());
+    const size_t len = std::min(kDictZipChunk, data.size() - from);
+    const int flush = i == first + chunks ? Z_FINISH : Z_FULL_FLUSH;
+    if (flush == Z_FULL_FLUSH) deflateReset(&z);
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data() + from));
-    z.avail_in = static_cast<uInt>(len);
-    // A full flush ends each chunk on a byte boundary with no history behind
-    // it. The stream's final empty block comes after the last chunk and is
-    // listed in no chunk: readers inflate a chunk expecting more to follow.
-    const int flush = i == chunks ? Z_FINISH : Z_FULL_FLUSH;
-    size_t produced = 0;
+    z.avail_in = static_cast<uInt>(flush == Z_FINISH ? 0 : len);
+    std::string& piece = out.emplace_back();
     for (;;) {
       z.next_out = buffer.data();
       z.avail_out = static_cast<uInt>(buffer.size());
@@ -50,18 +47,43 @@ std::string DictZip(std::string_view data) {
         deflateEnd(&z);
         throw std::runtime_error("deflate failed");
       }
-      const size_t got = buffer.size() - z.avail_out;
-      body.append(reinterpret_cast<const char*>(buffer.data()), got);
-      produced += got;
+      piece.append(reinterpret_cast<const char*>(buffer.data()), buffer.size() - z.avail_out);
       if (flush == Z_FINISH ? rc == Z_STREAM_END : z.avail_out != 0 && z.avail_in == 0) break;
     }
-    if (produced > 0xFFFF) {
+    if (flush == Z_FULL_FLUSH && piece.size() > 0xFFFF) {
       deflateEnd(&z);
       throw std::length_error("a dictzip chunk grew beyond 64 KB");
     }
-    if (i < chunks) sizes.push_back(produced);
   }
   deflateEnd(&z);
+  return out;
+}
+
+}  // namespace
+
+std::string DictZip(std::string_view data) {
+  const size_t chunks = data.empty() ? 1 : (data.size() + kDictZipChunk - 1) / kDictZipChunk;
+  // The extra field holds 10 bytes and two per chunk in 16 bits of length.
+  if (10 + 2 * chunks > 0xFFFF) throw std::length_error("too much data for one dictzip file");
+
+  // Chunks are independent: long data is compressed on a few threads at once.
+  const size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+  const size_t share = chunks < 16 ? chunks : (chunks + threads - 1) / threads;
+  std::vector<std::future<std::vector<std::string>>> parts;
+  size_t first = 0;
+  for (; first + share < chunks; first += share)
+    parts.push_back(std::async(std::launch::async, Deflate, data, first, share, false));
+  std::vector<std::string> last = Deflate(data, first, chunks - first, true);  // meanwhile, on this thread
+  std::string body;
+  std::vector<size_t> sizes;
+  auto add = [&](std::vector<std::string> pieces) {
+    for (const std::string& piece : pieces) {
+      if (sizes.size() < chunks) sizes.push_back(piece.size());
+      body += piece;
+    }
+  };
+  for (auto& part : parts) add(part.get());
+  add(std::move(last));
 
   std::string out;
   out.reserve(body.size() + 2 * chunks + 40);

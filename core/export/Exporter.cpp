@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <new>
 #include <fstream>
 #include <functional>
+#include <memory>
+#include <new>
 #include <system_error>
+#include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/dict/LangTable.h"
 #include "core/export/ArticleModel.h"
@@ -168,7 +168,8 @@ std::vector<std::vector<size_t>> Cards(const PairData& d, Format format, ExportR
 
 // The sense as plain lines under its own heading, wrapped for a terminal.
 std::vector<std::u16string> SensePlain(const Sense& s) {
-  return WrapLines(ArticleLines(HeadArticle{s.HeadWord, s.HeadWord, {s}, {}}), 78);
+  const std::u16string word(s.HeadWord);
+  return WrapLines(ArticleLines(HeadArticle{word, word, {s}, {}}), 78);
 }
 
 std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
@@ -224,22 +225,26 @@ class FormList {
   // Adds `form` of headword `h` unless a format cannot hold it (a control
   // character, 256 bytes or more). Headwords come in increasing order.
   void Add(std::u16string_view form, size_t h) {
-    if (form.empty() || std::any_of(form.begin(), form.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; }))
-      return;
-    record_.assign(2, '\0');
-    AppendUtf8(record_, form);
-    if (record_.size() > 257) return;
-    record_[0] = static_cast<char>(record_.size() - 2);
-    if (std::any_of(form.begin(), form.end(), [](char16_t c) { return FoldChar(c) != c; })) {
-      record_[1] = 1;
-      AppendUtf8(record_, FoldLower(std::u16string(form)));
+    if (form.empty() || form.size() > 255) return;
+    bool folds = false;
+    for (const char16_t c : form) {
+      if (c < 0x20 || c == 0x7F) return;
+      folds |= FoldChar(c) != c;
     }
-    Form f{0, 0, Keep(record_)};
+    char* record = Room(2 + 6 * form.size());
+    char* const text = record + 2;
+    char* end = WriteUtf8(text, form);
+    const auto size = static_cast<size_t>(end - text);
+    if (size > 255) return;
+    record[0] = static_cast<char>(size);
+    record[1] = folds ? 1 : 0;
+    if (folds) end = WriteUtf8(end, FoldLower(std::u16string(form)));
+    Form f{0, 0, Commit(static_cast<size_t>(end - record))};
     // The first twelve bytes as StarDict compares them: most comparisons end there.
-    for (size_t i = 2; i < 14; ++i) {
-      auto c = static_cast<unsigned char>(i < record_[0] + 2u ? record_[i] : 0);
-      c = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-      if (i < 10)
+    for (size_t i = 0; i < 12; ++i) {
+      auto c = static_cast<unsigned char>(i < size ? text[i] : 0);
+      if (folds && c >= 'A' && c <= 'Z') c += 32;
+      if (i < 8)
         f.head = f.head << 8 | c;
       else
         f.tail = f.tail << 8 | c;
@@ -270,15 +275,19 @@ class FormList {
   static constexpr uint32_t kBlockBits = 22;  // 4 MB blocks
   static constexpr size_t kBlock = size_t{1} << kBlockBits;
 
-  uint32_t Keep(std::string_view bytes) {
-    if (blocks_.empty() || used_ + bytes.size() > kBlock) {
+  // Space for a record of up to `size` bytes at the end of the last block.
+  char* Room(size_t size) {
+    if (blocks_.empty() || used_ + size > kBlock) {
       if (blocks_.size() == size_t{1} << (32 - kBlockBits)) throw std::bad_alloc();  // past 32-bit places
       blocks_.push_back(std::unique_ptr<char[]>(new char[kBlock]));
       used_ = 0;
     }
+    return blocks_.back().get() + used_;
+  }
+  // Keeps the `size` bytes written at Room(); their place.
+  uint32_t Commit(size_t size) {
     const auto at = static_cast<uint32_t>(((blocks_.size() - 1) << kBlockBits) | used_);
-    std::copy(bytes.begin(), bytes.end(), blocks_.back().get() + used_);
-    used_ += bytes.size();
+    used_ += size;
     return at;
   }
   const char* Record(uint32_t at) const { return blocks_[at >> kBlockBits].get() + (at & (kBlock - 1)); }
@@ -287,7 +296,6 @@ class FormList {
   size_t used_ = 0;
   std::vector<size_t> owners_;    // the headwords that have forms, in order
   std::vector<uint32_t> firsts_;  // the place where each one's records begin
-  std::string record_;
 };
 
 // Every generated form of the pair's Sakha headwords that `wanted` marks, in
@@ -304,13 +312,23 @@ FormList CollectForms(const PairData& d, const ExportOptions& options, const std
   for (size_t h = 0; h < d.art.Headwords.size(); ++h)
     if (wanted[h]) options.forms(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
   std::vector<FormList::Form>& forms = list.forms;
-  // Places grow with the headword: equal forms stay in headword order.
+  // By the first twelve bytes alone, then each run that shares them by the
+  // whole form: the records are read only within such runs, mostly one
+  // word's forms side by side. Places grow with the headword: equal forms
+  // stay in headword order.
+  auto prefix = [](const FormList::Form& f) { return std::pair(f.head, f.tail); };
   std::sort(forms.begin(), forms.end(), [&](const FormList::Form& a, const FormList::Form& b) {
-    if (a.head != b.head) return a.head < b.head;
-    if (a.tail != b.tail) return a.tail < b.tail;
-    const int c = StarDictCompare(list.Text(a.at), list.Text(b.at));
-    return c != 0 ? c < 0 : a.at < b.at;
+    return std::tuple(a.head, a.tail, a.at) < std::tuple(b.head, b.tail, b.at);
   });
+  for (auto run = forms.begin(); run != forms.end();) {
+    const auto end = std::find_if(run, forms.end(), [&](const FormList::Form& f) { return prefix(f) != prefix(*run); });
+    if (end - run > 1)
+      std::sort(run, end, [&](const FormList::Form& a, const FormList::Form& b) {
+        const int c = StarDictCompare(list.Text(a.at), list.Text(b.at));
+        return c != 0 ? c < 0 : a.at < b.at;
+      });
+    run = end;
+  }
   size_t kept = 0, h = 0;
   for (const FormList::Form& f : forms) {
     const std::string_view text = list.Text(f.at);
@@ -668,7 +686,7 @@ bool WriteTsv(const PairData& d, const DictInfo& info, OutputSet& files, ExportR
       const Sense& s = a.Senses[i];
       if (!s.Note.empty() && std::find(notes.begin(), notes.end(), s.Note) == notes.end()) notes.push_back(s.Note);
       if (!text.empty()) text += " | ";
-      if (!single) text += U8(Clean(s.HeadWord)) + ": ";
+      if (!single) text += U8(Clean(std::u16string(s.HeadWord))) + ": ";
       text += SenseText(a.SenseIds[i], s);
     }
     t += U8(a.Word) + "\t";

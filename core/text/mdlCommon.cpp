@@ -120,6 +120,12 @@ std::string ToUtf8(const std::u16string& text) {
 }
 
 void AppendUtf8(std::string& out, std::u16string_view text) {
+  const size_t size = out.size();
+  out.resize(size + 3 * text.size());
+  out.resize(static_cast<size_t>(WriteUtf8(out.data() + size, text) - out.data()));
+}
+
+char* WriteUtf8(char* out, std::u16string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     uint32_t cp = text[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
@@ -129,21 +135,22 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
       cp = 0xFFFD;  // an unpaired surrogate has no UTF-8 form
     }
     if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
+      *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *out++ = static_cast<char>(0xC0 | (cp >> 6));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *out++ = static_cast<char>(0xE0 | (cp >> 12));
+      *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *out++ = static_cast<char>(0xF0 | (cp >> 18));
+      *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
+  return out;
 }
 
 void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u16string& replacement) {

@@ -39,6 +39,9 @@ std::u16string FormatFixed(float value, int16_t decimals);
 std::u16string FromUtf8(const std::string& utf8);
 std::string ToUtf8(const std::u16string& text);
 void AppendUtf8(std::string& out, std::u16string_view text);
+// Writes `text` as UTF-8 at `out`, which has room for three bytes a character
+// (a surrogate pair takes four); returns the end of what was written.
+char* WriteUtf8(char* out, std::u16string_view text);
 
 // Replaces every non-overlapping occurrence of `search` (scanning from the left).
 void ReplaceAll(std::u16string& text, const std::u16string& search, const std::u16string& replacement);
