@@ -196,7 +196,7 @@ void BM_ExportAllInProcess(benchmark::State& state) {
     for (auto format : {exporting::Format::StarDict, exporting::Format::Dictd, exporting::Format::Xdxf,
                         exporting::Format::Dsl, exporting::Format::Tsv}) {
       exporting::ExportOptions options;
-      options.format = format;
+      options.formats = {format};
       options.force = true;
       const auto r = exporting::ExportDictionary(store, info, Scratch() / "in-process", options);
       if (r.status != exporting::ExportStatus::Ok) state.SkipWithError(r.error.c_str());

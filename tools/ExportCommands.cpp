@@ -68,14 +68,14 @@ bool Has(const std::vector<std::string>& set, const char* flag) {
 
 Command ExportCommand() {
   Command cmd{"export", "FILE FORMAT OUTDIR [--pair PAIR] [--notation] [--force]",
-              "writes stardict, dictd, xdxf, dsl or tsv files of each pair into OUTDIR", nullptr};
+              "writes stardict, dictd, xdxf, dsl or tsv files (or all five) of each pair into OUTDIR", nullptr};
   cmd.run = [cmd](std::vector<std::string> args, Io& io) {
     std::vector<std::string> set;
     std::string pair;
-    if (!TakeOptions(args, {"--notation", "--force"}, set, pair) || args.size() != 3 || !FormatNamed(args[1]))
+    if (!TakeOptions(args, {"--notation", "--force"}, set, pair) || args.size() != 3 || FormatsNamed(args[1]).empty())
       return UsageError(cmd, io);
     ExportOptions options;
-    options.format = *FormatNamed(args[1]);
+    options.formats = FormatsNamed(args[1]);
     if (!pair.empty()) options.pairs.push_back(FromUtf8(pair));
     options.notation = Has(set, "--notation");
     options.force = Has(set, "--force");

@@ -9,9 +9,11 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/dict/LangTable.h"
 #include "core/export/ArticleModel.h"
@@ -24,13 +26,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Files written to temporaries in the target folder, renamed together at the end.
+// Files written to temporaries in the target folder (or a folder in it),
+// renamed together at the end.
 class OutputSet {
  public:
   explicit OutputSet(fs::path dir) : dir_(std::move(dir)) {}
   ~OutputSet() {
     std::error_code ec;
     for (const auto& [temp, name] : files_) fs::remove(temp, ec);
+    for (const fs::path& made : folders_) fs::remove(made, ec);  // only when left empty
+  }
+
+  // The folder in the target folder that the next files go to ("": the
+  // target folder itself); false (with error()) when it cannot be made.
+  bool Into(const std::string& folder) {
+    sub_ = folder;
+    std::error_code ec;
+    if (folder.empty() || fs::is_directory(dir_ / folder, ec)) return true;
+    if (!fs::create_directory(dir_ / folder, ec)) {
+      error_ = "cannot create " + (dir_ / folder).string() + (ec ? ": " + ec.message() : "");
+      return false;
+    }
+    folders_.push_back(dir_ / folder);
+    return true;
   }
 
   // Writes one file's bytes; false (with error()) when it could not.
@@ -41,13 +59,13 @@ class OutputSet {
 
   // Writes one file through `fill`; false (with error()) when it could not.
   bool AddStream(const std::string& name, const std::function<void(std::ostream&)>& fill) {
-    const fs::path temp = dir_ / ("." + name + ".part");
+    const fs::path temp = dir_ / sub_ / ("." + name + ".part");
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
       error_ = "cannot write " + temp.string();
       return false;
     }
-    files_.emplace_back(temp, name);  // ours from here on: removed unless committed
+    files_.emplace_back(temp, sub_.empty() ? fs::path(name) : fs::path(sub_) / name);  // removed unless committed
     fill(out);
     out.close();
     if (!out) {
@@ -69,6 +87,7 @@ class OutputSet {
       written.push_back(dir_ / name);
     }
     files_.clear();
+    folders_.clear();
     return true;
   }
 
@@ -76,9 +95,15 @@ class OutputSet {
 
  private:
   fs::path dir_;
-  std::vector<std::pair<fs::path, std::string>> files_;
+  std::string sub_;
+  std::vector<std::pair<fs::path, fs::path>> files_;  // temporary, name in the target folder
+  std::vector<fs::path> folders_;                     // made here, removed unless committed
   std::string error_;
 };
+
+constexpr std::pair<std::string_view, Format> kFormatNames[] = {
+    {"stardict", Format::StarDict}, {"dictd", Format::Dictd}, {"xdxf", Format::Xdxf},
+    {"dsl", Format::Dsl},           {"tsv", Format::Tsv}};
 
 std::string U8(std::u16string_view text) { return ToUtf8(std::u16string(text)); }
 
@@ -223,7 +248,8 @@ class FormList {
   };
 
   // Adds `form` of headword `h` unless a format cannot hold it (a control
-  // character, 256 bytes or more). Headwords come in increasing order.
+  // character, 256 bytes or more) or the headword has it already. Headwords
+  // come in increasing order.
   void Add(std::u16string_view form, size_t h) {
     if (form.empty() || form.size() > 255) return;
     bool folds = false;
@@ -236,10 +262,17 @@ class FormList {
     char* end = WriteUtf8(text, form);
     const auto size = static_cast<size_t>(end - text);
     if (size > 255) return;
+    if (owners_.empty() || owners_.back() != h) {
+      owners_.push_back(h);
+      firsts_.push_back(Place());
+      seen_.clear();
+    }
+    if (seen_.contains(std::string_view(text, size))) return;
     record[0] = static_cast<char>(size);
     record[1] = folds ? 1 : 0;
     if (folds) end = WriteUtf8(end, FoldLower(std::u16string(form)));
     Form f{0, 0, Commit(static_cast<size_t>(end - record))};
+    seen_.insert(std::string_view(text, size));
     // The first twelve bytes as StarDict compares them: most comparisons end there.
     for (size_t i = 0; i < 12; ++i) {
       auto c = static_cast<unsigned char>(i < size ? text[i] : 0);
@@ -250,10 +283,6 @@ class FormList {
         f.tail = f.tail << 8 | c;
     }
     forms.push_back(f);
-    if (owners_.empty() || owners_.back() != h) {
-      owners_.push_back(h);
-      firsts_.push_back(f.at);
-    }
   }
 
   std::string_view Text(uint32_t form) const {
@@ -284,9 +313,11 @@ class FormList {
     }
     return blocks_.back().get() + used_;
   }
+  // The place of the next record; Room() comes first.
+  uint32_t Place() const { return static_cast<uint32_t>(((blocks_.size() - 1) << kBlockBits) | used_); }
   // Keeps the `size` bytes written at Room(); their place.
   uint32_t Commit(size_t size) {
-    const auto at = static_cast<uint32_t>(((blocks_.size() - 1) << kBlockBits) | used_);
+    const uint32_t at = Place();
     used_ += size;
     return at;
   }
@@ -296,21 +327,27 @@ class FormList {
   size_t used_ = 0;
   std::vector<size_t> owners_;    // the headwords that have forms, in order
   std::vector<uint32_t> firsts_;  // the place where each one's records begin
+  std::unordered_set<std::string_view> seen_;  // the last headword's forms, in the blocks
 };
 
-// Every generated form of the pair's Sakha headwords that `wanted` marks, in
-// StarDict order, each form of a headword once, less those a format cannot
-// hold and those that are headwords of the pair themselves (`headwords`, in
-// StarDict order): readers would show the form's headword in place of the
-// word's own entry.
-FormList CollectForms(const PairData& d, const ExportOptions& options, const std::vector<bool>& wanted,
-                      const std::vector<std::string_view>& headwords) {
+// Every generated form of the pair's Sakha headwords, in StarDict order, each
+// form of a headword once, less those a format cannot hold and those that are
+// headwords of the pair themselves: readers would show the form's headword in
+// place of the word's own entry. Made once for every format that lists forms.
+FormList CollectForms(const PairData& d, const FormsFn& generate) {
   FormList list;
-  if (!options.forms || PairFrom(d.pair) != u"SAH") return list;
+  if (!generate || PairFrom(d.pair) != u"SAH") return list;
+  std::vector<std::string> headwords;
+  for (const HeadArticle& a : d.art.Headwords)
+    if (Problem(a.Word, Format::Dictd).empty()) headwords.push_back(U8(a.Word));
   // Room for a generous count of forms a word: pages never written stay unused.
-  list.forms.reserve(static_cast<size_t>(std::count(wanted.begin(), wanted.end(), true)) * 256);
+  list.forms.reserve(headwords.size() * 256);
   for (size_t h = 0; h < d.art.Headwords.size(); ++h)
-    if (wanted[h]) options.forms(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
+    if (Problem(d.art.Headwords[h].Word, Format::Dictd).empty())
+      generate(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
+  std::sort(headwords.begin(), headwords.end(),
+            [](const std::string& a, const std::string& b) { return StarDictCompare(a, b) < 0; });
+  headwords.erase(std::unique(headwords.begin(), headwords.end()), headwords.end());
   std::vector<FormList::Form>& forms = list.forms;
   // By the first twelve bytes alone, then each run that shares them by the
   // whole form: the records are read only within such runs, mostly one
@@ -332,8 +369,6 @@ FormList CollectForms(const PairData& d, const ExportOptions& options, const std
   size_t kept = 0, h = 0;
   for (const FormList::Form& f : forms) {
     const std::string_view text = list.Text(f.at);
-    const uint32_t last = kept > 0 ? forms[kept - 1].at : 0;
-    if (kept > 0 && list.Text(last) == text && list.Headword(last) == list.Headword(f.at)) continue;
     while (h < headwords.size() && StarDictCompare(headwords[h], text) < 0) ++h;
     if (h < headwords.size() && headwords[h] == text) continue;
     forms[kept++] = f;
@@ -369,7 +404,7 @@ void PutBe32(std::string& out, uint32_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
 }
 
-bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions& options, OutputSet& files,
+bool WriteStarDict(const PairData& d, const DictInfo& info, const FormList* forms, OutputSet& files,
                    ExportResult& result) {
   // One index entry per headword, its senses in one text: readers show one
   // entry of a word. Headwords with the same senses share the text.
@@ -406,22 +441,17 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const ExportOptions&
 
   // Synonyms: every generated form of a Sakha headword, pointing to its index entry.
   size_t synCount = 0;
-  if (options.forms && PairFrom(d.pair) == u"SAH") {
-    std::vector<std::string_view> headwords;  // in StarDict order, as the index
-    std::vector<bool> wanted(d.art.Headwords.size(), false);
-    for (const Keyed& k : keys) {
-      headwords.push_back(k.word);
-      wanted[k.headword] = true;
-    }
-    const FormList list = CollectForms(d, options, wanted, headwords);
-    synCount = list.forms.size();
+  if (forms != nullptr) {
     const bool written = files.AddStream(d.base + ".syn", [&](std::ostream& out) {
       std::string record;
-      for (const FormList::Form& f : list.forms) {
-        record.assign(list.Text(f.at));
+      for (const FormList::Form& f : forms->forms) {
+        const uint32_t entry = entryOf[forms->Headword(f.at)];
+        if (entry == UINT32_MAX) continue;  // a headword StarDict cannot hold
+        record.assign(forms->Text(f.at));
         record += '\0';
-        PutBe32(record, entryOf[list.Headword(f.at)]);
+        PutBe32(record, entry);
         out.write(record.data(), static_cast<std::streamsize>(record.size()));
+        ++synCount;
       }
     });
     if (!written) return false;
@@ -454,7 +484,7 @@ std::string Base64Number(uint64_t v) {
   return out;
 }
 
-bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& options, OutputSet& files,
+bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, OutputSet& files,
                 ExportResult& result) {
   // The headwords' index lines; the generated forms' follow from a FormList.
   struct Line {
@@ -478,29 +508,26 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& op
   // Flags to the server: UTF-8 text, and every character of a query counts.
   meta("00-database-utf8", "");
   meta("00-database-allchars", "");
-  const std::vector<Keyed> keys = IndexEntries(d, Format::Dictd, result);
-  std::vector<std::string_view> headwords;
-  std::vector<bool> wanted(d.art.Headwords.size(), false);
-  for (const Keyed& k : keys) {
+  for (const Keyed& k : IndexEntries(d, Format::Dictd, result)) {
     std::string& body = bodies[k.sense];
     if (body.empty())
       for (const std::u16string& l : SensePlain(d.art.Senses[k.sense])) body += U8(Clean(l)) + "\n";
     add(U8(FoldLower(d.art.Headwords[k.headword].Word)), k.word, k.sense);
-    headwords.push_back(k.word);
-    wanted[k.headword] = true;
   }
   // The server finds words by halving the index in plain byte order.
   std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
-  std::sort(headwords.begin(), headwords.end(),
-            [](std::string_view a, std::string_view b) { return StarDictCompare(a, b) < 0; });
-  headwords.erase(std::unique(headwords.begin(), headwords.end()), headwords.end());
   // The server has no synonyms: a generated form is an index line of its own
   // for each sense of its headword. Forms come in StarDict order, which is
   // the byte order of their folded keys unless folding met more than ASCII.
-  FormList list = CollectForms(d, options, wanted, headwords);
-  auto byKey = [&](const FormList::Form& a, const FormList::Form& b) { return list.Key(a.at) < list.Key(b.at); };
-  if (!std::is_sorted(list.forms.begin(), list.forms.end(), byKey))
-    std::stable_sort(list.forms.begin(), list.forms.end(), byKey);
+  static const FormList kNoForms;
+  const FormList& list = forms != nullptr ? *forms : kNoForms;
+  std::vector<FormList::Form> byKey;  // only when StarDict order is not theirs
+  auto keyLess = [&](const FormList::Form& a, const FormList::Form& b) { return list.Key(a.at) < list.Key(b.at); };
+  if (!std::is_sorted(list.forms.begin(), list.forms.end(), keyLess)) {
+    byKey = list.forms;
+    std::stable_sort(byKey.begin(), byKey.end(), keyLess);
+  }
+  const std::vector<FormList::Form>& sorted = byKey.empty() ? list.forms : byKey;
 
   std::string dict;
   std::vector<std::pair<size_t, size_t>> placed(bodies.size(), {0, SIZE_MAX});
@@ -517,9 +544,9 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const ExportOptions& op
     out << '\n';
   };
   const bool indexed = files.AddStream(d.base + ".index", [&](std::ostream& out) {
-    auto form = list.forms.begin();
+    auto form = sorted.begin();
     auto formsBefore = [&](const std::string* key) {  // null: every form left
-      for (; form != list.forms.end() && (key == nullptr || list.Key(form->at) < *key); ++form)
+      for (; form != sorted.end() && (key == nullptr || list.Key(form->at) < *key); ++form)
         for (size_t sense : d.art.Headwords[list.Headword(form->at)].SenseIds)
           write(out, list.Key(form->at), sense, list.Text(form->at));
     };
@@ -725,13 +752,11 @@ int StarDictCompare(std::string_view a, std::string_view b) {
   return plain < 0 ? -1 : plain > 0 ? 1 : 0;
 }
 
-std::optional<Format> FormatNamed(std::string_view name) {
-  if (name == "stardict") return Format::StarDict;
-  if (name == "dictd") return Format::Dictd;
-  if (name == "xdxf") return Format::Xdxf;
-  if (name == "dsl") return Format::Dsl;
-  if (name == "tsv") return Format::Tsv;
-  return std::nullopt;
+std::vector<Format> FormatsNamed(std::string_view name) {
+  std::vector<Format> formats;
+  for (const auto& [n, f] : kFormatNames)
+    if (name == n || name == "all") formats.push_back(f);
+  return formats;
 }
 
 ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, const fs::path& outDir,
@@ -773,26 +798,52 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
               U8(LangName(LangNumber(PairTo(p)))) + ")";
     d.art = CollectArticles(store, p, options.notation, &parsed);
     d.own = p == u"RUS-SAH";
-    bool ok = false;
-    switch (options.format) {
-      case Format::StarDict:
-        ok = WriteStarDict(d, info, options, files, result);
-        break;
-      case Format::Dictd:
-        ok = WriteDictd(d, info, options, files, result);
-        break;
-      case Format::Xdxf:
-        ok = WriteXdxf(d, info, files, result);
-        break;
-      case Format::Dsl:
-        ok = WriteDsl(d, info, files, result);
-        break;
-      case Format::Tsv:
-        ok = WriteTsv(d, info, files, result);
-        break;
+    // The Sakha pair's word forms, made once for the formats that list them.
+    std::optional<FormList> forms;
+    if (std::any_of(options.formats.begin(), options.formats.end(),
+                    [](Format f) { return f == Format::StarDict || f == Format::Dictd; }) &&
+        options.forms && PairFrom(p) == u"SAH")
+      forms = CollectForms(d, options.forms);
+    const FormList* formList = forms ? &*forms : nullptr;
+    size_t formsLeft = static_cast<size_t>(std::count_if(options.formats.begin(), options.formats.end(),
+        [](Format f) { return f == Format::StarDict || f == Format::Dictd; }));
+    for (const Format format : options.formats) {
+      // Several formats go to a folder each: StarDict and dictd both write NAME.dict.dz.
+      const auto named = std::find_if(std::begin(kFormatNames), std::end(kFormatNames),
+                                      [&](const auto& n) { return n.second == format; });
+      if (!files.Into(options.formats.size() > 1 ? std::string(named->first) : std::string()))
+        return fail(ExportStatus::WriteFailed, files.error());
+      bool ok = false;
+      switch (format) {
+        case Format::StarDict:
+          ok = WriteStarDict(d, info, formList, files, result);
+          break;
+        case Format::Dictd:
+          ok = WriteDictd(d, info, formList, files, result);
+          break;
+        case Format::Xdxf:
+          ok = WriteXdxf(d, info, files, result);
+          break;
+        case Format::Dsl:
+          ok = WriteDsl(d, info, files, result);
+          break;
+        case Format::Tsv:
+          ok = WriteTsv(d, info, files, result);
+          break;
+      }
+      if (!ok) return fail(ExportStatus::WriteFailed, files.error());
+      if ((format == Format::StarDict || format == Format::Dictd) && --formsLeft == 0) {
+        forms.reset();  // the other formats write without them
+        formList = nullptr;
+      }
     }
-    if (!ok) return fail(ExportStatus::WriteFailed, files.error());
   }
+  // A headword no format holds is told once, not once a format.
+  std::vector<Skipped> once;
+  for (Skipped& s : result.skipped)
+    if (std::none_of(once.begin(), once.end(), [&](const Skipped& o) { return o.Reason == s.Reason && o.Word == s.Word; }))
+      once.push_back(std::move(s));
+  result.skipped = std::move(once);
   if (!files.Commit(result.written)) return fail(ExportStatus::WriteFailed, files.error());
   return result;
 }

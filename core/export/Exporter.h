@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +15,9 @@ namespace sahdict::exporting {
 
 enum class Format { StarDict, Dictd, Xdxf, Dsl, Tsv };
 
-// The format named "stardict", "dictd", "xdxf", "dsl" or "tsv"; nothing for any other name.
-std::optional<Format> FormatNamed(std::string_view name);
+// The format named "stardict", "dictd", "xdxf", "dsl" or "tsv", or all five
+// for "all"; none for any other name.
+std::vector<Format> FormatsNamed(std::string_view name);
 
 // Calls `each` with the inflected forms of a Sakha headword (given in the
 // store's notation), with real letters or in the canonical notation as the
@@ -29,7 +29,9 @@ using FormsFn =
     std::function<void(const std::u16string& word, const std::function<void(std::u16string_view form)>& each)>;
 
 struct ExportOptions {
-  Format format = Format::StarDict;
+  // The formats to write: each pair's articles and word forms are made once
+  // for all of them.
+  std::vector<Format> formats{Format::StarDict};
   // The pairs to write, one dictionary each; empty: every pair of the store
   // among RUS-SAH, RSE-SAH and SAH-RUS.
   std::vector<std::u16string> pairs;
@@ -55,13 +57,14 @@ struct ExportResult {
   std::string error;                           // why, in English, for WriteFailed and the others
   std::vector<std::filesystem::path> written;  // every file, in the order written
   std::vector<Skipped> skipped;                // headwords the format cannot hold
-  size_t headwords = 0;                        // headwords written, over all pairs
+  size_t headwords = 0;                        // headwords written, over all pairs and formats
   size_t synonyms = 0;                         // StarDict synonym entries written
 };
 
-// Writes the store's dictionary in `options.format` into `outDir` (created
+// Writes the store's dictionary in `options.formats` into `outDir` (created
 // when missing), one dictionary per pair, named after the pair ("rus-sah.ifo",
-// "sah-rus.dsl"...). Every file goes to a temporary in `outDir` first; only
+// "sah-rus.dsl"...); with several formats, each in a folder named after it
+// ("stardict/rus-sah.ifo"). Every file goes to a temporary in `outDir` first; only
 // when all are complete do they take their names, so a failure leaves the
 // folder as it was. Headwords the format cannot hold are listed in `skipped`
 // and left out.

@@ -139,7 +139,7 @@ class ExportFiles : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   ExportResult Run(Format format, std::vector<std::u16string> pairs = {}) {
-    options.format = format;
+    options.formats = {format};
     options.pairs = std::move(pairs);
     return ExportDictionary(store, info, dir, options);
   }
