@@ -26,7 +26,13 @@ add_test(NAME tool.export_tsv COMMAND bash -c
   $<TARGET_FILE:sahdict-tool> ${CMAKE_BINARY_DIR}/export-tsv
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 
-# The real readers: sdcv, dictd with dict, xmllint and dictzip.
+# Every format in one run: a folder each, the TSV files as above.
+add_test(NAME tool.export_all COMMAND bash -c
+  "rm -rf \"$1\" && \"$0\" export tests/data/export/small.dict all \"$1\" >/dev/null; diff -r tests/data/export/tsv \"$1/tsv\" && [ \"$(ls \"$1\" | tr '\\n' ' ')\" = 'dictd dsl stardict tsv xdxf ' ]"
+  $<TARGET_FILE:sahdict-tool> ${CMAKE_BINARY_DIR}/export-all
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+
+# The real readers (on one run of every format): sdcv, dictd with dict, xmllint and dictzip.
 add_test(NAME tool.readers_default COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/readers.sh $<TARGET_FILE:sahdict-tool>
   ${CMAKE_SOURCE_DIR}/data/default.dict ${CMAKE_BINARY_DIR}/readers-default 200)
 set_tests_properties(tool.readers_default PROPERTIES TIMEOUT 300 RESOURCE_LOCK readers)

@@ -17,12 +17,10 @@ mkdir -p "$work"
 work=$(cd "$work" && pwd)
 
 start=$SECONDS
-for f in stardict dictd xdxf dsl tsv; do
-  rc=0
-  "$tool" export "$dict" $f "$work/$f" > "$work/$f.log" || rc=$?
-  [ $rc -le 1 ] || fail "export $f: exit $rc"
-  grep -v '^skipped: ' "$work/$f.log" | while read -r file; do [ -s "$file" ] || fail "$file is empty"; done
-done
+rc=0
+"$tool" export "$dict" all "$work" --force > "$work/export.log" || rc=$?
+[ $rc -le 1 ] || fail "export: exit $rc"
+grep -v '^skipped: ' "$work/export.log" | while read -r file; do [ -s "$file" ] || fail "$file is empty"; done
 echo "exports: $((SECONDS - start)) s"
 for dz in "$work"/*/*.dz; do dictzip -t "$dz" > /dev/null || fail "dictzip -t $dz"; done
 for x in "$work"/xdxf/*.xdxf; do xmllint --noout "$x" || fail "xmllint $x"; done
@@ -31,7 +29,7 @@ for x in "$work"/xdxf/*.xdxf; do xmllint --noout "$x" || fail "xmllint $x"; done
 # Every headword of each pair, as the tool lists the entries: the Word up to
 # " (", Sakha in real letters, less those the export reported as skipped.
 "$tool" dump "$dict" | grep -v '^message: ' > "$work/dump.txt" || true
-sed -n 's/^skipped: [^\t]*\t//p' "$work/stardict.log" | sort -u > "$work/skipped.txt"
+sed -n 's/^skipped: [^\t]*\t//p' "$work/export.log" | sort -u > "$work/skipped.txt"
 export HOME="$work/home" XDG_CACHE_HOME="$work/home/cache"
 mkdir -p "$HOME"
 for pair in RUS-SAH RSE-SAH SAH-RUS; do

@@ -251,6 +251,13 @@ TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
   EXPECT_EQ(Run(Format::Tsv).status, ExportStatus::WriteFailed);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
   fs::remove(dir / ".sah-rus.tsv.part");
+  // All five formats, the last folder taken by a file: the folders made for
+  // the others go again with their files.
+  std::ofstream(dir / "tsv") << "mine";
+  options.formats = FormatsNamed("all");
+  EXPECT_EQ(ExportDictionary(store, info, dir, options).status, ExportStatus::WriteFailed);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
+  fs::remove(dir / "tsv");
   const ExportResult r = Run(Format::Tsv);
   ASSERT_EQ(r.status, ExportStatus::Ok);
   EXPECT_EQ(r.written.size(), 2u);
