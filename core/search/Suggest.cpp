@@ -61,7 +61,7 @@ void AddFolded(const DictStore& store, const std::u16string& pair, const Suggest
     if (first > 0 && f.position >= first) break;
     if (StartsWith(f.key, folded)) first = f.position;
   }
-  if (first > 0) found.Add({SuggestKind::Folded, first, {}, FormSource::None, {}, 0});
+  if (first > 0) found.Add({SuggestKind::Folded, first, {}, FormSource::None, {}, 0, {}});
 }
 
 // Caps Lock and capitals at a word's start: where reading "O" and "Y" (typed
@@ -103,7 +103,7 @@ void AddSakhaForms(const DictStore& store, const std::u16string& pair, const Sug
     if (a.Morphemes.size() <= 1 && a.Lemma == text) continue;  // the word itself is no form of it
     // The model's positions are those of SAH-RUS; another Sakha pair finds the word its own way.
     const int32_t first = pair == u"SAH-RUS" ? a.Position : FirstEntryOfWord(store, pair, index, WordBase(a.Word));
-    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Analysis, std::move(a.Description), 0});
+    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Analysis, std::move(a.Description), 0, {}});
   }
 }
 
@@ -129,7 +129,7 @@ void AddRussianForms(const DictStore& store, const std::u16string& pair, const S
     const std::u16string key = FoldSearchText(stem, false);
     if (key == folded) continue;
     const int32_t first = FirstEntryOfWord(store, pair, index, key);
-    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Stem, {}, 0});
+    if (first > 0) found.Add({SuggestKind::Form, first, {}, FormSource::Stem, {}, 0, {}});
   }
 }
 
@@ -160,7 +160,7 @@ void AddSimilar(const SuggestIndex& index, const std::u16string& folded, Collect
             [](const Near& a, const Near& b) { return std::tie(a.distance, a.base) < std::tie(b.distance, b.base); });
   for (const Near& n : near) {
     if (found.Full()) break;
-    AddBase(index.bases[static_cast<size_t>(n.base)], {SuggestKind::Similar, 0, {}, FormSource::None, {}, n.distance},
+    AddBase(index.bases[static_cast<size_t>(n.base)], {SuggestKind::Similar, 0, {}, FormSource::None, {}, n.distance, {}},
             found);
   }
 }
@@ -207,7 +207,7 @@ std::vector<Alternative> Suggester::Suggest(const DictStore& store, const std::u
   if (position > 0) {
     DictEntry entry = store.GetEntry(position, pair);
     if (StartsWith(entry.Word, boxText)) {
-      out.push_back({SuggestKind::Exact, position, std::move(entry.Word), FormSource::None, {}, 0});
+      out.push_back({SuggestKind::Exact, position, std::move(entry.Word), FormSource::None, {}, 0, {}});
       if (WordBase(out.back().Word) == boxText) return out;
       beginsWord = true;
     }
