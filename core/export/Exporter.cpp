@@ -340,8 +340,8 @@ FormList CollectForms(const PairData& d, const FormsFn& generate) {
   std::vector<std::string> headwords;
   for (const HeadArticle& a : d.art.Headwords)
     if (Problem(a.Word, Format::Dictd).empty()) headwords.push_back(U8(a.Word));
-  // Room for a generous count of forms a word: pages never written stay unused.
-  list.forms.reserve(headwords.size() * 256);
+  // Room for the usual hundred forms a word or so, without copies on the way.
+  list.forms.reserve(headwords.size() * 128);
   for (size_t h = 0; h < d.art.Headwords.size(); ++h)
     if (Problem(d.art.Headwords[h].Word, Format::Dictd).empty())
       generate(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
@@ -443,16 +443,19 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const FormList* form
   size_t synCount = 0;
   if (forms != nullptr) {
     const bool written = files.AddStream(d.base + ".syn", [&](std::ostream& out) {
-      std::string record;
+      std::string records;
       for (const FormList::Form& f : forms->forms) {
         const uint32_t entry = entryOf[forms->Headword(f.at)];
         if (entry == UINT32_MAX) continue;  // a headword StarDict cannot hold
-        record.assign(forms->Text(f.at));
-        record += '\0';
-        PutBe32(record, entry);
-        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+        (records += forms->Text(f.at)) += '\0';
+        PutBe32(records, entry);
         ++synCount;
+        if (records.size() >= 1 << 16) {
+          out.write(records.data(), static_cast<std::streamsize>(records.size()));
+          records.clear();
+        }
       }
+      out.write(records.data(), static_cast<std::streamsize>(records.size()));
     });
     if (!written) return false;
   }
@@ -474,14 +477,15 @@ bool WriteStarDict(const PairData& d, const DictInfo& info, const FormList* form
 
 // --- dictd ----------------------------------------------------------------
 
-std::string Base64Number(uint64_t v) {
+void AppendBase64Number(std::string& out, uint64_t v) {
   static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
+  char digits[11];
+  size_t n = 0;
   do {
-    out.insert(out.begin(), kDigits[v & 63]);
+    digits[n++] = kDigits[v & 63];
     v >>= 6;
   } while (v != 0);
-  return out;
+  while (n > 0) out += digits[--n];
 }
 
 bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, OutputSet& files,
@@ -495,7 +499,8 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, 
   std::vector<Line> lines;
   std::vector<std::string> bodies(d.art.Senses.size());
   auto add = [&](std::string key, const std::string& shown, size_t body) {
-    lines.push_back({std::move(key), key == shown ? std::string() : shown, body});
+    std::string differs = key == shown ? std::string() : shown;
+    lines.push_back({std::move(key), std::move(differs), body});
   };
   auto meta = [&](const std::string& key, const std::string& value) {
     add(key, key, bodies.size());
@@ -531,6 +536,7 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, 
 
   std::string dict;
   std::vector<std::pair<size_t, size_t>> placed(bodies.size(), {0, SIZE_MAX});
+  std::string buffer;  // index lines on their way to the file
   auto write = [&](std::ostream& out, std::string_view key, size_t body, std::string_view shown) {
     auto& [offset, size] = placed[body];
     if (size == SIZE_MAX) {
@@ -539,9 +545,16 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, 
       dict += bodies[body];
       std::string().swap(bodies[body]);
     }
-    out << key << '\t' << Base64Number(offset) << '\t' << Base64Number(size);
-    if (!shown.empty() && shown != key) out << '\t' << shown;
-    out << '\n';
+    (buffer += key) += '\t';
+    AppendBase64Number(buffer, offset);
+    buffer += '\t';
+    AppendBase64Number(buffer, size);
+    if (!shown.empty() && shown != key) (buffer += '\t') += shown;
+    buffer += '\n';
+    if (buffer.size() >= 1 << 16) {
+      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      buffer.clear();
+    }
   };
   const bool indexed = files.AddStream(d.base + ".index", [&](std::ostream& out) {
     auto form = sorted.begin();
@@ -555,6 +568,7 @@ bool WriteDictd(const PairData& d, const DictInfo& info, const FormList* forms, 
       write(out, l.key, l.body, l.shown);
     }
     formsBefore(nullptr);
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
   });
   return indexed && files.Add(d.base + ".dict.dz", DictZip(dict));
 }
@@ -798,15 +812,14 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
               U8(LangName(LangNumber(PairTo(p)))) + ")";
     d.art = CollectArticles(store, p, options.notation, &parsed);
     d.own = p == u"RUS-SAH";
-    // The Sakha pair's word forms, made once for the formats that list them.
+    // The Sakha pair's word forms, made once for the formats that list them
+    // and let go after the last of them.
+    auto listsForms = [](Format f) { return f == Format::StarDict || f == Format::Dictd; };
+    auto formsLeft = options.forms && PairFrom(p) == u"SAH"
+                         ? std::count_if(options.formats.begin(), options.formats.end(), listsForms)
+                         : 0;
     std::optional<FormList> forms;
-    if (std::any_of(options.formats.begin(), options.formats.end(),
-                    [](Format f) { return f == Format::StarDict || f == Format::Dictd; }) &&
-        options.forms && PairFrom(p) == u"SAH")
-      forms = CollectForms(d, options.forms);
-    const FormList* formList = forms ? &*forms : nullptr;
-    size_t formsLeft = static_cast<size_t>(std::count_if(options.formats.begin(), options.formats.end(),
-        [](Format f) { return f == Format::StarDict || f == Format::Dictd; }));
+    if (formsLeft > 0) forms = CollectForms(d, options.forms);
     for (const Format format : options.formats) {
       // Several formats go to a folder each: StarDict and dictd both write NAME.dict.dz.
       const auto named = std::find_if(std::begin(kFormatNames), std::end(kFormatNames),
@@ -816,10 +829,10 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
       bool ok = false;
       switch (format) {
         case Format::StarDict:
-          ok = WriteStarDict(d, info, formList, files, result);
+          ok = WriteStarDict(d, info, forms ? &*forms : nullptr, files, result);
           break;
         case Format::Dictd:
-          ok = WriteDictd(d, info, formList, files, result);
+          ok = WriteDictd(d, info, forms ? &*forms : nullptr, files, result);
           break;
         case Format::Xdxf:
           ok = WriteXdxf(d, info, files, result);
@@ -832,13 +845,10 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
           break;
       }
       if (!ok) return fail(ExportStatus::WriteFailed, files.error());
-      if ((format == Format::StarDict || format == Format::Dictd) && --formsLeft == 0) {
-        forms.reset();  // the other formats write without them
-        formList = nullptr;
-      }
+      if (listsForms(format) && formsLeft > 0 && --formsLeft == 0) forms.reset();
     }
   }
-  // A headword no format holds is told once, not once a format.
+  // A headword that several formats leave out is told once.
   std::vector<Skipped> once;
   for (Skipped& s : result.skipped)
     if (std::none_of(once.begin(), once.end(), [&](const Skipped& o) { return o.Reason == s.Reason && o.Word == s.Word; }))
