@@ -27,7 +27,7 @@ void PutLe32(std::string& out, uint32_t v) {
 // final empty block follows as a piece of its own.
 std::vector<std::string> Deflate(std::string_view data, size_t first, size_t chunks, bool last) {
   z_stream z{};
-  if (deflateInit2(&z, 3, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+  if (deflateInit2(&z, 1, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
     throw std::runtime_error("deflateInit2 failed");
   std::vector<std::string> out;
   std::vector<unsigned char> buffer(kDictZipChunk + kDictZipChunk / 10 + 1024);
@@ -90,7 +90,7 @@ std::string DictZip(std::string_view data) {
   out += "\x1F\x8B\x08";          // gzip, deflate
   out += '\x04';                  // FEXTRA
   PutLe32(out, 0);                // no time, so the same data gives the same bytes
-  out += '\x02';                  // best compression
+  out += '\x04';                  // fastest compression
   out += '\x03';                  // Unix
   PutLe16(out, 10 + 2 * chunks);  // XLEN
   out += "RA";
