@@ -696,9 +696,9 @@ void SakhaMorphology::VisitForms(std::u16string_view word,
   }
 }
 
-std::vector<std::u16string> SakhaMorphology::GenerateAll(std::u16string_view word, bool realLetters) const {
+std::vector<std::u16string> SakhaMorphology::GenerateAll(std::u16string_view word) const {
   std::vector<std::u16string> forms;
-  VisitForms(word, [&](std::u16string_view f) { forms.push_back(realLetters ? std::u16string(f) : Notation(f)); });
+  VisitForms(word, [&](std::u16string_view f) { forms.push_back(Notation(f)); });
   std::sort(forms.begin(), forms.end());
   forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
   return forms;

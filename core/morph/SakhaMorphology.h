@@ -85,9 +85,8 @@ class SakhaMorphology {
   // is not a Sakha word of the store or is neither.
   std::vector<ParadigmRow> Paradigm(std::u16string_view word) const;
 
-  // Every distinct form of Paradigm(word), sorted: in the notation, or in
-  // real letters when `realLetters` is set.
-  std::vector<std::u16string> GenerateAll(std::u16string_view word, bool realLetters = false) const;
+  // Every distinct form of Paradigm(word), sorted.
+  std::vector<std::u16string> GenerateAll(std::u16string_view word) const;
 
   // Calls `each` with every form of Paradigm(word) in real letters, in no set
   // order and a form perhaps more than once: the quick way through all the

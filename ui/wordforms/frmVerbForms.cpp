@@ -36,7 +36,8 @@ constexpr int kClientWidth = 7200, kClientHeight = 9000;
 // model's features of its affirmative and negative forms ("" for none), and
 // the pronoun (notation) that goes with a person.
 struct Line {
-  std::u16string caption, affirmative, negative, pronoun;
+  std::u16string caption, affirmative, negative;
+  std::u16string pronoun = {};  // none for the headings and the imperative
 };
 
 // The persons as the model names them, with the pronoun (notation) that goes with each.
