@@ -215,10 +215,14 @@ TEST_F(ExportFiles, StarDictCountsOrderAndSynonyms) {
 // column when folding changed it, and each generated form on a line of its
 // own pointing to its headword's definition.
 TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
-  // A form with a capital, which folding moves from its place in StarDict order.
-  options.forms = [plain = options.forms](const std::u16string& w, const auto& each) {
+  // A form with a capital, which folding moves from its place in StarDict
+  // order; forms of 255 and 256 bytes, the second too long to list.
+  const std::u16string longest = std::u16string(127, u'ы') + u"a", tooLong(128, u'ы');
+  options.forms = [plain = options.forms, longest, tooLong](const std::u16string& w, const auto& each) {
     plain(w, each);
     each(u"Уу" + w);
+    each(longest);
+    each(tooLong);
   };
   ASSERT_EQ(Run(Format::Dictd).status, ExportStatus::Ok);
   std::map<std::string, std::string> where;  // word shown -> its offset and length
@@ -237,6 +241,8 @@ TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
   EXPECT_EQ(where["үөрэхлар"], where["үөрэх"]);
   EXPECT_EQ(where["дьиэҕа"], where["дьиэ"]);
   EXPECT_EQ(where["Уудьиэ"], where["дьиэ"]);
+  EXPECT_TRUE(where.contains(ToUtf8(longest)));
+  EXPECT_FALSE(where.contains(ToUtf8(tooLong)));
   EXPECT_TRUE(where.contains("00-database-utf8") && where.contains("00-database-allchars"));
 }
 
