@@ -186,10 +186,7 @@ struct SenseKeyHash {
 
 }  // namespace
 
-PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation, ParsedTexts* cache) {
-  ParsedTexts local;
-  ParsedTexts& parsed = cache != nullptr ? *cache : local;
-  parsed.notation = notation;
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation, ParsedTexts& parsed) {
   PairArticles out;
   std::unordered_map<std::u16string_view, size_t> slot;  // views into the store's texts
   std::unordered_map<SenseKey, size_t, SenseKeyHash> senseSlot;

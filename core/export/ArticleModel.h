@@ -53,9 +53,9 @@ struct HeadArticle {
 };
 
 // Translations already taken apart, by the place of their text in one store
-// (each text is kept there once), for CollectArticles over several pairs.
+// (each text is kept there once), for CollectArticles over several pairs in
+// one spelling.
 struct ParsedTexts {
-  bool notation = false;
   std::unordered_map<const char16_t*, std::shared_ptr<const std::vector<Block>>> blocks;
   std::unordered_map<std::u16string, std::u16string> letters;  // Sakha words with real letters
 };
@@ -69,10 +69,9 @@ struct PairArticles {
 // The articles of `pair` grouped by the word of their entries (the Word up to
 // " (" for entries derived from an article), in the store's order. For a
 // Sakha source the headword gets real letters unless `notation` is set.
-// `parsed` (may be null) keeps the translations taken apart for the next
-// pair of the same store; its `notation` must equal `notation`.
-PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation,
-                             ParsedTexts* parsed = nullptr);
+// `parsed` keeps the translations taken apart for the next pair of the same
+// store, in the same spelling.
+PairArticles CollectArticles(const DictStore& store, const std::u16string& pair, bool notation, ParsedTexts& parsed);
 
 // Adds the entry's article to `article` unless it is there already.
 void AddSense(HeadArticle& article, const EntryView& entry, bool notation);

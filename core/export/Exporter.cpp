@@ -810,7 +810,7 @@ ExportResult ExportDictionary(const DictStore& store, const DictInfo& info, cons
     const std::u16string name = info.Name.empty() ? u"Русско-якутский словарь" : info.Name;
     d.title = U8(Clean(name)) + " (" + U8(LangName(LangNumber(PairFrom(p)))) + " → " +
               U8(LangName(LangNumber(PairTo(p)))) + ")";
-    d.art = CollectArticles(store, p, options.notation, &parsed);
+    d.art = CollectArticles(store, p, options.notation, parsed);
     d.own = p == u"RUS-SAH";
     // The Sakha pair's word forms, made once for the formats that list them
     // and let go after the last of them.

@@ -243,7 +243,9 @@ TEST_F(ExportFiles, DictdIndexFoldsAndListsForms) {
   EXPECT_EQ(where["Уудьиэ"], where["дьиэ"]);
   EXPECT_TRUE(where.contains(ToUtf8(longest)));
   EXPECT_FALSE(where.contains(ToUtf8(tooLong)));
-  EXPECT_TRUE(where.contains("00-database-utf8") && where.contains("00-database-allchars"));
+  for (const char* meta : {"00-database-short", "00-database-info", "00-database-url", "00-database-utf8",
+                           "00-database-allchars"})
+    EXPECT_TRUE(where.contains(meta)) << meta;
 }
 
 TEST_F(ExportFiles, RefusedOrFailedExportsLeaveTheFolderAsItWas) {
