@@ -1,5 +1,6 @@
 // The reader's lists: one lookup appended to the history journal (median and
-// slowest, with 10,000 words already listed), and reading a full history back.
+// slowest, with 10,000 words already listed), reading a full history back,
+// and reading back 20,000 favourites' marks.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -61,6 +62,26 @@ void BM_HistoryLoad(benchmark::State& state) {
   fs::remove_all(folder);
 }
 BENCHMARK(BM_HistoryLoad)->Unit(benchmark::kMillisecond);
+
+void BM_FavouritesLoad(benchmark::State& state) {
+  const fs::path folder = Folder();
+  {
+    Favourites favourites(folder);
+    for (size_t i = 0; i < 20000; ++i) {
+      if (i % 10 == 9)
+        favourites.Remove(Word(i - 5), u"RUS-SAH");
+      else
+        favourites.Add(Word(i), u"RUS-SAH", 1);
+    }
+  }
+  for (auto _ : state) {
+    Favourites favourites(folder);
+    benchmark::DoNotOptimize(favourites.Load().setAside);
+    state.counters["entries"] = static_cast<double>(favourites.Entries().size());
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_FavouritesLoad)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sahdict

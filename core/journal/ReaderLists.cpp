@@ -93,11 +93,20 @@ Favourites::Favourites(const std::filesystem::path& folder)
 ListLoad Favourites::Load() {
   Journal::Loaded loaded = journal_.Load();
   entries_.clear();
-  for (const JournalRecord& r : loaded.records) {
-    int64_t time = 0;
-    if (r.size() != 4 || (r[0] != u"+" && r[0] != u"-") || !ParseNumber(r[1], time)) continue;
-    std::erase_if(entries_, Same(r[3], r[2]));
-    if (r[0] == u"+") entries_.push_back({r[3], r[2], time, 0});
+  // A word's last mark decides: an added word stands where that mark stands.
+  const std::vector<JournalRecord>& records = loaded.records;
+  std::vector<int64_t> times(records.size());
+  std::vector<bool> marks(records.size(), false);
+  std::unordered_map<std::u16string, size_t> last;  // pair and word -> their last mark
+  auto key = [](const JournalRecord& r) { return r[2] + u'\t' + r[3]; };
+  for (size_t i = 0; i < records.size(); ++i) {
+    const JournalRecord& r = records[i];
+    marks[i] = r.size() == 4 && (r[0] == u"+" || r[0] == u"-") && ParseNumber(r[1], times[i]);
+    if (marks[i]) last[key(r)] = i;
+  }
+  for (size_t i = 0; i < records.size(); ++i) {
+    const JournalRecord& r = records[i];
+    if (marks[i] && r[0] == u"+" && last[key(r)] == i) entries_.push_back({r[3], r[2], times[i], 0});
   }
   return {loaded.setAside};
 }

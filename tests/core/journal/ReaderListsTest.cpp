@@ -92,7 +92,7 @@ TEST_F(ReaderListsTest, DamageIsSetAsideNeverDropped) {
 }
 
 // Newest first with counts; capped and compacted to one record per word;
-// favourites in the order marked, a removal kept across starts; fields with
+// favourites in the order last marked, a removal kept across starts; fields with
 // tabs and line ends survive.
 TEST_F(ReaderListsTest, OrderCountsCapAndFavourites) {
   LookupHistory history(folder);
@@ -117,11 +117,14 @@ TEST_F(ReaderListsTest, OrderCountsCapAndFavourites) {
   favourites.Add(u"уот", u"SAH-RUS", 3);
   favourites.Remove(u"дом", u"RUS-SAH");
   favourites.Add(u"вода", u"RUS-SAH", 4);
+  favourites.Remove(u"уот", u"SAH-RUS");
+  favourites.Add(u"уот", u"SAH-RUS", 5);  // marked again: now the last
   Favourites read(folder);
   read.Load();
   ASSERT_EQ(read.Entries().size(), 2u);
-  EXPECT_EQ(read.Entries()[0].word, u"уот");
-  EXPECT_EQ(read.Entries()[1].word, u"вода");
+  EXPECT_EQ(read.Entries()[0].word, u"вода");
+  EXPECT_EQ(read.Entries()[1].word, u"уот");
+  EXPECT_EQ(read.Entries()[1].time, 5);
   EXPECT_FALSE(read.Contains(u"дом", u"RUS-SAH"));
 }
 
