@@ -115,16 +115,9 @@ Command ExportCommand() {
 
 // --- define ---------------------------------------------------------------
 
-bool HasRealLetters(const std::u16string& text) {
-  return std::any_of(text.begin(), text.end(), [](char16_t c) {
-    return c == u'ҥ' || c == u'Ҥ' || c == u'ҕ' || c == u'Ҕ' || c == u'ө' || c == u'Ө' || c == u'ү' || c == u'Ү' ||
-           c == u'һ' || c == u'Һ';
-  });
-}
-
 // The pair the word-language check picks: SAH-RUS for a Sakha word, else RUS-SAH.
 std::u16string PickPair(const std::u16string& word, const DictStore& store) {
-  if (HasRealLetters(word)) return u"SAH-RUS";
+  if (HasRealSakhaLetter(word)) return u"SAH-RUS";
   return RussianLikelier(word, store).value_or(true) ? u"RUS-SAH" : u"SAH-RUS";
 }
 

@@ -219,13 +219,8 @@ std::string DescriptionText(const DictInfo& info, std::string_view lineBreak) {
 
 // Lower case as the server folds a query: ASCII, Latin-1 and Cyrillic capitals.
 char16_t FoldChar(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F))
-    return static_cast<char16_t>(c + 0x20);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
-  if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0)
-    return static_cast<char16_t>(c + 1);
-  if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) return static_cast<char16_t>(c + 1);
-  return c;
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 0x20);
+  return LowerCyrillicLetter(c);
 }
 
 std::u16string FoldLower(std::u16string text) {

@@ -29,9 +29,7 @@ bool LooksSakha(std::u16string_view w) {
   for (size_t i = 0; i < w.size(); ++i) {
     const char16_t c = w[i];
     if (c == u'5' || c == u'h' || c == u'O' || c == u'Y' || (c == u'\'' && i > 0 && w[i - 1] == u'н')) return true;
-    if (c == u'ҥ' || c == u'ҕ' || c == u'ө' || c == u'ү' || c == u'һ' || c == u'Ҥ' || c == u'Ҕ' || c == u'Ө' ||
-        c == u'Ү' || c == u'Һ')
-      return true;
+    if (IsRealSakhaLetter(c)) return true;
   }
   return false;
 }

@@ -4,6 +4,8 @@
 
 #include "core/morph/SakhaMorphology.h"
 #include "core/search/RussianStems.h"
+#include "core/text/mdlCommon.h"
+#include "core/text/mdlSah.h"
 
 namespace sahdict {
 
@@ -21,22 +23,8 @@ bool IsLetter(char16_t c) {
 
 // Cyrillic capitals, the Sakha ones included, to lower case.
 std::u16string Lower(std::u16string s) {
-  for (char16_t& c : s) {
-    if (c >= u'А' && c <= u'Я')
-      c = static_cast<char16_t>(c + 0x20);
-    else if (c >= 0x0400 && c <= 0x040F)
-      c = static_cast<char16_t>(c + 0x50);
-    else if (c >= 0x0460 && c <= 0x04FF && c % 2 == 0 && c != 0x04C0)
-      c = static_cast<char16_t>(c + 1);
-  }
+  for (char16_t& c : s) c = LowerCyrillicLetter(c);
   return s;
-}
-
-bool HasSakhaLetter(std::u16string_view s) {
-  for (const char16_t c : s) {
-    if (c == u'ҥ' || c == u'ҕ' || c == u'ө' || c == u'ү' || c == u'һ') return true;
-  }
-  return false;
 }
 
 // The Word up to its first " (".
@@ -104,7 +92,7 @@ int32_t Glosser::RussianEntry(const std::u16string& word) const {
 }
 
 GlossLine Glosser::Compute(const std::u16string& word) const {
-  const bool sakha = HasSakhaLetter(word);
+  const bool sakha = HasRealSakhaLetter(word);
   const std::vector<morph::Analysis> found = model_->Analyze(word, 1);
   const bool exactSakha = !found.empty() && found.front().Morphemes.size() == 1;
   if (!sakha && !exactSakha) {

@@ -35,6 +35,10 @@ std::u16string PadLeft(const std::u16string& text, int32_t width, const std::u16
 // Negative values are written with a leading "-".
 std::u16string FormatFixed(float value, int16_t decimals);
 
+// A Cyrillic capital (U+0400..U+04FF, the Sakha letters included) in lower
+// case; every other character unchanged.
+char16_t LowerCyrillicLetter(char16_t c);
+
 // Plain conversions at the edges of the core (UTF-8 for the command line).
 std::u16string FromUtf8(const std::string& utf8);
 std::string ToUtf8(const std::u16string& text);

@@ -119,12 +119,15 @@ std::u16string& NormalizeSakhaSettled(std::u16string& text) {
 
 std::u16string& SakhaLettersToNotation(std::u16string& text) { return MapTypedLetters(text, true); }
 
+bool IsRealSakhaLetter(char16_t c) {
+  return kSakhaSmall.find(c) != std::u16string_view::npos || kSakhaCapitals.find(c) != std::u16string_view::npos;
+}
+
+bool HasRealSakhaLetter(std::u16string_view text) { return std::any_of(text.begin(), text.end(), IsRealSakhaLetter); }
+
 std::u16string& RealLettersToNotation(std::u16string& text) {
-  const auto real = [](char16_t c) {
-    return kSakhaSmall.find(c) != std::u16string_view::npos || kSakhaCapitals.find(c) != std::u16string_view::npos;
-  };
   // Most lines of a file hold no real letter: leave them untouched.
-  if (std::none_of(text.begin(), text.end(), real)) return text;
+  if (!HasRealSakhaLetter(text)) return text;
   return MapTypedLetters(text, false);
 }
 

@@ -30,6 +30,11 @@ std::u16string& NormalizeSakhaSettled(std::u16string& text);
 // Returns the text.
 std::u16string& SakhaLettersToNotation(std::u16string& text);
 
+// True for the real Sakha letters ҥ ҕ ө ү һ and their capitals, which no
+// Russian word holds.
+bool IsRealSakhaLetter(char16_t c);
+bool HasRealSakhaLetter(std::u16string_view text);
+
 // The real Sakha letters alone: ҥ ҕ ө ү һ and their capitals into the notation
 // as SakhaLettersToNotation maps them, every other character unchanged (for
 // text that may as well be Russian, and for dictionary files saved as UTF-8).
