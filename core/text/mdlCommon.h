@@ -36,8 +36,17 @@ std::u16string PadLeft(const std::u16string& text, int32_t width, const std::u16
 std::u16string FormatFixed(float value, int16_t decimals);
 
 // A Cyrillic capital (U+0400..U+04FF, the Sakha letters included) in lower
-// case; every other character unchanged.
-char16_t LowerCyrillicLetter(char16_t c);
+// case; every other character unchanged. Inline: exports fold every letter
+// of a million word forms.
+inline char16_t LowerCyrillicLetter(char16_t c) {
+  if (c >= 0x410 && c <= 0x42F) return static_cast<char16_t>(c + 0x20);
+  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
+  // Capital and small alternate from here on; Ӏ and the run after it are offset by one.
+  if (((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF)) && c % 2 == 0)
+    return static_cast<char16_t>(c + 1);
+  if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) return static_cast<char16_t>(c + 1);
+  return c;
+}
 
 // Plain conversions at the edges of the core (UTF-8 for the command line).
 std::u16string FromUtf8(const std::string& utf8);
