@@ -73,7 +73,8 @@ bool NeedCorpus(benchmark::State& state) {
   return false;
 }
 
-// Exit 0, or 1 for headwords the format cannot hold, is a finished export.
+// Exit 0, or 1 for headwords an export format cannot hold or a word define
+// does not find, is a finished run.
 bool Finished(const Run& r) { return WIFEXITED(r.status) && WEXITSTATUS(r.status) <= 1; }
 
 void Report(benchmark::State& state, const std::vector<Run>& runs) {
@@ -91,16 +92,21 @@ void Report(benchmark::State& state, const std::vector<Run>& runs) {
   state.counters["spawner_MB"] = static_cast<double>(self.ru_maxrss) / 1024.0;  // included in peak_MB
 }
 
-void BM_ExportProcess(benchmark::State& state, const std::string& format) {
-  if (!NeedCorpus(state)) return;
+// One timed run of the tool with `args` per iteration, reported together.
+void TimeRuns(benchmark::State& state, const std::vector<std::string>& args) {
   std::vector<Run> runs;
   for (auto _ : state) {
-    const Run r = Tool({"export", kCorpus.string(), format, (Scratch() / format).string(), "--force"});
-    if (!Finished(r)) state.SkipWithError("export failed");
+    const Run r = Tool(args);
+    if (!Finished(r)) state.SkipWithError("sahdict-tool failed");
     state.SetIterationTime(r.wall);
     runs.push_back(r);
   }
   Report(state, runs);
+}
+
+void BM_ExportProcess(benchmark::State& state, const std::string& format) {
+  if (!NeedCorpus(state)) return;
+  TimeRuns(state, {"export", kCorpus.string(), format, (Scratch() / format).string(), "--force"});
   if (format == "stardict")
     state.counters["syn_SAH_RUS_MB"] = static_cast<double>(fs::file_size(Scratch() / format / "sah-rus.syn")) / 1e6;
 }
@@ -128,16 +134,7 @@ BENCHMARK_CAPTURE(BM_ExportProcess, tsv, std::string("tsv"))
 // Every format in one run of the tool: the dictionary read and the forms made once.
 void BM_ExportAllOneRun(benchmark::State& state) {
   if (!NeedCorpus(state)) return;
-  std::vector<Run> runs;
-  for (auto _ : state) {
-    const fs::path out = Scratch() / "all";
-    fs::remove_all(out);
-    const Run r = Tool({"export", kCorpus.string(), "all", out.string()});
-    if (!Finished(r)) state.SkipWithError("export failed");
-    state.SetIterationTime(r.wall);
-    runs.push_back(r);
-  }
-  Report(state, runs);
+  TimeRuns(state, {"export", kCorpus.string(), "all", (Scratch() / "all").string(), "--force"});
 }
 BENCHMARK(BM_ExportAllOneRun)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -174,15 +171,7 @@ const fs::path& CompiledCorpus() {
 // `define` as a person runs it: the whole process, reading the compiled corpus.
 void BM_DefineProcess(benchmark::State& state, const std::string& word) {
   if (!NeedCorpus(state)) return;
-  const fs::path compiled = CompiledCorpus();
-  std::vector<Run> runs;
-  for (auto _ : state) {
-    const Run r = Tool({"define", compiled.string(), word});
-    if (!WIFEXITED(r.status) || WEXITSTATUS(r.status) > 1) state.SkipWithError("define failed");
-    state.SetIterationTime(r.wall);
-    runs.push_back(r);
-  }
-  Report(state, runs);
+  TimeRuns(state, {"define", CompiledCorpus().string(), word});
 }
 BENCHMARK_CAPTURE(BM_DefineProcess, russian_word, std::string("лошадь"))
     ->UseManualTime()
