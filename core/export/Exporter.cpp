@@ -333,13 +333,14 @@ FormList CollectForms(const PairData& d, const FormsFn& generate) {
   FormList list;
   if (!generate || PairFrom(d.pair) != u"SAH") return list;
   std::vector<std::string> headwords;
-  for (const HeadArticle& a : d.art.Headwords)
-    if (Problem(a.Word, Format::Dictd).empty()) headwords.push_back(U8(a.Word));
   // Room for the usual hundred forms a word or so, without copies on the way.
-  list.forms.reserve(headwords.size() * 128);
-  for (size_t h = 0; h < d.art.Headwords.size(); ++h)
-    if (Problem(d.art.Headwords[h].Word, Format::Dictd).empty())
-      generate(d.art.Headwords[h].SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
+  list.forms.reserve(d.art.Headwords.size() * 128);
+  for (size_t h = 0; h < d.art.Headwords.size(); ++h) {
+    const HeadArticle& a = d.art.Headwords[h];
+    if (!Problem(a.Word, Format::Dictd).empty()) continue;
+    headwords.push_back(U8(a.Word));
+    generate(a.SourceWord, [&](std::u16string_view f) { list.Add(f, h); });
+  }
   std::sort(headwords.begin(), headwords.end(),
             [](const std::string& a, const std::string& b) { return StarDictCompare(a, b) < 0; });
   headwords.erase(std::unique(headwords.begin(), headwords.end()), headwords.end());
